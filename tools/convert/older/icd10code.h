@@ -1,0 +1,35 @@
+// ICD-10 codes as the ICD-10 programs read them: four characters, a letter,
+// two digits and a subsite digit or a blank, looked up in the ICD-10 rule
+// table. The table is compiled in once; the ICD-10-only program reads three
+// of its rows differently.
+#pragma once
+
+#include "generated/icd10ruletable.h"
+#include "tools/convert/older/coderow.h"
+
+namespace kelvarin {
+
+enum class Icd10RuleEdition {
+    kWithMorphology,   // the program that reads an ICD-O-2 morphology beside the code
+    kCodeOnly,         // the program that reads the ICD-10 code alone
+};
+
+// The rows the code-only program reads in place of the table's rows of the
+// same keys.
+inline constexpr CodeRow CodeOnlyIcd10Rows[] = {
+    {PackCodeKey("C844"), "C8446970535"},
+    {PackCodeKey("C927"), "C9277986039"},
+    {PackCodeKey("D477"), "D4778"},
+};
+
+// The rule row of a four-character code text, null when it is not a key.
+const CodeRow* FindIcd10Rule(const char* codeText, Icd10RuleEdition edition);
+
+// NN: the two digits after the letter.
+int Icd10TwoDigits(const char* codeText);
+
+// NNN: the three characters after the letter as a number (NN * 10 + subsite),
+// a blank subsite counting as 0.
+int Icd10ThreeDigits(const char* codeText);
+
+}  // namespace kelvarin
