@@ -203,7 +203,7 @@ TEST(ConversionTables, FieldTrialAndIcdO1MorphologiesDifferAsListed)
     for (int code : named)
         EXPECT_EQ(1u, onlyFieldTrial.count(code)) << code;
     // The ICD-O-1 list of the data being a superset, only 44 field-trial codes
-    // are missing from it (97 in the original lists).
+    // are missing from it (97 with complete lists).
     EXPECT_EQ(44u, onlyFieldTrial.size());
 }
 
@@ -306,7 +306,7 @@ TEST(ConversionTables, EverySiteTheIcd9StageHandsOnIsAnIcdO1Site)
 
 TEST(ConversionTables, Icd10RuleTableClasses)
 {
-    // The data has one D row more than the original: 759 rows, 289 of them D,
+    // The data has one D row more than the table should: 759 rows, 289 of them D,
     // 232 of class ' ' (758, 288 and 231).
     EXPECT_EQ(759u, std::size(Icd10RuleTable));
     const auto d = std::count_if(std::begin(Icd10RuleTable), std::end(Icd10RuleTable),
@@ -449,7 +449,7 @@ TEST(ConversionTables, CodeOnlyEditionReadsThreeRowsDifferently)
 
 TEST(ConversionTables, IcdO2MorphologyCodes)
 {
-    // One code more in the data than in the original list (633).
+    // One code more in the data than the list should hold (633).
     EXPECT_EQ(634u, std::size(IcdO2MorphologyCodes));
     EXPECT_EQ(8000, IcdO2MorphologyCodes[0]);
     EXPECT_EQ(9989, IcdO2MorphologyCodes[std::size(IcdO2MorphologyCodes) - 1]);
