@@ -7,9 +7,9 @@ namespace kelvarin::alquen {
 
 ConversionResult Icd9ToIcdO1(const char* codeText, int sexIndex, ConvertedCodes& out)
 {
-    const CodeRow* row = FindIcd9Rule(codeText);
+    const std::string_view* row = FindIcd9Rule(codeText);
     if (row == nullptr)
-        return kInvalidSiteCode;
+        return kInvalidSite;
     const int code = Icd9CodeNumber(codeText);
     const int category = code / 10;
 

@@ -168,19 +168,19 @@ bool IsIcdO1MorphologyCode(int morphology)
         return true;
     if (morphology == 9634 || morphology < 0 || morphology > 9999)
         return false;
-    return FindCodeRow(ViewOf(IcdO1MorphologyTable), NumberCodeKey(morphology)) != nullptr;
+    return FindNumberRow(TableOf(IcdO1MorphologyTable), morphology) != nullptr;
 }
 
 ConversionResult Icd9ToIcdO1(const char* codeText, int morphology, int behaviour, int sexIndex,
                              bool optionB, ConvertedCodes& out)
 {
-    const CodeRow* row = FindIcd9Rule(codeText);
+    const std::string_view* row = FindIcd9Rule(codeText);
     if (row == nullptr)
-        return kInvalidSiteCode;
+        return kInvalidSite;
     if (!IsIcdO1MorphologyCode(morphology))
-        return kInvalidMorphologyCode;
+        return kInvalidMorphology;
     if (!(Between(behaviour, 0, 3) || behaviour == 6 || behaviour == 9))
-        return kInvalidBehaviourCode;
+        return kInvalidBehaviour;
     const int code = Icd9CodeNumber(codeText);
     if (!BehaviourFitsCode(behaviour, code))
         return kInvalidCombination;

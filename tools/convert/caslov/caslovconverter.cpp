@@ -65,9 +65,9 @@ int LymphomaTopography(int nnn)
 
 ConversionResult Icd10ToIcdO2(const char* codeText, ConvertedCodes& out)
 {
-    const CodeRow* row = FindIcd10Rule(codeText, Icd10RuleEdition::kCodeOnly);
+    const std::string_view* row = FindIcd10Rule(codeText, Icd10RuleEdition::kCodeOnly);
     if (row == nullptr)
-        return kInvalidSiteCode;
+        return kInvalidSite;
     const char letter = codeText[0];
     const int nn = Icd10TwoDigits(codeText);
     const int nnn = Icd10ThreeDigits(codeText);
@@ -118,7 +118,7 @@ ConversionResult Icd10ToIcdO2(const char* codeText, ConvertedCodes& out)
         out.topography = 421;
         return kConverted;
     case '8':
-        return kInvalidBehaviourCode;
+        return kInvalidBehaviour;
     case '9':
         out.behaviour = 2;
         out.morphology = subsite == '0' ? 8520 : subsite == '1' ? 8500 : 8010;
@@ -138,7 +138,7 @@ ConversionResult Icd10ToIcdO2(const char* codeText, ConvertedCodes& out)
         out.behaviour = 0;
         return kConverted;
     default:
-        return kInvalidBehaviourCode;  // no such class in this program's table
+        return kInvalidBehaviour;  // no such class in this program's table
     }
 }
 

@@ -1,7 +1,7 @@
 // ICD-10 code alone to ICD-O-2: the code gives the topography and a default
 // morphology, behaviour and grade. Some codes convert only for review
 // (kCannotConvert: written marked '#') or need a hand review
-// (kInvalidBehaviourCode).
+// (kInvalidBehaviour).
 #pragma once
 
 #include "tools/convert/older/conversioncodes.h"

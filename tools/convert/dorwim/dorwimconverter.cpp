@@ -1,9 +1,6 @@
 #include "tools/convert/dorwim/dorwimconverter.h"
 
-#include <algorithm>
-#include <iterator>
-
-#include "generated/icdo2morphologycodes.h"
+#include "icdo2morphologycodes.h"
 #include "tools/convert/dorwim/lymphomatable.h"
 #include "tools/convert/older/icd10code.h"
 
@@ -107,20 +104,19 @@ bool LymphomaRowAccepts(const LymphomaRow& row, int morphology)
 
 bool IsIcdO2MorphologyCode(int morphology)
 {
-    return std::binary_search(std::begin(IcdO2MorphologyCodes), std::end(IcdO2MorphologyCodes),
-                              morphology);
+    return FindNumberRow(TableOf(IcdO2MorphologyCodes), morphology) != nullptr;
 }
 
 ConversionResult Icd10ToIcdO2(const char* codeText, int morphology, int behaviour,
                               ConvertedCodes& out)
 {
-    const CodeRow* row = FindIcd10Rule(codeText, Icd10RuleEdition::kWithMorphology);
+    const std::string_view* row = FindIcd10Rule(codeText, Icd10RuleEdition::kWithMorphology);
     if (row == nullptr)
-        return kInvalidSiteCode;
+        return kInvalidSite;
     if (!IsIcdO2MorphologyCode(morphology))
-        return kInvalidMorphologyCode;
+        return kInvalidMorphology;
     if (!(Between(behaviour, 0, 3) || behaviour == 6))
-        return kInvalidBehaviourCode;
+        return kInvalidBehaviour;
     const char letter = codeText[0];
     const int nn = Icd10TwoDigits(codeText);
     const int nnn = Icd10ThreeDigits(codeText);

@@ -6,9 +6,9 @@ namespace kelvarin {
 // Outcome of one conversion; the record step picks its message by it.
 enum ConversionResult : int {
     kConverted = 0,
-    kInvalidSiteCode = -1,
-    kInvalidBehaviourCode = -2,   // also the hand-review answer of the ICD-10-only converter
-    kInvalidMorphologyCode = -3,
+    kInvalidSite = -1,
+    kInvalidBehaviour = -2,   // also the hand-review answer of the ICD-10-only converter
+    kInvalidMorphology = -3,
     kInvalidCombination = -4,
     kCannotConvert = -5,          // also the review answer of the ICD-10-only converter
 };

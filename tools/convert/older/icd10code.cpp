@@ -2,13 +2,13 @@
 
 namespace kelvarin {
 
-const CodeRow* FindIcd10Rule(const char* codeText, Icd10RuleEdition edition)
+const std::string_view* FindIcd10Rule(const char* codeText, Icd10RuleEdition edition)
 {
-    const std::uint32_t key = PackCodeKey(codeText);
-    const CodeRow* row = FindCodeRow(ViewOf(Icd10RuleTable), key);
+    const std::string_view key(codeText, 4);
+    const std::string_view* row = FindRow(TableOf(Icd10RuleTable), key);
     if (row != nullptr && edition == Icd10RuleEdition::kCodeOnly) {
-        for (const CodeRow& replacement : CodeOnlyIcd10Rows) {
-            if (replacement.key == key)
+        for (const std::string_view& replacement : CodeOnlyIcd10Rows) {
+            if (replacement.substr(0, 4) == key)
                 return &replacement;
         }
     }

@@ -4,8 +4,8 @@
 // of its rows differently.
 #pragma once
 
-#include "generated/icd10ruletable.h"
-#include "tools/convert/older/coderow.h"
+#include "icd10ruletable.h"
+#include "tools/convert/older/tablerow.h"
 
 namespace kelvarin {
 
@@ -16,14 +16,10 @@ enum class Icd10RuleEdition {
 
 // The rows the code-only program reads in place of the table's rows of the
 // same keys.
-inline constexpr CodeRow CodeOnlyIcd10Rows[] = {
-    {PackCodeKey("C844"), "C8446970535"},
-    {PackCodeKey("C927"), "C9277986039"},
-    {PackCodeKey("D477"), "D4778"},
-};
+inline constexpr std::string_view CodeOnlyIcd10Rows[] = {"C8446970535", "C9277986039", "D4778"};
 
 // The rule row of a four-character code text, null when it is not a key.
-const CodeRow* FindIcd10Rule(const char* codeText, Icd10RuleEdition edition);
+const std::string_view* FindIcd10Rule(const char* codeText, Icd10RuleEdition edition);
 
 // NN: the two digits after the letter.
 int Icd10TwoDigits(const char* codeText);

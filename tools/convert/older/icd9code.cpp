@@ -2,9 +2,9 @@
 
 namespace kelvarin {
 
-const CodeRow* FindIcd9Rule(const char* codeText)
+const std::string_view* FindIcd9Rule(const char* codeText)
 {
-    return FindCodeRow(ViewOf(Icd9RuleTable), PackCodeKey(codeText));
+    return FindRow(TableOf(Icd9RuleTable), std::string_view(codeText, 4));
 }
 
 int Icd9CodeNumber(const char* codeText)
@@ -15,7 +15,7 @@ int Icd9CodeNumber(const char* codeText)
            subsiteDigit;
 }
 
-int Icd9RowSite(const CodeRow& row, int codeNumber, int sexIndex)
+int Icd9RowSite(std::string_view row, int codeNumber, int sexIndex)
 {
     switch (RowClass(row)) {
     case '*':

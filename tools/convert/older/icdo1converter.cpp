@@ -14,9 +14,9 @@ bool Between(int value, int low, int high)
 
 // The three target digits of a topography row, changed by the row's class
 // rule with the input morphology.
-int TargetTopography(const CodeRow& row, int morphology)
+int TargetTopography(std::string_view row, int morphology)
 {
-    char digits[3] = {row.text[5], row.text[6], row.text[7]};
+    char digits[3] = {row[5], row[6], row[7]};
     switch (RowClass(row)) {
     case '1':  // nervous system: peripheral nerve tumours belong to C47
         if (Between(morphology, 9490, 9507) || Between(morphology, 9540, 9562))
@@ -105,7 +105,7 @@ ConversionResult ConvertCodes(int site, int morphology, int behaviour, const Icd
 {
     const bool malignantUnknown = behaviour == 6 || behaviour == 9;
     if (variant.testsBehaviour && !(Between(behaviour, 0, 3) || malignantUnknown))
-        return kInvalidBehaviourCode;
+        return kInvalidBehaviour;
     int behaviourResult = behaviour;
     if (!variant.keepsBehaviour && malignantUnknown) {
         behaviourResult = 3;
@@ -114,16 +114,16 @@ ConversionResult ConvertCodes(int site, int morphology, int behaviour, const Icd
     }
 
     if (!Between(site, 1400, 1999))
-        return kInvalidSiteCode;
-    const CodeRow* siteRow = FindCodeRow(ViewOf(IcdO1TopographyTable), NumberCodeKey(site));
+        return kInvalidSite;
+    const std::string_view* siteRow = FindNumberRow(TableOf(IcdO1TopographyTable), site);
     if (siteRow == nullptr)
-        return kInvalidSiteCode;
+        return kInvalidSite;
 
     if (!Between(morphology, 8000, 9990))
-        return kInvalidMorphologyCode;
-    const CodeRow* morphologyRow = FindCodeRow(variant.morphologyTable, NumberCodeKey(morphology));
+        return kInvalidMorphology;
+    const std::string_view* morphologyRow = FindNumberRow(variant.morphologyTable, morphology);
     if (morphologyRow == nullptr)
-        return kInvalidMorphologyCode;
+        return kInvalidMorphology;
 
     const int topography = TargetTopography(*siteRow, morphology);
     int morphologyResult = morphology;

@@ -4,26 +4,26 @@
 // do differently is an IcdO1Variant.
 #pragma once
 
-#include "generated/ftemorphologytable.h"
-#include "generated/icdo1morphologytable.h"
-#include "generated/icdo1topographytable.h"
-#include "tools/convert/older/coderow.h"
+#include "ftemorphologytable.h"
+#include "icdo1morphologytable.h"
+#include "icdo1topographytable.h"
+#include "tools/convert/older/tablerow.h"
 #include "tools/convert/older/conversioncodes.h"
 
 namespace kelvarin {
 
 struct IcdO1Variant {
-    CodeTableView morphologyTable;
+    TextTable morphologyTable;
     bool testsBehaviour;   // a behaviour other than 0, 1, 2, 3, 6, 9 is refused
     bool keepsBehaviour;   // the behaviour is handed on as it came (6 and 9 stay)
     bool honoursOptionB;   // with optionB, behaviour 6 or 9 moves the site to 199.9
     bool raises9931;       // a replacement 9931 of behaviour 1 gets behaviour 3
 };
 
-inline constexpr IcdO1Variant kElbracCore{ViewOf(IcdO1MorphologyTable), true, false, true, true};
-inline constexpr IcdO1Variant kFenzelCore{ViewOf(FteMorphologyTable), true, false, true, false};
-inline constexpr IcdO1Variant kBernitCore{ViewOf(IcdO1MorphologyTable), false, false, true, false};
-inline constexpr IcdO1Variant kAlquenCore{ViewOf(IcdO1MorphologyTable), false, true, false, false};
+inline constexpr IcdO1Variant kElbracCore{TableOf(IcdO1MorphologyTable), true, false, true, true};
+inline constexpr IcdO1Variant kFenzelCore{TableOf(FteMorphologyTable), true, false, true, false};
+inline constexpr IcdO1Variant kBernitCore{TableOf(IcdO1MorphologyTable), false, false, true, false};
+inline constexpr IcdO1Variant kAlquenCore{TableOf(IcdO1MorphologyTable), false, true, false, false};
 
 // Converts; on kConverted `out` holds topography, morphology and behaviour
 // (its grade is left alone).

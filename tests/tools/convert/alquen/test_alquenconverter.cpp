@@ -22,9 +22,9 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"1402", 1, kInvalidSiteCode, 0, 0, 0},
-    {"1750", 1, kInvalidSiteCode, 0, 0, 0},
-    {"140 ", 1, kInvalidSiteCode, 0, 0, 0},
+    {"1402", 1, kInvalidSite, 0, 0, 0},
+    {"1750", 1, kInvalidSite, 0, 0, 0},
+    {"140 ", 1, kInvalidSite, 0, 0, 0},
     // Defaults by category.
     {"1409", 1, kConverted, 9, 8000, 3},
     {"1958", 1, kConverted, 767, 8000, 3},
@@ -65,7 +65,7 @@ const Case kCases[] = {
     {"2385", 1, kConverted, 424, 9740, 1},
     {"2386", 1, kConverted, 421, 9731, 3},   // 9731 of behaviour 1 is made malignant
     // 273.3: 9761 is no ICD-O-1 morphology, so the second stage refuses it.
-    {"2733", 1, kInvalidMorphologyCode, 0, 0, 0},
+    {"2733", 1, kInvalidMorphology, 0, 0, 0},
 };
 
 TEST(AlquenConverter, EveryCategoryClassAndSpecialCode)
@@ -88,15 +88,15 @@ TEST(AlquenConverter, EveryCategoryClassAndSpecialCode)
 TEST(AlquenConverter, EveryCodeOfTheTableConvertsBut2733)
 {
     int refused = 0;
-    for (const CodeRow& row : Icd9RuleTable) {
+    for (std::string_view row : Icd9RuleTable) {
         for (int sexIndex : {0, 1, -1}) {
             ConvertedCodes out;
-            const ConversionResult result = alquen::Icd9ToIcdO1(row.text, sexIndex, out);
-            if (std::string(row.text, 4) == "2733") {
-                EXPECT_EQ(kInvalidMorphologyCode, result);
+            const ConversionResult result = alquen::Icd9ToIcdO1(row.data(), sexIndex, out);
+            if (row.substr(0, 4) == "2733") {
+                EXPECT_EQ(kInvalidMorphology, result);
                 ++refused;
             } else {
-                EXPECT_EQ(kConverted, result) << row.text;
+                EXPECT_EQ(kConverted, result) << row;
             }
         }
     }

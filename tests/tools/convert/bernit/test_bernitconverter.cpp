@@ -23,13 +23,13 @@ struct Case {
 
 const Case kCases[] = {
     // Order of the refusals: code, morphology, behaviour, combination.
-    {"1402", 9634, 4, 1, false, kInvalidSiteCode, 0, 0, 0},
-    {"1750", 8000, 3, 1, false, kInvalidSiteCode, 0, 0, 0},
-    {"1409", 9634, 4, 1, false, kInvalidMorphologyCode, 0, 0, 0},
-    {"1409", 7999, 3, 1, false, kInvalidMorphologyCode, 0, 0, 0},
-    {"1409", 8000, 4, 1, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"1409", 8000, 5, 1, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"1409", 8000, 8, 1, false, kInvalidBehaviourCode, 0, 0, 0},
+    {"1402", 9634, 4, 1, false, kInvalidSite, 0, 0, 0},
+    {"1750", 8000, 3, 1, false, kInvalidSite, 0, 0, 0},
+    {"1409", 9634, 4, 1, false, kInvalidMorphology, 0, 0, 0},
+    {"1409", 7999, 3, 1, false, kInvalidMorphology, 0, 0, 0},
+    {"1409", 8000, 4, 1, false, kInvalidBehaviour, 0, 0, 0},
+    {"1409", 8000, 5, 1, false, kInvalidBehaviour, 0, 0, 0},
+    {"1409", 8000, 8, 1, false, kInvalidBehaviour, 0, 0, 0},
     // Behaviour against the code number.
     {"1409", 8140, 3, 1, false, kConverted, 9, 8140, 3},
     {"1409", 8140, 0, 1, false, kInvalidCombination, 0, 0, 0},
@@ -65,7 +65,7 @@ const Case kCases[] = {
     {"2385", 9741, 1, 1, false, kConverted, 809, 9741, 1},
     {"2385", 9740, 1, 1, false, kConverted, 809, 9740, 1},
     {"2386", 9731, 1, 1, false, kConverted, 809, 9731, 3},
-    {"2733", 9761, 1, 1, false, kInvalidMorphologyCode, 0, 0, 0},  // 9761 is no ICD-O-1 code
+    {"2733", 9761, 1, 1, false, kInvalidMorphology, 0, 0, 0},  // 9761 is no ICD-O-1 code
     {"2733", 8000, 1, 1, false, kInvalidCombination, 0, 0, 0},
     {"2733", 9761, 3, 1, false, kInvalidCombination, 0, 0, 0},
     // ' ' and '0'.

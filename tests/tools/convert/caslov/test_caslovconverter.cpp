@@ -18,8 +18,8 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"c509", kInvalidSiteCode, 0, 0, 0, 0},
-    {"C50 ", kInvalidSiteCode, 0, 0, 0, 0},
+    {"c509", kInvalidSite, 0, 0, 0, 0},
+    {"C50 ", kInvalidSite, 0, 0, 0, 0},
     // ' ' and '*', with the behaviour of the D ranges.
     {"C509", kConverted, 509, 8000, 3, 9},
     {"C01 ", kConverted, 19, 8000, 3, 9},
@@ -64,9 +64,9 @@ const Case kCases[] = {
     {"C927", kConverted, 421, 9860, 3, 9},
     {"D45 ", kConverted, 421, 9950, 3, 9},
     // '8': hand review.
-    {"C967", kInvalidBehaviourCode, 0, 0, 0, 0},
-    {"D357", kInvalidBehaviourCode, 0, 0, 0, 0},
-    {"D477", kInvalidBehaviourCode, 0, 0, 0, 0},
+    {"C967", kInvalidBehaviour, 0, 0, 0, 0},
+    {"D357", kInvalidBehaviour, 0, 0, 0, 0},
+    {"D477", kInvalidBehaviour, 0, 0, 0, 0},
     // '9': carcinoma in situ of the breast.
     {"D050", kConverted, 509, 8520, 2, 9},
     {"D051", kConverted, 509, 8500, 2, 9},

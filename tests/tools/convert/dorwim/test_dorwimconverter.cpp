@@ -24,13 +24,13 @@ struct Case {
 
 const Case kCases[] = {
     // Order of the refusals: code, morphology, behaviour, combination.
-    {"c509", 7999, 9, kInvalidSiteCode, 0, 0, 0},
-    {"C50 ", 8500, 3, kInvalidSiteCode, 0, 0, 0},
-    {"C509", 7999, 9, kInvalidMorphologyCode, 0, 0, 0},
-    {"C509", 9990, 3, kInvalidMorphologyCode, 0, 0, 0},
-    {"C509", 8500, 9, kInvalidBehaviourCode, 0, 0, 0},
-    {"C509", 8500, 4, kInvalidBehaviourCode, 0, 0, 0},
-    {"C509", 8500, 5, kInvalidBehaviourCode, 0, 0, 0},
+    {"c509", 7999, 9, kInvalidSite, 0, 0, 0},
+    {"C50 ", 8500, 3, kInvalidSite, 0, 0, 0},
+    {"C509", 7999, 9, kInvalidMorphology, 0, 0, 0},
+    {"C509", 9990, 3, kInvalidMorphology, 0, 0, 0},
+    {"C509", 8500, 9, kInvalidBehaviour, 0, 0, 0},
+    {"C509", 8500, 4, kInvalidBehaviour, 0, 0, 0},
+    {"C509", 8500, 5, kInvalidBehaviour, 0, 0, 0},
     // Behaviour against the code.
     {"C509", 8500, 3, kConverted, 509, 8500, 3},
     {"C509", 8500, 6, kInvalidCombination, 0, 0, 0},
@@ -162,16 +162,16 @@ TEST(DorwimConverter, EveryRuleAndClass)
 TEST(DorwimConverter, EveryLymphomaCodeTakesItsOwnMorphology)
 {
     int rows = 0;
-    for (const CodeRow& row : Icd10RuleTable) {
+    for (std::string_view row : Icd10RuleTable) {
         const char cls = RowClass(row);
-        if ((cls != '6' && cls != '7') || row.text[0] != 'C')
+        if ((cls != '6' && cls != '7') || row[0] != 'C')
             continue;
         ++rows;
-        const int nnn = Icd10ThreeDigits(row.text);
-        ASSERT_NE(nullptr, dorwim::FindLymphomaRow(nnn)) << row.text;
+        const int nnn = Icd10ThreeDigits(row.data());
+        ASSERT_NE(nullptr, dorwim::FindLymphomaRow(nnn)) << row;
         ConvertedCodes out;
-        EXPECT_EQ(kConverted, dorwim::Icd10ToIcdO2(row.text, RowNumber(row, 5, 4), 3, out))
-            << row.text;
+        EXPECT_EQ(kConverted, dorwim::Icd10ToIcdO2(row.data(), RowNumber(row, 5, 4), 3, out))
+            << row;
     }
     EXPECT_EQ(42 + 35, rows);
 }

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "generated/icdo2morphologycodes.h"
+#include "icdo2morphologycodes.h"
 #include "tools/convert/older/icd10code.h"
 #include "tools/convert/older/icd9code.h"
 #include "tools/convert/older/icdo1converter.h"
@@ -18,57 +17,53 @@ using namespace kelvarin;
 
 namespace {
 
-template <std::size_t N>
-std::size_t CountClass(const CodeRow (&table)[N], char cls)
+template <int N>
+std::size_t CountClass(const std::string_view (&table)[N], char cls)
 {
     return static_cast<std::size_t>(
-        std::count_if(table, table + N, [cls](const CodeRow& row) { return RowClass(row) == cls; }));
+        std::count_if(table, table + N, [cls](std::string_view row) { return RowClass(row) == cls; }));
 }
 
-template <std::size_t N>
-std::vector<std::string> RowsOfClass(const CodeRow (&table)[N], char cls)
+template <int N>
+std::vector<std::string> RowsOfClass(const std::string_view (&table)[N], char cls)
 {
     std::vector<std::string> rows;
-    for (const CodeRow& row : table) {
+    for (std::string_view row : table) {
         if (RowClass(row) == cls)
-            rows.emplace_back(row.text);
+            rows.emplace_back(row);
     }
     return rows;
 }
 
-template <std::size_t N>
-std::vector<std::string> Texts(const CodeRow (&table)[N])
+template <int N>
+std::vector<std::string> Texts(const std::string_view (&table)[N])
 {
     std::vector<std::string> rows;
-    for (const CodeRow& row : table)
-        rows.emplace_back(row.text);
+    for (std::string_view row : table)
+        rows.emplace_back(row);
     return rows;
 }
 
-template <std::size_t N>
-bool Contains(const CodeRow (&table)[N], const std::string& text)
+template <int N>
+bool Contains(const std::string_view (&table)[N], const std::string& text)
 {
-    return std::any_of(table, table + N, [&](const CodeRow& row) { return text == row.text; });
+    return std::any_of(table, table + N, [&](std::string_view row) { return text == row; });
 }
 
-template <std::size_t N>
-std::set<int> Keys(const CodeRow (&table)[N])
+template <int N>
+std::set<int> Keys(const std::string_view (&table)[N])
 {
     std::set<int> keys;
-    for (const CodeRow& row : table)
+    for (std::string_view row : table)
         keys.insert(RowNumber(row, 0, 4));
     return keys;
 }
 
-template <std::size_t N>
-void ExpectSortedWithPackedKeys(const CodeRow (&table)[N], const char* name)
+template <int N>
+void ExpectSortedOnKeys(const std::string_view (&table)[N], const char* name)
 {
-    for (std::size_t i = 0; i < N; ++i) {
-        EXPECT_EQ(PackCodeKey(table[i].text), table[i].key) << name << " row " << table[i].text;
-        if (i > 0) {
-            EXPECT_LE(table[i - 1].key, table[i].key) << name << " row " << table[i].text;
-        }
-    }
+    for (std::size_t i = 1; i < N; ++i)
+        EXPECT_LE(table[i - 1].substr(0, 4), table[i].substr(0, 4)) << name << " row " << table[i];
 }
 
 std::vector<std::string> FirstAndLast(const std::vector<std::string>& rows)
@@ -79,32 +74,33 @@ std::vector<std::string> FirstAndLast(const std::vector<std::string>& rows)
 
 }  // namespace
 
-TEST(ConversionTables, EveryTableIsSortedOnItsPackedKeys)
+TEST(ConversionTables, EveryTableIsSortedOnItsKeys)
 {
-    ExpectSortedWithPackedKeys(IcdO1TopographyTable, "IcdO1TopographyTable");
-    ExpectSortedWithPackedKeys(IcdO1MorphologyTable, "IcdO1MorphologyTable");
-    ExpectSortedWithPackedKeys(FteMorphologyTable, "FteMorphologyTable");
-    ExpectSortedWithPackedKeys(Icd9RuleTable, "Icd9RuleTable");
-    ExpectSortedWithPackedKeys(Icd10RuleTable, "Icd10RuleTable");
-    EXPECT_TRUE(std::is_sorted(std::begin(IcdO2MorphologyCodes), std::end(IcdO2MorphologyCodes)));
+    ExpectSortedOnKeys(IcdO1TopographyTable, "IcdO1TopographyTable");
+    ExpectSortedOnKeys(IcdO1MorphologyTable, "IcdO1MorphologyTable");
+    ExpectSortedOnKeys(FteMorphologyTable, "FteMorphologyTable");
+    ExpectSortedOnKeys(Icd9RuleTable, "Icd9RuleTable");
+    ExpectSortedOnKeys(Icd10RuleTable, "Icd10RuleTable");
+    ExpectSortedOnKeys(IcdO2MorphologyCodes, "IcdO2MorphologyCodes");
 }
 
 TEST(ConversionTables, OnlyTheIcd9KeyOf2191IsRepeated)
 {
     std::vector<std::string> repeated;
     for (std::size_t i = 1; i < std::size(Icd9RuleTable); ++i) {
-        if (Icd9RuleTable[i].key == Icd9RuleTable[i - 1].key)
-            repeated.emplace_back(Icd9RuleTable[i].text);
+        if (Icd9RuleTable[i].substr(0, 4) == Icd9RuleTable[i - 1].substr(0, 4))
+            repeated.emplace_back(Icd9RuleTable[i]);
     }
     EXPECT_EQ((std::vector<std::string>{"2191 1821", "2191 1828"}), repeated);
-    for (const auto& table : {ViewOf(IcdO1TopographyTable), ViewOf(IcdO1MorphologyTable),
-                              ViewOf(FteMorphologyTable), ViewOf(Icd10RuleTable)}) {
-        for (std::size_t i = 1; i < table.size; ++i)
-            EXPECT_LT(table.rows[i - 1].key, table.rows[i].key) << table.rows[i].text;
+    for (const auto& table : {TableOf(IcdO1TopographyTable), TableOf(IcdO1MorphologyTable),
+                              TableOf(FteMorphologyTable), TableOf(Icd10RuleTable),
+                              TableOf(IcdO2MorphologyCodes)}) {
+        for (int i = 1; i < table.count; ++i)
+            EXPECT_LT(table.rows[i - 1].substr(0, 4), table.rows[i].substr(0, 4)) << table.rows[i];
     }
-    const CodeRow* row = FindIcd9Rule("2191");
+    const std::string_view* row = FindIcd9Rule("2191");
     ASSERT_NE(nullptr, row);
-    EXPECT_STREQ("2191 1820", row->text);
+    EXPECT_EQ("2191 1820", *row);
 }
 
 TEST(ConversionTables, IcdO1TopographyTable)
@@ -115,14 +111,14 @@ TEST(ConversionTables, IcdO1TopographyTable)
         "17101490", "17121491", "17131492", "17141493", "17151494", "17161495",
         "17171496", "17181498", "17191499", "18202549", "19403749"};
     std::vector<std::string> found;
-    for (const CodeRow& row : IcdO1TopographyTable) {
+    for (std::string_view row : IcdO1TopographyTable) {
         if (RowClass(row) != ' ')
-            found.emplace_back(row.text);
-        EXPECT_EQ(8u, std::strlen(row.text)) << row.text;
-        EXPECT_GE(RowNumber(row, 0, 4), 1400) << row.text;
-        EXPECT_LE(RowNumber(row, 0, 4), 1999) << row.text;
-        EXPECT_GE(RowNumber(row, 5, 3), 0) << row.text;
-        EXPECT_LE(RowNumber(row, 5, 3), 809) << row.text;
+            found.emplace_back(row);
+        EXPECT_EQ(8u, row.size()) << row;
+        EXPECT_GE(RowNumber(row, 0, 4), 1400) << row;
+        EXPECT_LE(RowNumber(row, 0, 4), 1999) << row;
+        EXPECT_GE(RowNumber(row, 5, 3), 0) << row;
+        EXPECT_LE(RowNumber(row, 5, 3), 809) << row;
     }
     EXPECT_EQ(special, found);
     EXPECT_EQ((std::vector<std::string>{"1400 000", "1401 001", "1403 003", "1968 778",
@@ -240,10 +236,10 @@ TEST(ConversionTables, Icd9RuleTableClasses)
               FirstAndLast(Texts(Icd9RuleTable)));
     for (const char* row : {"1591 1692", "2100 1409", "2377 1929", "175  1759"})
         EXPECT_TRUE(Contains(Icd9RuleTable, row)) << row;
-    for (const CodeRow& row : Icd9RuleTable) {
+    for (std::string_view row : Icd9RuleTable) {
         if (RowClass(row) == '*') {
-            EXPECT_GE(RowNumber(row, 0, 4), 1400) << row.text;
-            EXPECT_LE(RowNumber(row, 0, 4), 1958) << row.text;
+            EXPECT_GE(RowNumber(row, 0, 4), 1400) << row;
+            EXPECT_LE(RowNumber(row, 0, 4), 1958) << row;
         }
     }
 }
@@ -252,7 +248,7 @@ TEST(ConversionTables, Icd9MorphologyRows)
 {
     auto morphologies = [](char cls) {
         std::vector<std::pair<int, int>> pairs;
-        for (const CodeRow& row : Icd9RuleTable) {
+        for (std::string_view row : Icd9RuleTable) {
             if (RowClass(row) == cls)
                 pairs.emplace_back(RowNumber(row, 0, 4), RowNumber(row, 5, 4));
         }
@@ -282,19 +278,19 @@ TEST(ConversionTables, Icd9MorphologyRows)
 TEST(ConversionTables, EverySiteTheIcd9StageHandsOnIsAnIcdO1Site)
 {
     const std::set<int> sites = Keys(IcdO1TopographyTable);
-    for (const CodeRow& row : Icd9RuleTable) {
-        const int code = Icd9CodeNumber(row.text);
+    for (std::string_view row : Icd9RuleTable) {
+        const int code = Icd9CodeNumber(row.data());
         switch (RowClass(row)) {
         case ' ':
         case '0':
         case '8':
-            EXPECT_EQ(1u, sites.count(RowNumber(row, 5, 4))) << row.text;
+            EXPECT_EQ(1u, sites.count(RowNumber(row, 5, 4))) << row;
             break;
         case '*':
-            EXPECT_EQ(1u, sites.count(code)) << row.text;
+            EXPECT_EQ(1u, sites.count(code)) << row;
             break;
         case '2':
-            EXPECT_EQ(1u, sites.count(code + 10)) << row.text;
+            EXPECT_EQ(1u, sites.count(code + 10)) << row;
             break;
         default:
             break;
@@ -310,7 +306,7 @@ TEST(ConversionTables, Icd10RuleTableClasses)
     // 232 of class ' ' (758, 288 and 231).
     EXPECT_EQ(759u, std::size(Icd10RuleTable));
     const auto d = std::count_if(std::begin(Icd10RuleTable), std::end(Icd10RuleTable),
-                                 [](const CodeRow& row) { return row.text[0] == 'D'; });
+                                 [](std::string_view row) { return row[0] == 'D'; });
     EXPECT_EQ(289, d);
     EXPECT_EQ(470, static_cast<long>(std::size(Icd10RuleTable)) - d);
     const std::vector<std::pair<char, std::size_t>> counts = {
@@ -322,15 +318,15 @@ TEST(ConversionTables, Icd10RuleTableClasses)
         total += count;
     }
     EXPECT_EQ(std::size(Icd10RuleTable), total);
-    for (const CodeRow& row : Icd10RuleTable) {
-        const std::size_t length = std::strlen(row.text);
+    for (std::string_view row : Icd10RuleTable) {
+        const std::size_t length = row.size();
         switch (RowClass(row)) {
-        case '*': case '8': case 'C': case 'E': EXPECT_EQ(5u, length) << row.text; break;
-        case '6': case '7': case 'B': EXPECT_EQ(11u, length) << row.text; break;
+        case '*': case '8': case 'C': case 'E': EXPECT_EQ(5u, length) << row; break;
+        case '6': case '7': case 'B': EXPECT_EQ(11u, length) << row; break;
         default:
-            EXPECT_EQ(9u, length) << row.text;
-            EXPECT_EQ('C', row.text[5]) << row.text;
-            EXPECT_GE(RowNumber(row, 6, 3), 0) << row.text;
+            EXPECT_EQ(9u, length) << row;
+            EXPECT_EQ('C', row[5]) << row;
+            EXPECT_GE(RowNumber(row, 6, 3), 0) << row;
         }
     }
     EXPECT_EQ((std::vector<std::string>{"C000*", "C001*", "C002*", "D486 C509", "D487+C767",
@@ -425,16 +421,15 @@ TEST(ConversionTables, CodeOnlyEditionReadsThreeRowsDifferently)
         {"C8446970235", "C8446970535"}, {"C9277986839", "C9277986039"}, {"D477E", "D4778"}};
     for (const auto& [withMorphology, codeOnly] : differing) {
         EXPECT_TRUE(Contains(Icd10RuleTable, withMorphology)) << withMorphology;
-        EXPECT_STREQ(withMorphology,
-                     FindIcd10Rule(withMorphology, Icd10RuleEdition::kWithMorphology)->text);
-        EXPECT_STREQ(codeOnly, FindIcd10Rule(codeOnly, Icd10RuleEdition::kCodeOnly)->text);
+        EXPECT_EQ(withMorphology, *FindIcd10Rule(withMorphology, Icd10RuleEdition::kWithMorphology));
+        EXPECT_EQ(codeOnly, *FindIcd10Rule(codeOnly, Icd10RuleEdition::kCodeOnly));
     }
     // Class counts as the code-only program sees them: one more '8', no 'E'.
     int eight = 0;
     int e = 0;
     int same = 0;
-    for (const CodeRow& row : Icd10RuleTable) {
-        const CodeRow* seen = FindIcd10Rule(row.text, Icd10RuleEdition::kCodeOnly);
+    for (const std::string_view& row : Icd10RuleTable) {
+        const std::string_view* seen = FindIcd10Rule(row.data(), Icd10RuleEdition::kCodeOnly);
         ASSERT_NE(nullptr, seen);
         eight += RowClass(*seen) == '8';
         e += RowClass(*seen) == 'E';
@@ -451,12 +446,12 @@ TEST(ConversionTables, IcdO2MorphologyCodes)
 {
     // One code more in the data than the list should hold (633).
     EXPECT_EQ(634u, std::size(IcdO2MorphologyCodes));
-    EXPECT_EQ(8000, IcdO2MorphologyCodes[0]);
-    EXPECT_EQ(9989, IcdO2MorphologyCodes[std::size(IcdO2MorphologyCodes) - 1]);
+    EXPECT_EQ("8000", IcdO2MorphologyCodes[0]);
+    EXPECT_EQ("9989", IcdO2MorphologyCodes[std::size(IcdO2MorphologyCodes) - 1]);
+    for (std::string_view code : IcdO2MorphologyCodes)
+        EXPECT_EQ(4u, code.size()) << code;
     for (int code : {8500, 8520, 9950, 9766, 9767, 9768, 9761, 9764})
-        EXPECT_TRUE(std::binary_search(std::begin(IcdO2MorphologyCodes),
-                                       std::end(IcdO2MorphologyCodes), code))
-            << code;
+        EXPECT_NE(nullptr, FindNumberRow(TableOf(IcdO2MorphologyCodes), code)) << code;
 }
 
 TEST(ConversionTables, ReviewCodes)

@@ -65,22 +65,22 @@ const CoreCase kCases[] = {
     {"adrenal, 9560", E, 1940, 9560, 0, false, kConverted, 741, 9560, 0},
     {"adrenal, 9561 outside", E, 1940, 9561, 0, false, kConverted, 749, 9561, 0},
     // Sites outside the table.
-    {"site below 1400", E, 1395, 8000, 3, false, kInvalidSiteCode, 0, 0, 0},
-    {"site 2000", E, 2000, 8000, 3, false, kInvalidSiteCode, 0, 0, 0},
-    {"site 1402 not a key", E, 1402, 8000, 3, false, kInvalidSiteCode, 0, 0, 0},
+    {"site below 1400", E, 1395, 8000, 3, false, kInvalidSite, 0, 0, 0},
+    {"site 2000", E, 2000, 8000, 3, false, kInvalidSite, 0, 0, 0},
+    {"site 1402 not a key", E, 1402, 8000, 3, false, kInvalidSite, 0, 0, 0},
     // Morphologies outside the table.
-    {"morphology 7999", E, 1409, 7999, 3, false, kInvalidMorphologyCode, 0, 0, 0},
-    {"morphology 9991", E, 1409, 9991, 3, false, kInvalidMorphologyCode, 0, 0, 0},
-    {"field trial lacks 9951", F, 1409, 9951, 1, false, kInvalidMorphologyCode, 0, 0, 0},
-    {"ICD-O-1 lacks 8044", E, 1409, 8044, 3, false, kInvalidMorphologyCode, 0, 0, 0},
+    {"morphology 7999", E, 1409, 7999, 3, false, kInvalidMorphology, 0, 0, 0},
+    {"morphology 9991", E, 1409, 9991, 3, false, kInvalidMorphology, 0, 0, 0},
+    {"field trial lacks 9951", F, 1409, 9951, 1, false, kInvalidMorphology, 0, 0, 0},
+    {"ICD-O-1 lacks 8044", E, 1409, 8044, 3, false, kInvalidMorphology, 0, 0, 0},
     {"field trial has 8044", F, 1409, 8044, 3, false, kConverted, 9, 8044, 3},
-    {"ICD-O-1 lacks 9761", A, 1690, 9761, 3, false, kInvalidMorphologyCode, 0, 0, 0},
+    {"ICD-O-1 lacks 9761", A, 1690, 9761, 3, false, kInvalidMorphology, 0, 0, 0},
     // Behaviour step.
-    {"behaviour 4", E, 1409, 8000, 4, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"behaviour 5", F, 1409, 8000, 5, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"behaviour 7", E, 1409, 8000, 7, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"behaviour 8", E, 1409, 8000, 8, false, kInvalidBehaviourCode, 0, 0, 0},
-    {"behaviour tested before the site", E, 1395, 8000, 4, false, kInvalidBehaviourCode, 0, 0, 0},
+    {"behaviour 4", E, 1409, 8000, 4, false, kInvalidBehaviour, 0, 0, 0},
+    {"behaviour 5", F, 1409, 8000, 5, false, kInvalidBehaviour, 0, 0, 0},
+    {"behaviour 7", E, 1409, 8000, 7, false, kInvalidBehaviour, 0, 0, 0},
+    {"behaviour 8", E, 1409, 8000, 8, false, kInvalidBehaviour, 0, 0, 0},
+    {"behaviour tested before the site", E, 1395, 8000, 4, false, kInvalidBehaviour, 0, 0, 0},
     {"behaviour 6 without optionB", E, 1409, 8000, 6, false, kConverted, 9, 8000, 3},
     {"behaviour 9 with optionB", E, 1409, 8000, 9, true, kConverted, 809, 8000, 3},
     {"behaviour 6 with optionB, bad site", F, 1402, 8000, 6, true, kConverted, 809, 8000, 3},
@@ -98,7 +98,7 @@ const CoreCase kCases[] = {
     {"9951 in the second stage", B, 1409, 9951, 1, false, kConverted, 9, 9931, 1},
     {"9931 kept as itself", E, 1409, 9931, 1, false, kConverted, 9, 9931, 1},
     {"field trial replacement", F, 1409, 9762, 3, false, kConverted, 9, 9763, 3},
-    {"ICD-O-1 lacks 9762", E, 1409, 9762, 3, false, kInvalidMorphologyCode, 0, 0, 0},
+    {"ICD-O-1 lacks 9762", E, 1409, 9762, 3, false, kInvalidMorphology, 0, 0, 0},
     {"9990 replaced by 8000", F, 1409, 9990, 3, false, kConverted, 9, 8000, 3},
     // Class '2' rules.
     {"8240 benign", E, 1409, 8240, 1, false, kConverted, 9, 8240, 3},
@@ -163,20 +163,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, IcdO1CoreTest, ::testing::ValuesIn(kCases),
 TEST(IcdO1Core, EveryReplacementRowGivesItsTarget)
 {
     for (const IcdO1Variant* variant : {E, F}) {
-        const CodeTableView table = variant->morphologyTable;
-        for (std::size_t i = 0; i < table.size; ++i) {
-            const CodeRow& row = table.rows[i];
+        const TextTable table = variant->morphologyTable;
+        for (int i = 0; i < table.count; ++i) {
+            std::string_view row = table.rows[i];
             if (RowClass(row) != '1')
                 continue;
             ConvertedCodes out;
             const ConversionResult result =
                 ConvertCodes(1509, RowNumber(row, 0, 4), 3, *variant, false, out);
             if (RowNumber(row, 5, 4) < 0) {
-                EXPECT_EQ(kCannotConvert, result) << row.text;
+                EXPECT_EQ(kCannotConvert, result) << row;
             } else {
-                ASSERT_EQ(kConverted, result) << row.text;
-                EXPECT_EQ(RowNumber(row, 5, 4), out.morphology) << row.text;
-                EXPECT_EQ(159, out.topography) << row.text;
+                ASSERT_EQ(kConverted, result) << row;
+                EXPECT_EQ(RowNumber(row, 5, 4), out.morphology) << row;
+                EXPECT_EQ(159, out.topography) << row;
             }
         }
     }
@@ -185,14 +185,14 @@ TEST(IcdO1Core, EveryReplacementRowGivesItsTarget)
 // Plain site rows take their target unchanged whatever the morphology.
 TEST(IcdO1Core, PlainSiteRowsTakeTheirTarget)
 {
-    for (const CodeRow& row : IcdO1TopographyTable) {
+    for (std::string_view row : IcdO1TopographyTable) {
         for (int morphology : {8000, 8140, 9540, 8890}) {
             ConvertedCodes out;
             ASSERT_EQ(kConverted, ConvertCodes(RowNumber(row, 0, 4), morphology, 3, kElbracCore,
                                                false, out))
-                << row.text;
+                << row;
             if (RowClass(row) == ' ') {
-                EXPECT_EQ(RowNumber(row, 5, 3), out.topography) << row.text;
+                EXPECT_EQ(RowNumber(row, 5, 3), out.topography) << row;
             }
         }
     }
