@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
+#include "testfiles.h"
 #include "res/commandids.h"
 #include "shell/ccommandtable.h"
 #include "shell/cchildframe.h"
@@ -26,11 +27,7 @@ class TestMainFrame : public QObject {
 
  private:
   QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = m_dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-      qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return test::WriteTestFile(m_dir->filePath(name), bytes);
   }
 
   QStringList MenuTitles() const {
@@ -151,9 +148,7 @@ class TestMainFrame : public QObject {
     QTextCursor(window->Document()->TextDocument()).insertText(QStringLiteral("more "));
     QVERIFY(m_commands->Action(kIdFileSave)->isEnabled());
     m_commands->Action(kIdFileSave)->trigger();
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("more text\n"));
+    QCOMPARE(test::ReadTestFile(path), QByteArray("more text\n"));
   }
 
   void closeCommandClosesTheActiveWindow() {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
+#include "testfiles.h"
 #include "shell/cquandordoc.h"
 
 namespace kelvarin {
@@ -15,16 +16,10 @@ class TestQuandorDoc : public QObject {
 
  private:
   QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = m_dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write");
-    return path;
+    return test::WriteTestFile(m_dir->filePath(name), bytes);
   }
 
-  static QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-  }
+  static QByteArray ReadFile(const QString& path) { return test::ReadTestFile(path); }
 
   std::unique_ptr<QTemporaryDir> m_dir;
 

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
+#include "testfiles.h"
 #include "res/commandids.h"
 #include "shell/cfontsheet.h"
 #include "shell/cpage1.h"
@@ -75,11 +76,7 @@ class TestQuandorView : public QObject {
  private:
   // A document with a few lines in a view, shown.
   void OpenView(const QByteArray& bytes = "first line\nsecond line \xe9\n\nlast\n") {
-    const QString path = m_dir->filePath("report.err");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const QString path = test::WriteTestFile(m_dir->filePath("report.err"), bytes);
     m_doc = std::make_unique<CQuandorDoc>();
     QVERIFY(m_doc->OnOpenDocument(path));
     m_view = std::make_unique<CQuandorView>(m_doc.get());
@@ -330,9 +327,7 @@ class TestQuandorView : public QObject {
     m_view->OnCommand(kIdFilePrintDirect);
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
     QCOMPARE(margins, QMarginsF(12.7, 12.7, 12.7, 12.7));
-    QFile out(pdf);
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    const QByteArray bytes = out.readAll();
+    const QByteArray bytes = test::ReadTestFile(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     // 200 lines of 300 characters fill about four pages unbroken; broken at
     // the page width they need at least twice as many.

@@ -1,6 +1,8 @@
 // The 8-bit text of report files: bytes as Latin-1 characters, line ends.
 #include <gtest/gtest.h>
 
+#include "gtestqt.h"
+
 #include "shell/reporttext.h"
 
 namespace kelvarin {

@@ -2,6 +2,8 @@
 // entry of the text sheet, the place of the workspace's name.
 #include <gtest/gtest.h>
 
+#include "gtestqt.h"
+
 #include "shell/cpage4.h"
 #include "shell/filefilters.h"
 #include "shell/mdiclientpainter.h"
