@@ -10,12 +10,13 @@
 #include <QUrl>
 
 #include "app/jobsettingsdefaults.h"
-#include "app/pathtext.h"
+#include "shell/pathtext.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
 #include "shell/cmainframe.h"
 #include "shell/filefilters.h"
+#include "platform/messagebox.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -144,19 +145,17 @@ QString CQuandorApp::HelpPage(const QString& homeFolder, const QString& target) 
 void CQuandorApp::HtmlHelp(const QString& target) {
   const QString page = HelpPage(m_homeFolder, target);
   if (!QFileInfo(page).isFile()) {
-    ShowMessage(m_mainFrame.get(),
-                tr("The help file is missing.\n%1 cannot be found.").arg(QDir::toNativeSeparators(page)),
-                MessageIcon::Stop);
+    ShowStopMessage(m_mainFrame.get(),
+                tr("The help file is missing.\n%1 cannot be found.").arg(page));
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-    ShowMessage(m_mainFrame.get(), tr("The help page %1 cannot be shown in the browser.").arg(page),
-                MessageIcon::Stop);
+    ShowStopMessage(m_mainFrame.get(), tr("The help page %1 cannot be shown in the browser.").arg(page));
 }
 
 void CQuandorApp::OpenReportFile() {
   const QString path = QFileDialog::getOpenFileName(
-      m_mainFrame.get(), tr("Open"), PathFromJob(m_jobSettings.inputFolder),
+      m_mainFrame.get(), tr("Open"), FromLocalPath(m_jobSettings.inputFolder),
       FileDialogFilters(QString::fromLatin1(kReportFileFilter)).join(QStringLiteral(";;")), nullptr,
       QFileDialog::HideNameFilterDetails);
   if (path.isEmpty()) return;

@@ -5,7 +5,8 @@
 #include <QSettings>
 
 #include "shell/menutext.h"
-#include "shell/samefile.h"
+#include "common/fileidentity.h"
+#include "shell/pathtext.h"
 
 namespace kelvarin {
 
@@ -22,7 +23,7 @@ CRecentFileList::CRecentFileList(int maxSize) : m_maxSize(maxSize) { Q_ASSERT(ma
 void CRecentFileList::Add(const QString& path) {
   const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
   for (int i = 0; i < Size(); ++i) {
-    if (IsSameFile(m_files[i], absolute)) {
+    if (SameFile(ToLocalPath(m_files[i]), ToLocalPath(absolute))) {
       m_files.removeAt(i);
       break;
     }
@@ -54,7 +55,7 @@ void CRecentFileList::WriteList(QSettings& profile) const {
 QString CRecentFileList::MenuText(int index, const QString& currentFolder) const {
   const QString& path = m_files[index];
   const QFileInfo info(path);
-  const QString name = IsSameFile(info.absolutePath(), currentFolder) ? info.fileName()
+  const QString name = SameFile(ToLocalPath(info.absolutePath()), ToLocalPath(currentFolder)) ? info.fileName()
                                                                  : AbbreviatePath(path, kMaxDisplayLength);
   return NumberedMenuText(index, name);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/jobsettings.h"
-#include "app/pathtext.h"
+#include "shell/pathtext.h"
 
 namespace kelvarin {
 
@@ -38,14 +38,14 @@ void CPathProfile::Load(JobSettings& job) {
     const QString name = KeyName(kKeys[i]);
     const QString value =
         m_profile.contains(name) ? m_profile.value(name).toString() : DocumentsFolder();
-    job.*kKeys[i].member = PathToJob(value);
+    job.*kKeys[i].member = ToLocalPath(value);
     m_loaded[i] = true;
   }
 }
 
 void CPathProfile::Save(const JobSettings& job) {
   for (int i = 0; i < kKeyCount; ++i)
-    if (m_loaded[i]) m_profile.setValue(KeyName(kKeys[i]), PathFromJob(job.*kKeys[i].member));
+    if (m_loaded[i]) m_profile.setValue(KeyName(kKeys[i]), FromLocalPath(job.*kKeys[i].member));
   m_profile.sync();
 }
 

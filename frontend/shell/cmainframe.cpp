@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "platform/programicon.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
@@ -23,7 +24,8 @@
 #include "shell/cquandorview.h"
 #include "shell/mdiclientpainter.h"
 #include "shell/menutext.h"
-#include "shell/samefile.h"
+#include "common/fileidentity.h"
+#include "shell/pathtext.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -62,6 +64,7 @@ QIcon ToolBarIcon(const QStyle* style, int command) {
 CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
     : QMainWindow(parent), m_commands(commands), m_clientPainter(new MDIClientPainter(this)) {
   setWindowTitle(ResText(kIdsAppTitle));
+  setWindowIcon(ProgramIcon());
   setCentralWidget(m_clientPainter);
   CreateToolBar();
   CreateStatusBar();
@@ -230,7 +233,7 @@ void CMainFrame::OnSubWindowActivated() {
 
 CChildFrame* CMainFrame::FindDocument(const QString& path) const {
   for (CChildFrame* child : m_children)
-    if (IsSameFile(child->Document()->PathName(), path)) return child;
+    if (SameFile(ToLocalPath(child->Document()->PathName()), ToLocalPath(path))) return child;
   return nullptr;
 }
 

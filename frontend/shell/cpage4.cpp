@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/messagebox.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -42,14 +43,13 @@ void CPage4::LoadData() { m_sizeEdit->setText(QString::number(m_pointSize)); }
 bool CPage4::SaveData() {
   const std::optional<int> size = ParseInteger(m_sizeEdit->text());
   if (!size) {
-    ShowMessage(this, tr("Please enter an integer."), MessageIcon::Warning);
+    ShowStopMessage(this, tr("Please enter an integer."));
     m_sizeEdit->setFocus();
     m_sizeEdit->selectAll();
     return false;
   }
   if (*size < kMinSize || *size > kMaxSize) {
-    ShowMessage(this, tr("Please enter an integer between %1 and %2.").arg(kMinSize).arg(kMaxSize),
-                MessageIcon::Warning);
+    ShowStopMessage(this, tr("Please enter an integer between %1 and %2.").arg(kMinSize).arg(kMaxSize));
     m_sizeEdit->setFocus();
     m_sizeEdit->selectAll();
     return false;

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "shell/reporttext.h"
+#include "platform/messagebox.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -29,12 +30,12 @@ QString CQuandorDoc::PlainText() const {
 bool CQuandorDoc::OnOpenDocument(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    ShowMessage(m_dialogParent, tr("Failed to open document."), MessageIcon::Stop);
+    ShowStopMessage(m_dialogParent, tr("Failed to open document."));
     return false;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    ShowMessage(m_dialogParent, tr("Failed to open document."), MessageIcon::Stop);
+    ShowStopMessage(m_dialogParent, tr("Failed to open document."));
     return false;
   }
   ReportText report = DecodeReport(bytes);
@@ -62,7 +63,7 @@ bool CQuandorDoc::OnSaveDocument(const QString& path) {
   file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly) || file.write(EncodeReport(text, m_lineEnd)) < 0 ||
       !file.commit()) {
-    ShowMessage(m_dialogParent, tr("Failed to save document."), MessageIcon::Stop);
+    ShowStopMessage(m_dialogParent, tr("Failed to save document."));
     return false;
   }
   m_text.setModified(false);

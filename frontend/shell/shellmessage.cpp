@@ -1,5 +1,6 @@
 #include "shell/shellmessage.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "res/strings.h"
@@ -11,24 +12,9 @@ QString ResText(int id) {
   return text ? QString::fromUtf8(text) : QString();
 }
 
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-  QMessageBox::Icon boxIcon = QMessageBox::Critical;
-  if (icon == MessageIcon::Information) boxIcon = QMessageBox::Information;
-  if (icon == MessageIcon::Warning) boxIcon = QMessageBox::Warning;
-  QMessageBox box(boxIcon, ResText(kIdsAppTitle), text, QMessageBox::Ok, parent);
-  box.exec();
-}
-
-bool AskYesNo(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, ResText(kIdsAppTitle), text,
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  return box.exec() == QMessageBox::Yes;
-}
-
 YesNoCancel AskYesNoCancel(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, ResText(kIdsAppTitle), text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-  switch (box.exec()) {
+  switch (QMessageBox::question(parent, QApplication::applicationName(), text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
       return YesNoCancel::Yes;
     case QMessageBox::No:

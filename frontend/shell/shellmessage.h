@@ -1,4 +1,4 @@
-// Message boxes of the front-end, titled with the program's name.
+// What the front-end asks and says beyond the platform's message boxes.
 #pragma once
 
 #include <QString>
@@ -7,14 +7,8 @@ class QWidget;
 
 namespace kelvarin {
 
-enum class MessageIcon { Stop, Information, Warning };
-
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
-
-// true for Yes.
-bool AskYesNo(QWidget* parent, const QString& text);
-
 enum class YesNoCancel { Yes, No, Cancel };
+// A question with Yes, No and Cancel (whether to save a changed report).
 YesNoCancel AskYesNoCancel(QWidget* parent, const QString& text);
 
 // A string of the string table as text; empty when the table has none.

@@ -11,7 +11,7 @@
 
 #include "app/jobsettings.h"
 #include "app/pathprofile.h"
-#include "app/pathtext.h"
+#include "shell/pathtext.h"
 
 namespace kelvarin {
 namespace {
@@ -45,7 +45,7 @@ TEST_F(PathProfileTest, MissingKeysGiveTheDocumentsFolderAndAreWrittenAtTheEnd) 
     paths.Save(job);
   }
   for (const std::string* path : {&job.inputFolder, &job.outputFolder, &job.inputFile, &job.outputFile})
-    EXPECT_EQ(Documents(), PathFromJob(*path));
+    EXPECT_EQ(Documents(), FromLocalPath(*path));
   EXPECT_TRUE(QDir(Documents()).exists());
   QSettings written(ProfilePath(), QSettings::IniFormat);
   EXPECT_EQ(Documents(), written.value("Path/in").toString());

@@ -13,7 +13,7 @@
 #include "../shell/modalhelper.h"
 #include "../shell/testfiles.h"
 #include "app/cquandorapp.h"
-#include "app/pathtext.h"
+#include "shell/pathtext.h"
 #include "res/commandids.h"
 #include "shell/cchildframe.h"
 #include "shell/cmainframe.h"
@@ -194,7 +194,7 @@ class TestQuandorApp : public QObject {
     QCOMPARE(job.pendingMarker, -1);
     // A first start with an empty profile shows the documents folder everywhere.
     for (const std::string* path : {&job.inputFile, &job.outputFile, &job.inputFolder, &job.outputFolder})
-      QCOMPARE(PathFromJob(*path), Documents());
+      QCOMPARE(FromLocalPath(*path), Documents());
     QVERIFY(app->MainFrame()->isVisible());
     QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Kelvarin"));
     QCOMPARE(app->MainFrame()->CurrentMenuId(), 128);
@@ -212,13 +212,13 @@ class TestQuandorApp : public QObject {
         QCOMPARE(profile.value(key).toString(), Documents());
     }
     app = Start();
-    app->Job().inputFolder = PathToJob(Home() + "/data, 2021");
-    app->Job().outputFile = PathToJob(Home() + "/out/checked.txt");
+    app->Job().inputFolder = ToLocalPath(Home() + "/data, 2021");
+    app->Job().outputFile = ToLocalPath(Home() + "/out/checked.txt");
     Stop(app);
     app = Start();
-    QCOMPARE(PathFromJob(app->Job().inputFolder), Home() + "/data, 2021");
-    QCOMPARE(PathFromJob(app->Job().outputFile), Home() + "/out/checked.txt");
-    QCOMPARE(PathFromJob(app->Job().inputFile), Documents());
+    QCOMPARE(FromLocalPath(app->Job().inputFolder), Home() + "/data, 2021");
+    QCOMPARE(FromLocalPath(app->Job().outputFile), Home() + "/out/checked.txt");
+    QCOMPARE(FromLocalPath(app->Job().inputFile), Documents());
     // Columns and codes start from the defaults again.
     app->Job().sexStart = 12;
     Stop(app);
