@@ -17,6 +17,7 @@
 #include "shell/cmainframe.h"
 #include "shell/filefilters.h"
 #include "platform/messagebox.h"
+#include "platform/programicon.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -56,6 +57,7 @@ CQuandorApp* CQuandorApp::Instance() { return s_instance; }
 
 bool CQuandorApp::InitInstance() {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  QGuiApplication::setWindowIcon(ProgramIcon());
   m_recentFiles.ReadList(m_profile);
   m_mainFrame = std::make_unique<CMainFrame>(m_commands);
   connect(m_mainFrame.get(), &CMainFrame::recentFileUsed, this, &CQuandorApp::AddToRecentFileList);

@@ -13,7 +13,6 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "platform/programicon.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
@@ -64,7 +63,6 @@ QIcon ToolBarIcon(const QStyle* style, int command) {
 CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
     : QMainWindow(parent), m_commands(commands), m_clientPainter(new MDIClientPainter(this)) {
   setWindowTitle(ResText(kIdsAppTitle));
-  setWindowIcon(ProgramIcon());
   setCentralWidget(m_clientPainter);
   CreateToolBar();
   CreateStatusBar();

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -205,6 +206,24 @@ class TestMainFrame : public QObject {
     m_frame->Workspace()->viewport()->repaint();
     m_frame->OpenDocumentFile(WriteFile("p.err", "p\n"));
     m_frame->Workspace()->viewport()->repaint();
+  }
+
+  void windowMenuListsTheOpenWindows() {
+    CChildFrame* first = m_frame->OpenDocumentFile(WriteFile("a&b.log", "a\n"));
+    m_frame->OpenDocumentFile(WriteFile("c.log", "c\n"));
+    QMenu* window = m_frame->menuBar()->actions().at(4)->menu();
+    QCOMPARE(window->title(), QStringLiteral("&Window"));
+    for (int shown = 0; shown < 2; ++shown) {  // the list is made anew each time
+      emit window->aboutToShow();
+      QStringList entries;
+      for (QAction* action : window->actions())
+        if (!action->data().isValid() && !action->isSeparator())
+          entries.append(action->text() + (action->isChecked() ? QStringLiteral(" *") : QString()));
+      QCOMPARE(entries, (QStringList{"&1 a&&b.log", "&2 c.log *"}));
+    }
+    const QList<QAction*> actions = window->actions();
+    actions.at(actions.size() - 2)->trigger();
+    QCOMPARE(m_frame->ActiveChild(), first);
   }
 
   void windowCommandsNeedWindowsAndTile() {
