@@ -78,6 +78,8 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+  // The workspace reports its windows' going while the frame is half gone.
+  disconnect(m_clientPainter, nullptr, this, nullptr);
   m_commands.SetTarget(nullptr);
   for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical})
     m_commands.RemoveHandler(id);

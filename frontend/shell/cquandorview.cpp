@@ -35,7 +35,10 @@ CQuandorView::CQuandorView(CQuandorDoc* document, QWidget* parent)
   connect(this, &QPlainTextEdit::undoAvailable, this, &CQuandorView::commandStateChanged);
 }
 
-CQuandorView::~CQuandorView() = default;
+CQuandorView::~CQuandorView() {
+  // The base class may still report changes while it is taken down.
+  disconnect(this, nullptr, nullptr, nullptr);
+}
 
 void CQuandorView::OnProperties() {
   const QTextCharFormat before = textCursor().charFormat();
