@@ -10,14 +10,14 @@
 #include <QUrl>
 
 #include "app/jobsettingsdefaults.h"
-#include "shell/pathtext.h"
+#include "platform/messagebox.h"
+#include "platform/programicon.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
 #include "shell/cmainframe.h"
 #include "shell/filefilters.h"
-#include "platform/messagebox.h"
-#include "platform/programicon.h"
+#include "shell/pathtext.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
@@ -75,17 +75,6 @@ bool CQuandorApp::InitInstance() {
 int CQuandorApp::ExitInstance() {
   m_recentFiles.WriteList(m_profile);
   return 0;
-}
-
-QString CQuandorApp::GetProfileString(const QString& section, const QString& key,
-                                      const QString& defaultValue) {
-  return m_profile.value(section + QLatin1Char('/') + key, defaultValue).toString();
-}
-
-bool CQuandorApp::WriteProfileString(const QString& section, const QString& key, const QString& value) {
-  m_profile.setValue(section + QLatin1Char('/') + key, value);
-  m_profile.sync();
-  return m_profile.status() == QSettings::NoError;
 }
 
 void CQuandorApp::RegisterCommands() {

@@ -50,9 +50,6 @@ class CQuandorApp : public QObject {
   CCommandTable& Commands() { return m_commands; }
   const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
-  QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue);
-  bool WriteProfileString(const QString& section, const QString& key, const QString& value);
-
   // Opens a report in the viewer (see CMainFrame::OpenDocumentFile).
   CChildFrame* OpenDocumentFile(const QString& path);
   void AddToRecentFileList(const QString& path);

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "shell/menutext.h"
 #include "common/fileidentity.h"
+#include "shell/menutext.h"
 #include "shell/pathtext.h"
 
 namespace kelvarin {

@@ -13,17 +13,17 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "common/fileidentity.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
 #include "res/toolbars.h"
-#include "shell/ccommandtable.h"
 #include "shell/cchildframe.h"
+#include "shell/ccommandtable.h"
 #include "shell/cquandordoc.h"
 #include "shell/cquandorview.h"
 #include "shell/mdiclientpainter.h"
 #include "shell/menutext.h"
-#include "common/fileidentity.h"
 #include "shell/pathtext.h"
 #include "shell/shellmessage.h"
 

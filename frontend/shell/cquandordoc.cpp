@@ -6,8 +6,8 @@
 #include <QPlainTextDocumentLayout>
 #include <QSaveFile>
 
-#include "shell/reporttext.h"
 #include "platform/messagebox.h"
+#include "shell/reporttext.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {
