@@ -9,6 +9,8 @@ namespace kelvarin {
 namespace {
 
 constexpr int kFirstValidYear = 1950;
+constexpr int kMaxWidth = 10;  // the longest layout
+constexpr int kMaxIndex = 7;   // no width has more than seven layouts
 constexpr std::int32_t kMidYear = 615;  // 15 June, for a layout with the year only
 
 bool HasLetter(const char* name, char letter) { return std::strchr(name, letter) != nullptr; }
@@ -39,7 +41,16 @@ bool ParseIncidenceDate(const char* field, int position, std::int32_t* yyyymmdd)
 }
 
 DateKey MakeDateKey(const char* field, int width, int formatIndex, std::int64_t sequence) {
-  const int position = DateFormatPosition(formatIndex, width);
+  // The layout of each width and index, found once.
+  static const struct Positions {
+    int of[kMaxWidth + 1][kMaxIndex + 1];
+    Positions() {
+      for (int w = 0; w <= kMaxWidth; ++w)
+        for (int i = 0; i <= kMaxIndex; ++i) of[w][i] = DateFormatPosition(i, w);
+    }
+  } positions;
+  const bool known = width >= 0 && width <= kMaxWidth && formatIndex >= 0 && formatIndex <= kMaxIndex;
+  const int position = known ? positions.of[width][formatIndex] : -1;
   DateKey key;
   if (position < 0 || !ParseIncidenceDate(field, position, &key.date)) return DateKey{};
   key.sequence = sequence;

@@ -75,10 +75,32 @@ const HistologyGroupRule HistologyGroups[] = {
 
 const std::size_t kHistologyGroupRuleCount = sizeof(HistologyGroups) / sizeof(HistologyGroups[0]);
 
+namespace {
+
+// The first matching rule of every code 0 to 9999, found once: the rule's
+// position in the table, or -1 for none.
+struct RuleOfCode {
+  short rule[10000];
+  RuleOfCode() {
+    for (int m = 0; m < 10000; ++m) {
+      rule[m] = -1;
+      for (std::size_t r = 0; r < kHistologyGroupRuleCount; ++r) {
+        if (m >= HistologyGroups[r].low && m <= HistologyGroups[r].high) {
+          rule[m] = static_cast<short>(r);
+          break;
+        }
+      }
+    }
+  }
+};
+
+}  // namespace
+
 HistologyGroup HistologyGroupOf(int morphology) {
-  for (const HistologyGroupRule& rule : HistologyGroups)
-    if (morphology >= rule.low && morphology <= rule.high) return {rule.group, rule.replacedSite};
-  return {kUnspecifiedTypes, -1};
+  static const RuleOfCode rules;
+  const int r = morphology >= 0 && morphology < 10000 ? rules.rule[morphology] : -1;
+  if (r < 0) return {kUnspecifiedTypes, -1};
+  return {HistologyGroups[r].group, HistologyGroups[r].replacedSite};
 }
 
 int SiteGroupOf(int site) {

@@ -34,7 +34,7 @@ std::string MakeKeyFile() {
 
 }  // namespace
 
-MultipleEngine::MultipleEngine() : ToolEngine(kProgramTitle) {}
+MultipleEngine::MultipleEngine() : ToolEngine(kProgramTitle), m_blocks(input()) {}
 
 MultipleEngine::~MultipleEngine() {
   if (!m_keyPath.empty()) ::unlink(m_keyPath.c_str());
@@ -184,10 +184,9 @@ bool MultipleEngine::ReadPerson(std::size_t first, std::size_t end) {
   const std::size_t length = static_cast<std::size_t>(recordLength());
   m_personRecords.clear();
   for (std::size_t i = first; i < end; ++i) {
-    if (!input().ReadAt(static_cast<std::uint64_t>(m_index.Offset(i)), length, &m_scratch) ||
-        m_scratch.size() != length)
-      return false;
-    m_personRecords += m_scratch;
+    std::string_view record;
+    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(i)), length, &record)) return false;
+    m_personRecords += record;
     m_personRecords += '\n';
   }
   return true;
@@ -223,10 +222,10 @@ StepStatus MultipleEngine::WriteBatch(int maxRecords) {
   const std::string_view lineEnd = writesMultipleFile() ? "\n" : " 00\n";
   for (int i = 0; i < maxRecords && m_cursor < m_index.Size(); ++i, ++m_cursor) {
     if (m_index.IsSetAside(m_cursor)) continue;
-    if (!input().ReadAt(static_cast<std::uint64_t>(m_index.Offset(m_cursor)), length, &m_scratch) ||
-        m_scratch.size() != length)
+    std::string_view record;
+    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(m_cursor)), length, &record))
       return FailRead();
-    output.Write(m_scratch);
+    output.Write(record);
     output.Write(lineEnd);
   }
   if (CheckWrites() == StepStatus::kFailed) return StepStatus::kFailed;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/parameterfile.h"
+#include "tools/multiple/blockreader.h"
 #include "tools/multiple/multiplelayout.h"
 #include "tools/multiple/persongroup.h"
 #include "tools/multiple/personindex.h"
@@ -67,9 +68,9 @@ class MultipleEngine : public ToolEngine {
   MultipleLayout m_layout;
   PersonIndex m_index{1};
   PersonGroup m_group;
+  BlockReader m_blocks;
   std::string m_keyPath;
   std::string m_personRecords;
-  std::string m_scratch;
   std::string m_lines;
   Phase m_phase = Phase::kReading;
   std::string m_status;

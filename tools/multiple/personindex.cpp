@@ -7,6 +7,10 @@
 
 namespace kelvarin {
 
+namespace {
+constexpr std::size_t kPrefixBytes = 16;
+}
+
 PersonIndex::PersonIndex(int idLength) : m_idLength(idLength > 0 ? idLength : 0) {}
 
 void PersonIndex::Reserve(std::size_t count) {
@@ -21,10 +25,10 @@ void PersonIndex::Add(std::string_view key, std::int64_t offset) {
   m_keys.insert(m_keys.end(), key.data(), key.data() + used);
   m_keys.insert(m_keys.end(), length - used, '\0');
 
-  std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    prefix = (prefix << 8) | (i < used ? static_cast<unsigned char>(key[i]) : 0u);
-  m_entries.push_back({prefix, offset, static_cast<std::uint32_t>(m_entries.size()), false});
+  Entry entry{{0, 0}, offset, static_cast<std::uint32_t>(m_entries.size()), false};
+  for (std::size_t i = 0; i < kPrefixBytes; ++i)
+    entry.prefix[i / 8] = (entry.prefix[i / 8] << 8) | (i < used ? static_cast<unsigned char>(key[i]) : 0u);
+  m_entries.push_back(entry);
 }
 
 std::string_view PersonIndex::Key(std::size_t i) const {
@@ -33,11 +37,12 @@ std::string_view PersonIndex::Key(std::size_t i) const {
 }
 
 bool PersonIndex::KeyLess(const Entry& a, const Entry& b) const {
-  if (a.prefix != b.prefix) return a.prefix < b.prefix;
-  if (m_idLength <= 8) return false;
+  if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
+  if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+  if (m_idLength <= static_cast<int>(kPrefixBytes)) return false;
   const std::size_t length = static_cast<std::size_t>(m_idLength);
-  return std::memcmp(m_keys.data() + a.keySlot * length + 8, m_keys.data() + b.keySlot * length + 8,
-                     length - 8) < 0;
+  return std::memcmp(m_keys.data() + a.keySlot * length + kPrefixBytes,
+                     m_keys.data() + b.keySlot * length + kPrefixBytes, length - kPrefixBytes) < 0;
 }
 
 void PersonIndex::Sort() {

@@ -39,7 +39,7 @@ class PersonIndex {
 
  private:
   struct Entry {
-    std::uint64_t prefix;   // the first 8 key bytes, big-endian, for a fast compare
+    std::uint64_t prefix[2];  // the first 16 key bytes, big-endian, for a fast compare
     std::int64_t offset;
     std::uint32_t keySlot;  // where the key stands in m_keys
     bool setAside;

@@ -53,18 +53,23 @@ TEST(PersonIndex, OnePersonsRecordsFollowTheFileOrder) {
   EXPECT_EQ(6u, index.PersonEnd(5));
 }
 
-// Keys that share their first eight bytes are told apart by the rest.
+// Keys that share their first bytes are told apart by the rest, however long.
 TEST(PersonIndex, LongKeysCompareOverTheirWholeLength) {
-  PersonIndex index(12);
-  index.Add("ABCDEFGH0001", 0);
-  index.Add("ABCDEFGH0003", 1);
-  index.Add("ABCDEFGH0002", 2);
-  index.Add("ABCDEFGH0003", 3);
-  index.Sort();
-  const std::vector<std::string> expected = {"ABCDEFGH0003", "ABCDEFGH0003", "ABCDEFGH0002", "ABCDEFGH0001"};
-  EXPECT_EQ(expected, Keys(index));
-  EXPECT_EQ(2u, index.PersonEnd(0));
-  EXPECT_EQ(3u, index.PersonEnd(2));
+  for (const std::string stem : {"ABCDEFGH", "ABCDEFGHIJKLMNOPQRST"}) {
+    const int length = static_cast<int>(stem.size()) + 4;
+    PersonIndex index(length);
+    index.Add(stem + "0001", 0);
+    index.Add(stem + "0003", 1);
+    index.Add(stem + "0002", 2);
+    index.Add(stem + "0003", 3);
+    index.Sort();
+    const std::vector<std::string> expected = {stem + "0003", stem + "0003", stem + "0002", stem + "0001"};
+    EXPECT_EQ(expected, Keys(index)) << length;
+    EXPECT_EQ(2u, index.PersonEnd(0)) << length;
+    EXPECT_EQ(3u, index.PersonEnd(2)) << length;
+    EXPECT_EQ(1, index.Offset(0));
+    EXPECT_EQ(3, index.Offset(1));
+  }
 }
 
 TEST(PersonIndex, OffsetsBeyond32BitsAndSetAsideFlags) {
