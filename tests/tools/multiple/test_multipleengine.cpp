@@ -173,6 +173,19 @@ TEST(MultipleRun, NobodyWithTwoRecordsSkipsTheRules) {
   EXPECT_FALSE(Exists(run.excluded()));  // nothing excluded: removed
 }
 
+// Separate primaries only: the list keeps the person's lines but gets no count.
+TEST(MultipleRun, ListWithoutDuplicatesHasNoTrailer) {
+  MultipleRun run;
+  const std::string colon = Record("A00001", "C187", "8140", '3', "20020101");
+  const std::string lung = Record("A00001", "C341", "8140", '3', "20010101");
+  ASSERT_TRUE(run.Start(colon + "\n" + lung + "\n", 1));
+  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_TRUE(run.engine.Finish());
+  const std::string header = run.Expected("golden.mul").substr(0, run.Expected("golden.mul").find("P0000"));
+  EXPECT_EQ(header + lung + "\n" + colon + "  \n\n", ReadFile(run.multiple()));
+  EXPECT_EQ(colon + "\n" + lung + "\n", ReadFile(run.output()));
+}
+
 TEST(MultipleRun, WrongLengthRecordHaltsTheRunAndKeepsOnlyTheList) {
   MultipleRun run;
   std::string data;
