@@ -1,19 +1,26 @@
 #include "tools/check/behaviourhistologytable.h"
 
-#include <algorithm>
 #include <cstring>
+
+#include "tools/check/consistencyindexes.h"
 
 namespace kelvarin {
 
 int FindBehaviourHistologyRow(const char* key) {
-  const std::string_view wanted(key, kBehaviourHistologyKeyLength);
-  const auto keyOf = [](std::string_view row) { return row.substr(0, kBehaviourHistologyKeyLength); };
-  const std::string_view* first = BehaviourHistologyTable;
-  const std::string_view* last = first + kBehaviourHistologyRowCount;
-  const std::string_view* found = std::lower_bound(
-      first, last, wanted, [&](std::string_view row, std::string_view k) { return keyOf(row) < k; });
-  if (found == last || keyOf(*found) != wanted) return -1;
-  return static_cast<int>(found - first);
+  int morphology = 0;
+  for (int i = 0; i < 4; ++i) {
+    if (key[i] < '0' || key[i] > '9') return -1;  // every row's key is digits
+    morphology = morphology * 10 + (key[i] - '0');
+  }
+  const int slot = MorphologyIndexSlot(morphology);
+  if (slot < 0) return -1;
+  // The rows of one morphology stand together, ascending on the behaviour.
+  for (int row = BehaviourHistologyFirstRow[slot];
+       row >= 0 && row < kBehaviourHistologyRowCount &&
+       std::memcmp(BehaviourHistologyTable[row].data(), key, 4) == 0;
+       ++row)
+    if (BehaviourHistologyTable[row][4] == key[4]) return row;
+  return -1;
 }
 
 int FindBehaviourHistologyRow(int morphology, int behaviour) {

@@ -34,9 +34,9 @@ constexpr bool Ascending(const MorphologyRange (&ranges)[N]) {
 // The range holding the morphology, or nullptr.
 template <size_t N>
 const MorphologyRange* FindRange(const MorphologyRange (&ranges)[N], int morphology) {
-  const MorphologyRange* found = std::lower_bound(
-      std::begin(ranges), std::end(ranges), morphology,
-      [](const MorphologyRange& range, int m) { return range.to < m; });
+  const MorphologyRange* found =
+      std::lower_bound(std::begin(ranges), std::end(ranges), morphology,
+                       [](const MorphologyRange& range, int m) { return range.to < m; });
   if (found == std::end(ranges) || found->from > morphology) return nullptr;
   return found;
 }
@@ -109,13 +109,9 @@ int CheckHistologySite(int topography, int morphology, int groupOnly) {
   if (row == nullptr) return -1;
   if (row->siteClass == kAnySite) return 0;
   if (groupOnly != 0) return row->group;
-  if (row->siteClass == kAllowGroup)
-    return SiteGroupHolds(SiteGroupAllowList, kSiteGroupAllowRowCount, row->group, topography)
-               ? 0
-               : row->group;
-  return SiteGroupHolds(SiteGroupDenyList, kSiteGroupDenyRowCount, row->group, topography)
-             ? row->group + kAllowGroupCount
-             : 0;
+  const bool held = SiteGroupHolds(row->siteClass, row->group, topography);
+  if (row->siteClass == kAllowGroup) return held ? 0 : row->group;
+  return held ? row->group + kAllowGroupCount : 0;
 }
 
 int CheckBasisHistology(int basisState, int morphology, int topography) {
@@ -129,13 +125,14 @@ int CheckBasisHistology(int basisState, int morphology, int topography) {
 int CheckBehaviourSite(int topography, int behaviour) {
   if (behaviour != 2) return 0;
   switch (SiteOf(topography)) {
-    case 40: case 41:  // bone
-    case 42:           // haematopoietic system
-    case 47:           // peripheral nerves
-    case 49:           // connective tissue
-    case 70:           // meninges
-    case 71:           // brain
-    case 72:           // spinal cord
+    case 40:  // bone
+    case 41:  // bone
+    case 42:  // haematopoietic system
+    case 47:  // peripheral nerves
+    case 49:  // connective tissue
+    case 70:  // meninges
+    case 71:  // brain
+    case 72:  // spinal cord
       return 1;
     default:
       return 0;
@@ -169,9 +166,9 @@ int CheckDates(int incidenceDate, int incidenceDateError, int birthDate, int bir
   if (incidenceDate == 0 || birthDate == 0) return 0;
   if (birthDate > incidenceDate) return 1;
   // Whole years from the years and months; the days are dropped.
-  const int years =
-      ((YearOf(incidenceDate) - YearOf(birthDate)) * 12 + MonthOf(incidenceDate) - MonthOf(birthDate)) /
-      12;
+  const int months = (YearOf(incidenceDate) - YearOf(birthDate)) * 12 + MonthOf(incidenceDate) -
+                     MonthOf(birthDate);
+  const int years = months / 12;
   if (ageStart > 0) {
     if (ageFlag == 0 && age != kAgeNotStated && std::abs(age - years) > 1) ageFlag = kAgeFlagDates;
   } else if (ageStart < 0) {

@@ -1,27 +1,27 @@
 #include "tools/check/histologysitetable.h"
 
-#include <algorithm>
+#include "tools/check/consistencyindexes.h"
 
 namespace kelvarin {
 
 const HistologySiteRow* FindHistologySiteRow(int morphology) {
-  const HistologySiteRow* first = HistologySiteTable;
-  const HistologySiteRow* last = first + kHistologySiteRowCount;
-  const HistologySiteRow* found = std::lower_bound(
-      first, last, morphology,
-      [](const HistologySiteRow& row, int wanted) { return row.morphology < wanted; });
-  if (found == last || found->morphology != morphology) return nullptr;
-  return found;
+  const int slot = MorphologyIndexSlot(morphology);
+  if (slot < 0 || HistologySiteRowOf[slot] < 0) return nullptr;
+  return &HistologySiteTable[HistologySiteRowOf[slot]];
 }
 
-bool SiteGroupHolds(const SiteGroupRow* list, int count, int group, int topography) {
+bool SiteGroupHolds(char siteClass, int group, int topography) {
+  const bool allow = siteClass == kAllowGroup;
+  if (!allow && siteClass != kDenyGroup) return false;
+  if (group < 1 || group > (allow ? kAllowGroupCount : kDenyGroupCount)) return false;
   if (topography < 0 || topography > 999) return false;
+  const SiteGroupRow* list = allow ? SiteGroupAllowList : SiteGroupDenyList;
+  const std::uint16_t* start = allow ? SiteGroupAllowListStart : SiteGroupDenyListStart;
   const int site = topography / 10;
   const int subsite = topography % 10;
-  const SiteGroupRow* row = std::lower_bound(
-      list, list + count, group, [](const SiteGroupRow& r, int g) { return r.group < g; });
-  for (; row != list + count && row->group == group; ++row)
-    if (row->site == site && (row->subsite == kEverySubsite || row->subsite == subsite))
+  for (int row = start[group]; row < start[group + 1]; ++row)
+    if (list[row].site == site &&
+        (list[row].subsite == kEverySubsite || list[row].subsite == subsite))
       return true;
   return false;
 }

@@ -7,9 +7,9 @@
 namespace kelvarin {
 
 // Class of a histology/site row.
-inline constexpr char kAnySite = '*';    // the morphology may stand on any site
-inline constexpr char kAllowGroup = '+'; // expected only on the sites of its group
-inline constexpr char kDenyGroup = '-';  // unlikely on the sites of its group
+inline constexpr char kAnySite = '*';     // the morphology may stand on any site
+inline constexpr char kAllowGroup = '+';  // expected only on the sites of its group
+inline constexpr char kDenyGroup = '-';   // unlikely on the sites of its group
 
 struct HistologySiteRow {
   std::uint16_t morphology;
@@ -49,11 +49,12 @@ extern const char* const HistologyGroupNames[kHistologyGroupCount];
 // The row of a morphology, or nullptr when it has none.
 const HistologySiteRow* FindHistologySiteRow(int morphology);
 
-// True when `list` (count rows, sorted as above) holds a row of `group` whose
-// site is the topography's two-digit site and whose subsite is the
-// topography's subsite digit or every subsite. The topography is site * 10 +
-// subsite; one outside 0..999 matches no row.
-bool SiteGroupHolds(const SiteGroupRow* list, int count, int group, int topography);
+// True when the site list of the class (kAllowGroup: SiteGroupAllowList,
+// kDenyGroup: SiteGroupDenyList) holds a row of `group` whose site is the
+// topography's two-digit site and whose subsite is the topography's subsite
+// digit or every subsite. The topography is site * 10 + subsite; one outside
+// 0..999 matches no row.
+bool SiteGroupHolds(char siteClass, int group, int topography);
 
 // The name of histology group 1..70, or nullptr outside.
 const char* HistologyGroupName(int group);

@@ -30,7 +30,8 @@ TEST(CheckSexSite, GenitalSitesOfTheOtherSexAreErrors) {
       {kFemale, 58, 0}, {kFemale, 59, 0}, {kFemale, 60, 1}, {kFemale, 61, 1}, {kFemale, 63, 1},
       {kFemale, 64, 0}, {-1, 53, 0},      {-1, 61, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.expected, CheckSexSite(c.sex, c.site)) << c.sex << " " << c.site;
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expected, CheckSexSite(c.sex, c.site)) << c.sex << " " << c.site;
 }
 
 TEST(CheckSexHistology, GroupsOfTheOtherSexAreUnlikely) {
@@ -67,12 +68,12 @@ TEST(CheckHistologySite, TellingCombinations) {
     int expected;
   };
   const Case cases[] = {
-      {79, 8561, 0, 0},   {509, 8561, 0, 1},   {412, 9734, 0, 70}, {509, 9734, 0, 0},
-      {578, 8098, 0, 0},  {579, 8098, 0, 43},  {509, 8000, 0, 0},  {410, 8140, 0, 65},
-      {770, 8140, 0, 65}, {509, 8140, 0, 0},   {509, 9140, 0, 69}, {440, 9140, 0, 0},
-      {632, 8720, 0, 0},  {633, 8720, 0, 49},  {809, 8720, 0, 0},  {420, 8800, 0, 66},
-      {422, 8800, 0, 0},  {509, 8006, 0, -1},  {809, 8006, 1, -1}, {809, 8905, 1, 22},
-      {509, 9734, 1, 7},  {412, 8000, 1, 0},   {-5, 8561, 0, 1},   {4120, 9734, 0, 0},
+      {79, 8561, 0, 0},   {509, 8561, 0, 1},  {412, 9734, 0, 70}, {509, 9734, 0, 0},
+      {578, 8098, 0, 0},  {579, 8098, 0, 43}, {509, 8000, 0, 0},  {410, 8140, 0, 65},
+      {770, 8140, 0, 65}, {509, 8140, 0, 0},  {509, 9140, 0, 69}, {440, 9140, 0, 0},
+      {632, 8720, 0, 0},  {633, 8720, 0, 49}, {809, 8720, 0, 0},  {420, 8800, 0, 66},
+      {422, 8800, 0, 0},  {509, 8006, 0, -1}, {809, 8006, 1, -1}, {809, 8905, 1, 22},
+      {509, 9734, 1, 7},  {412, 8000, 1, 0},  {-5, 8561, 0, 1},   {4120, 9734, 0, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, CheckHistologySite(c.topography, c.morphology, c.groupOnly))
@@ -198,7 +199,8 @@ TEST(CheckGradeHistology, EveryMalignantMorphologyAndGrade) {
         expected = fixed[morphology].count(grade) ? 0 : 1;
       else if ((grade >= 5 && grade <= 8 && !lymphoid) || (grade >= 1 && grade <= 4 && lymphoid))
         expected = 1;
-      ASSERT_EQ(expected, CheckGradeHistology(morphology, 3, grade)) << morphology << " grade " << grade;
+      ASSERT_EQ(expected, CheckGradeHistology(morphology, 3, grade))
+          << morphology << " grade " << grade;
       for (int behaviour : {0, 1, 2})
         ASSERT_EQ(grade == 9 ? 0 : 1, CheckGradeHistology(morphology, behaviour, grade));
     }
@@ -249,8 +251,8 @@ TEST(CheckDates, DatesAgainstEachOtherAndTheAge) {
   for (const Case& c : cases) {
     int age = c.age;
     int ageFlag = c.ageFlag;
-    EXPECT_EQ(c.beforeBirth,
-              CheckDates(c.incidence, c.incidenceError, c.birth, c.birthState, c.ageStart, age, ageFlag))
+    EXPECT_EQ(c.beforeBirth, CheckDates(c.incidence, c.incidenceError, c.birth, c.birthState,
+                                        c.ageStart, age, ageFlag))
         << c.what;
     EXPECT_EQ(c.ageAfter, age) << c.what;
     EXPECT_EQ(c.ageFlagAfter, ageFlag) << c.what;
