@@ -1,0 +1,18 @@
+#include "enginefactory.h"
+
+#include "bench/readerengine.h"
+#include "tools/check/tesmarengine.h"
+#include "tools/multiple/multipleengine.h"
+
+namespace kelvarin {
+
+const std::vector<BenchTool>& BenchTools() {
+  static const std::vector<BenchTool> tools = {
+      {"Skeleton", [] { return std::make_unique<ReaderEngine>(); }},
+      {"Tesmar", [] { return std::make_unique<TesmarEngine>(); }},
+      {"Multiple", [] { return std::make_unique<MultipleEngine>(); }},
+  };
+  return tools;
+}
+
+}  // namespace kelvarin
