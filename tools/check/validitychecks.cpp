@@ -95,7 +95,7 @@ int ReadBasisOfDiagnosis(std::string_view record, int basisStart, const char mic
 
 AgeValue CheckAgeField(std::string_view record, int ageStart, int ageEnd,
                        std::string_view ageUnknownCode) {
-  if (ageStart < 1) return {kAgeNotStated, kAgeValid};
+  if (ageStart < 1) return {kUnstatedAge, kAgeValid};
   const int width = ageEnd - ageStart + 1;
   if (width < 1) return {0, kAgeNotDigits};
   // The part of the field inside the record; a field running past the end
@@ -104,7 +104,7 @@ AgeValue CheckAgeField(std::string_view record, int ageStart, int ageEnd,
   const std::string_view field =
       offset < record.size() ? record.substr(offset, static_cast<std::size_t>(width))
                              : std::string_view();
-  if (MatchesUnknownCode(field, width, ageUnknownCode)) return {kAgeNotStated, kAgeValid};
+  if (MatchesUnknownCode(field, width, ageUnknownCode)) return {kUnstatedAge, kAgeValid};
   int age = 0;
   ScanDecimal(field.data(), static_cast<int>(field.size()), &age);
   if (field.size() != static_cast<std::size_t>(width) ||

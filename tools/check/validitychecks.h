@@ -20,19 +20,18 @@ inline constexpr int kAbsentTopography = 0;
 inline constexpr int kAbsentMorphology = 8000;
 inline constexpr int kAbsentBehaviour = 3;
 inline constexpr int kAbsentGrade = 9;
-inline constexpr int kAgeNotStated = 999;
+inline constexpr int kUnstatedAge = 999;
 
 // Basis of diagnosis states.
 inline constexpr int kBasisAbsent = 0;
 inline constexpr int kBasisMicroscopic = 1;
 inline constexpr int kBasisNotMicroscopic = -1;
 
-// Age flags: the field is not all digits, the value is outside 0..120, or the
-// age disagrees with the dates (set by the date consistency rule).
+// Age flags of the age field: the field is not all digits, or the value is
+// outside 0..120 (the date consistency rule adds its own flag).
 inline constexpr int kAgeValid = 0;
 inline constexpr int kAgeNotDigits = 1;
 inline constexpr int kAgeOutOfRange = 2;
-inline constexpr int kAgeDisagreesWithDates = 3;
 inline constexpr int kMaxRecordedAge = 120;
 
 // Longest age-unknown code the check accepts.
