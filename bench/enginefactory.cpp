@@ -9,6 +9,7 @@ const std::vector<BenchTool>& BenchTools() {
   static const std::vector<BenchTool> tools = {
       {"Skeleton", [] { return std::make_unique<ReaderEngine>(); }},
       {"Tesmar", [] { return std::make_unique<TesmarEngine>(); }},
+      {"TesmarMix", [] { return std::make_unique<TesmarEngine>(); }},
   };
   return tools;
 }
