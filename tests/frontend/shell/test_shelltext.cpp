@@ -55,18 +55,22 @@ TEST(FontSizeEntry, ReadsDialogIntegersOnly) {
 
 TEST(WorkspaceName, StandsAtTheLowerRightWithOffsetsRoundedTowardZero) {
   // Client 800 x 600, own font 16 high with characters 7 wide on average,
-  // the name 140 x 41.
+  // the name 140 x 41: left 800 - 140 - 7, top 600 - 16 / 2 - 41, so the
+  // box is exactly as wide as the name plus one average character.
   const auto rects = MDIClientPainter::EmbossRects(QRect(0, 0, 800, 600), 16, 7, QSize(140, 41));
-  EXPECT_EQ(QRect(QPoint(652, 550), QPoint(799, 599)), rects[0]);
+  EXPECT_EQ(QRect(QPoint(653, 551), QPoint(799, 599)), rects[0]);
+  EXPECT_EQ(140 + 7, rects[0].width());
+  EXPECT_EQ(16 / 2 + 41, rects[0].height());
   // (7 x -3) / 5 = -4 and 7 / 5 = 1; only the left edge moves.
-  EXPECT_EQ(QRect(QPoint(648, 550), QPoint(799, 599)), rects[1]);
-  EXPECT_EQ(QRect(QPoint(649, 550), QPoint(799, 599)), rects[2]);
+  EXPECT_EQ(QRect(QPoint(649, 551), QPoint(799, 599)), rects[1]);
+  EXPECT_EQ(QRect(QPoint(650, 551), QPoint(799, 599)), rects[2]);
 
-  // An odd font height loses its half: 15 / 2 = 7.
+  // An odd font height loses its half: 15 / 2 = 7; the client's outer
+  // edges are 310 and 220.
   const auto moved = MDIClientPainter::EmbossRects(QRect(10, 20, 300, 200), 15, 9, QSize(100, 40));
-  EXPECT_EQ(QRect(QPoint(200, 172), QPoint(309, 219)), moved[0]);
-  EXPECT_EQ(195, moved[1].left());  // 200 + (-27 / 5 = -5)
-  EXPECT_EQ(196, moved[2].left());  // + 9 / 5 = 1
+  EXPECT_EQ(QRect(QPoint(201, 173), QPoint(309, 219)), moved[0]);
+  EXPECT_EQ(196, moved[1].left());  // 201 + (-27 / 5 = -5)
+  EXPECT_EQ(197, moved[2].left());  // + 9 / 5 = 1
 }
 
 }  // namespace
