@@ -75,6 +75,10 @@ class CMainFrame : public QMainWindow {
   void FillWindowList(QMenu* menu);
   void OnSubWindowActivated();
   void OnChildClosing(CChildFrame* child);
+  // The caption: the program's name, followed by the active report's title
+  // while that window is not maximised (a maximised one adds its title in
+  // brackets itself).
+  void UpdateFrameTitle();
 
   CCommandTable& m_commands;
   MDIClientPainter* m_clientPainter;
