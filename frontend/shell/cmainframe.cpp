@@ -266,6 +266,7 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   }
   auto* child = new CChildFrame(document);
   child->View()->SetPrinter(&Printer());
+  child->View()->SetPreviewPages(&m_previewPages);
   connect(document, &CQuandorDoc::pathNameChanged, this, &CMainFrame::recentFileUsed);
   connect(child, &CChildFrame::closing, this, &CMainFrame::OnChildClosing);
   connect(child->View(), &CQuandorView::commandStateChanged, &m_commands,
