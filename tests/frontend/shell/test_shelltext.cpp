@@ -1,5 +1,6 @@
 // Small rules of the shell: dialog filters, numbered menu texts, the size
-// entry of the text sheet, the place of the workspace's name.
+// entry of the text sheet, the place of the workspace's name, the string
+// table.
 #include <gtest/gtest.h>
 
 #include "gtestqt.h"
@@ -8,6 +9,7 @@
 #include "shell/filefilters.h"
 #include "shell/mdiclientpainter.h"
 #include "shell/menutext.h"
+#include "shell/shellmessage.h"
 
 namespace kelvarin {
 namespace {
@@ -51,6 +53,36 @@ TEST(FontSizeEntry, ReadsDialogIntegersOnly) {
       {"99999999999", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(c.value, CPage4::ParseInteger(QString::fromUtf8(c.text))) << c.text;
+}
+
+TEST(StringTable, ToolTitlesAndPromptsAreTheProgramsOwnTexts) {
+  // The title of each tool program (also the status text of its menu item),
+  // in the order of the tool-name table, and the prompts of a few commands.
+  const struct {
+    int id;
+    const char* text;
+  } cases[] = {
+      {32771, "ICD-9 to ICD-O-2"},
+      {32772, "ICD-9 + ICD-O-1 (M) to ICD-O-2"},
+      {32773, "ICD-10 to ICD-O-2"},
+      {32774, "ICD-10 + ICD-O-2(M) to ICD-O-2"},
+      {32775, "ICD-O-1 to ICD-O-2"},
+      {32776, "ICD-O (Field Trial Edition 1988) to ICD-O-2"},
+      {32777, "ICD-O-2 to ICD-O-3"},
+      {32778, "ICD-O-2 to ICD-9"},
+      {32779, "ICD-O-2 to ICD-10"},
+      {32780, "ICD-O-3 (first revision, 2013) to ICD-10 (2010 edition)"},
+      {32781, "ICD-O-3 (first revision, 2013) to the ICCC (third edition)"},
+      {32782, "ICD-O-3 (first revision, 2013) to the Nubra histological groups"},
+      {32783, "Orvo/Semu check program"},
+      {32784, "Orvo/Semu multiple primary check program"},
+      {32769, "Modifies current file properties\nProperties"},
+      {32807, "ICD-O-3 index, numerical lists and summary rules"},
+      {32808, "ICD-10 index and numerical lists"},
+      {57344, "Kelvarin"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QString::fromUtf8(c.text), ResText(c.id)) << c.id;
+  EXPECT_EQ(QString(), ResText(32770));
 }
 
 TEST(WorkspaceName, StandsAtTheLowerRightWithOffsetsRoundedTowardZero) {
