@@ -26,6 +26,10 @@ namespace {
 
 CQuandorApp* s_instance = nullptr;
 
+// The class library's setting beside the recent-file list: how many pages
+// the print preview shows.
+const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
+
 QString DefaultProfilePath() {
   const QSettings settings(QSettings::IniFormat, QSettings::UserScope, ResText(kIdsAppTitle),
                            ResText(kIdsAppTitle));
@@ -60,6 +64,7 @@ bool CQuandorApp::InitInstance() {
   QGuiApplication::setWindowIcon(ProgramIcon());
   m_recentFiles.ReadList(m_profile);
   m_mainFrame = std::make_unique<CMainFrame>(m_commands);
+  m_mainFrame->SetPreviewPages(m_profile.value(kPreviewPagesKey, 0).toInt());
   connect(m_mainFrame.get(), &CMainFrame::recentFileUsed, this, &CQuandorApp::AddToRecentFileList);
   RegisterCommands();
   UpdateRecentFileMenu();
@@ -74,6 +79,10 @@ bool CQuandorApp::InitInstance() {
 
 int CQuandorApp::ExitInstance() {
   m_recentFiles.WriteList(m_profile);
+  if (m_mainFrame && m_mainFrame->PreviewPages() != 0) {
+    m_profile.setValue(kPreviewPagesKey, m_mainFrame->PreviewPages());
+    m_profile.sync();
+  }
   return 0;
 }
 
