@@ -52,6 +52,72 @@ TEST_P(GoldenRun, OutputAndReportsMatchByteForByte) {
 // Any value other than 0 asks for one line per error.
 INSTANTIATE_TEST_SUITE_P(BothErrorFileForms, GoldenRun, ::testing::Values(0, 1, -3));
 
+// Two records of the golden layout that carry many findings at once, so that
+// the order of the lines and fragments inside one record is seen:
+// a girl of 10 with a seminoma in situ of the bone, graded and not verified
+// microscopically (all seven warnings), and a man with a cervix tumour whose
+// morphology, behaviour, grade and age are faulty and who was born after the
+// diagnosis (six errors).
+const std::string kAllWarnings = "0101FC410906321101020000101" "20100601";
+const std::string kSixErrors = "0102MC53980x09x71x12010010120000101";
+
+TEST(TesmarRun, FindingsOfOneRecordKeepTheirOrderInEveryReport) {
+  ASSERT_EQ(35u, kAllWarnings.size());
+  ASSERT_EQ(35u, kSixErrors.size());
+  for (int oneRecordPerError : {0, 1}) {
+    TempDir dir;
+    ASSERT_TRUE(RunCheck(dir, kAllWarnings + "\n" + kSixErrors + "\n", GoldenRow(oneRecordPerError)));
+    EXPECT_EQ(kAllWarnings + "\n", ReadFile(dir / "out.txt"));
+
+    const std::string errors =
+        oneRecordPerError
+            ? kSixErrors + " Sex/site combination\n" + kSixErrors + " ICDO-3 (M)\n" + kSixErrors +
+                  " Behaviour code\n" + kSixErrors + " Grade code\n" + kSixErrors +
+                  " Invalid age\n" + kSixErrors + " Date of diagnosis is before birth date\n"
+            : kSixErrors +
+                  ";sex/site combination;ICDO-3 (M);behaviour code;grade code;invalid age"
+                  ";date of diagnosis is before birth date\n";
+    EXPECT_EQ(std::string(kTitle) + (dir / "data.txt") +
+                  "\nThe following records must be checked\n\n" + errors +
+                  "\n1 individual record(s), 6 error(s)\n",
+              ReadFile(dir / "data.err"))
+        << oneRecordPerError;
+
+    EXPECT_EQ(std::string(kTitle) + (dir / "data.txt") +
+                  "\nThe following records should be checked\n\n" + kAllWarnings +
+                  " histology/site (28) Testicular tumours\n" + kAllWarnings + " sex/histology\n" +
+                  kAllWarnings + " behaviour/topography\n" + kAllWarnings +
+                  " behaviour/histology\n" + kAllWarnings + " basis/histology\n" + kAllWarnings +
+                  " grade/morphology\n" + kAllWarnings + " age/site/histology\n" +
+                  "\n\n1 individual record(s), 7 warning(s)\n",
+              ReadFile(dir / "data.chk"))
+        << oneRecordPerError;
+
+    EXPECT_EQ(std::string(kTitle) + "Input file: " + (dir / "data.txt") + "\nOutput file: " +
+                  (dir / "out.txt") + "\n\n2 records processed. Summary statistics:\n" +
+                  "\n6 errors (1 individual records) recorded in " + (dir / "data.err") +
+                  ":\n\n"
+                  "1 invalid sex/site combination\n"
+                  "1 invalid ICDO-3 (M) code\n"
+                  "1 invalid behaviour code\n"
+                  "1 invalid grade code\n"
+                  "1 invalid age\n"
+                  "1 date of diagnosis is before birth date\n"
+                  "\n\n7 warnings (1 individual records) recorded in " +
+                  (dir / "data.chk") +
+                  ":\n\n"
+                  "1 unlikely sex/histology combination\n"
+                  "1 unlikely histology/site combination\n"
+                  "1 unlikely behaviour/topography combination\n"
+                  "1 unlikely behaviour/histology combination\n"
+                  "1 unlikely grade/histology combination\n"
+                  "1 unlikely basis/histology combination\n"
+                  "1 unlikely age/site/histology combination\n",
+              ReadFile(dir / "out.log"))
+        << oneRecordPerError;
+  }
+}
+
 // Layout without an age column: sex 1, topography 2-5, morphology 6-9,
 // behaviour 10, birth date 11-18, incidence date 19-26.
 std::string DatesOnlyRow(int ageStart) {
