@@ -2,6 +2,8 @@
 // descriptor per program, chosen by the program's main.
 #pragma once
 
+#include "tools/convert/common/outputforms.h"
+
 namespace kelvarin {
 
 // The estimate of the number of records in the input for the progress bar.
@@ -24,7 +26,9 @@ struct ConversionProgram {
   bool writesWarningFile;    // false: no warning file is opened, written or counted into
   const char* targetName;    // the classification named in the error-file header
   int rowFieldCount;         // fields of the conversion row the program scans (16 or 18)
-  bool usesReplaceMode;      // optionA can put the codes in place of the input codes
+  bool readsMorphology;      // the record has morphology and behaviour fields
+  bool readsGrade;           // the record may have a grade field
+  ReplaceForm replaceForm;   // what optionA nonzero puts in place (kNone: always append)
   ProgressDivisor progressDivisor;
   ConversionDialogLayout dialogLayout;
   int timerPeriodMs;         // period of the progress dialog's timer
