@@ -1,8 +1,12 @@
 #include "conversiondialog.h"
 
+#include <cassert>
+
 namespace kelvarin {
 
-DialogDescriptor ConversionDialog(const ConversionProgram& program) {
+namespace {
+
+DialogDescriptor BuildDialog(const ConversionProgram& program) {
   using C = DialogControl;
   using E = ConversionEngine;
   DialogDescriptor d;
@@ -44,6 +48,19 @@ DialogDescriptor ConversionDialog(const ConversionProgram& program) {
     });
   }
   return d;
+}
+
+}  // namespace
+
+const DialogDescriptor& ConversionDialog(const ConversionProgram& program) {
+  static const auto dialogs = [] {
+    std::vector<DialogDescriptor> all;
+    for (const ConversionProgram& p : ConversionPrograms) all.push_back(BuildDialog(p));
+    return all;
+  }();
+  const long index = &program - ConversionPrograms;
+  assert(index >= 0 && index < kConversionProgramCount);
+  return dialogs[static_cast<size_t>(index)];
 }
 
 }  // namespace kelvarin

@@ -8,24 +8,29 @@
 
 namespace kelvarin {
 
-// Caption, file lines, counters and timer of a conversion program's dialog.
-// The file lines show the bare paths.
-DialogDescriptor ConversionDialog(const ConversionProgram& program);
+// Caption, file lines, counters and timer of a conversion program's dialog
+// (program is one of ConversionPrograms). The file lines show the bare paths.
+const DialogDescriptor& ConversionDialog(const ConversionProgram& program);
 
-// The application object of a conversion program: its engine on the
-// program's record step, and its dialog.
+// The progress dialog of a conversion program, laid out for its engine's program.
+class CConversionDlg : public CToolDlg {
+  Q_OBJECT
+ public:
+  explicit CConversionDlg(ConversionEngine& engine, QWidget* parent = nullptr)
+      : CToolDlg(engine, ConversionDialog(engine.program()), parent) {}
+};
+
+// The application object of a conversion program, on the program's engine:
+// a ConversionEngine with a static Program() that names its descriptor.
+template <class Engine>
 class CConversionApp : public CToolApp {
  public:
-  CConversionApp(const ConversionProgram& program, ConversionRecordStep& step)
-      : CToolApp(m_engine, m_descriptor),
-        m_engine(program, step),
-        m_descriptor(ConversionDialog(program)) {}
+  CConversionApp() : CToolApp(m_engine, ConversionDialog(Engine::Program())) {}
 
-  ConversionEngine& engine() { return m_engine; }
+  Engine& engine() { return m_engine; }
 
  private:
-  ConversionEngine m_engine;
-  DialogDescriptor m_descriptor;
+  Engine m_engine;
 };
 
 }  // namespace kelvarin

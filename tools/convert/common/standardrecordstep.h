@@ -5,6 +5,7 @@
 // rules as data and its converter.
 #pragma once
 
+#include "tools/convert/common/conversionengine.h"
 #include "tools/convert/common/conversionfields.h"
 #include "tools/convert/common/conversionprogram.h"
 #include "tools/convert/common/conversionrecordstep.h"
@@ -96,6 +97,20 @@ class StandardRecordStep : public ConversionRecordStep {
   const StandardStepRules& m_rules;
   CodeConverter& m_converter;
   RecordLine m_line;
+};
+
+// The engine of a program on the standard record step, owning its converter.
+template <class Converter>
+class StandardConversionEngine : public ConversionEngine {
+ public:
+  StandardConversionEngine(const ConversionProgram& program, const StandardStepRules& rules)
+      : ConversionEngine(program, m_step), m_step(program, rules, m_converter) {}
+
+  Converter& converter() { return m_converter; }
+
+ private:
+  Converter m_converter;
+  StandardRecordStep m_step;
 };
 
 }  // namespace kelvarin
