@@ -50,4 +50,18 @@ class ConversionEngine : public ToolEngine, private ConversionReports {
   ConversionRow m_row;
 };
 
+// The engine of a program with a record step of its own, which it owns. The
+// step names its program: static constexpr const char* kProgramName.
+template <class RecordStep>
+class ConversionEngineOf : public ConversionEngine {
+ public:
+  ConversionEngineOf() : ConversionEngine(Program(), m_step) {}
+  static const ConversionProgram& Program() {
+    return *FindConversionProgram(RecordStep::kProgramName);
+  }
+
+ private:
+  RecordStep m_step;
+};
+
 }  // namespace kelvarin

@@ -16,6 +16,8 @@ class RecordLine {
   void Assign(std::string_view record) { m_text.assign(record.data(), record.size()); }
   void Append(std::string_view text) { m_text.append(text.data(), text.size()); }
   void Append(char c) { m_text.push_back(c); }
+  // Drops what stands after the first size bytes.
+  void Truncate(size_t size) { m_text.resize(size < m_text.size() ? size : m_text.size()); }
   // A decimal number as "%*d" (pad ' ') or "%0*d" (pad '0') write it.
   void AppendNumber(long value, int width, char pad);
   // Writes text over the record's bytes from 1-based column on; the columns

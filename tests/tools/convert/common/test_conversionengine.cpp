@@ -40,15 +40,7 @@ class SortingStep : public ConversionRecordStep {
 // Records of 6 characters: sex at 1, site at 2-5 ("C509"), morphology 6-9 is
 // beyond the record, so rows name only what the records hold.
 ConversionRow Row(int recordLength) {
-  ConversionRow row;
-  row.sexStart = row.sexEnd = 2;
-  row.topographyStart = 3;
-  row.topographyEnd = 6;
-  row.histologyStart = 7;
-  row.histologyEnd = 10;
-  row.behaviourStart = row.behaviourEnd = 11;
-  row.maleCode = '1';
-  row.femaleCode = '2';
+  ConversionRow row = CodeRow(2, 4, false);
   row.recordLength = recordLength;
   return row;
 }

@@ -9,20 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/convert/common/conversionrun.h"
 #include "tools/convert/common/outputforms.h"
 
 using namespace kelvarin;
 
 namespace {
 
-struct Lines : ConversionReports {
-  std::vector<std::string> output, warnings, errors;
-  int counted = 0;
-  void WriteOutput(std::string_view line) override { output.emplace_back(line); }
-  void WriteWarning(std::string_view line) override { warnings.emplace_back(line); }
-  void WriteError(std::string_view line) override { errors.emplace_back(line); }
-  void CountWarning() override { ++counted; }
-};
+using Lines = kelvarin::test::CollectedLines;
 
 // Answers with a fixed result and codes; remembers what it was given.
 class FixedConverter : public CodeConverter {
@@ -58,16 +52,8 @@ const MessageRule kChain[] = {
 
 // Records: sex at 1, site at 2-5, morphology 6-9, behaviour 10, grade 11.
 ConversionRow Row(int optionA = 0, int gradeStart = 11) {
-  ConversionRow row;
-  row.sexStart = row.sexEnd = 1;
-  row.topographyStart = 2;
-  row.topographyEnd = 5;
-  row.histologyStart = 6;
-  row.histologyEnd = 9;
-  row.behaviourStart = row.behaviourEnd = 10;
+  ConversionRow row = kelvarin::test::CodeRow(1, 4, true, 'M', 'F');
   row.gradeStart = row.gradeEnd = gradeStart;
-  row.maleCode = 'M';
-  row.femaleCode = 'F';
   row.optionA = optionA;
   return row;
 }
