@@ -113,11 +113,13 @@ TEST(ConversionEngine, MarkedRecordsCountAsWarningsWithoutAWarningFile) {
   ConversionRun run;
   SortingStep step;
   ConversionEngine engine(*FindConversionProgram("Caslov"), step);
+  // A file of that name that the run did not write is left alone.
+  WriteFile(run.Report(".wCaslov"), "not the run's\n");
   ASSERT_TRUE(run.Run(engine, "M1C5098140 3\n", Row(12)));
   EXPECT_EQ(1, engine.warnings());
   EXPECT_EQ(0, engine.errors());
   EXPECT_EQ("M1C5098140 3#C509\n", ReadFile(run.output));
-  EXPECT_FALSE(Exists(run.Report(".wCaslov")));
+  EXPECT_EQ("not the run's\n", ReadFile(run.Report(".wCaslov")));
   // The name is derived and shown all the same.
   EXPECT_EQ(run.Report(".wCaslov"), engine.FilePath(ConversionEngine::kWarningSlot));
 }
