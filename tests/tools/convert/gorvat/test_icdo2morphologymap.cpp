@@ -67,10 +67,10 @@ TEST(IcdO2MorphologyMap, EveryExceptionRowAsListed) {
 }
 
 TEST(IcdO2MorphologyMap, CountsByClassBehaviourAndMorphology) {
-  // The data holds 2146 rows where the table of the original program held
-  // 2153: seven '*' rows fewer (behaviour 0: 500 against 499, behaviour 2:
-  // 500 against 499, behaviour 3: 620 against 629; 635 morphologies against
-  // 640). Every other count is the original's.
+  // The data holds 2146 rows where a complete table holds 2153: seven '*'
+  // rows fewer (behaviour 0: 500 against 499, behaviour 2: 500 against 499,
+  // behaviour 3: 620 against 629; 635 morphologies against 640). Every other
+  // count is the complete table's.
   EXPECT_EQ(2146, IcdO2MorphologyMapCount);
   std::map<char, int> byClass, byBehaviour;
   std::set<std::string_view> morphologies;

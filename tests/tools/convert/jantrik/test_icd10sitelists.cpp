@@ -78,7 +78,7 @@ bool IsClosingEntry(std::string_view entry) {
 }
 
 TEST(SiteGroupList, GroupsEntriesAndTellingEntries) {
-  // The data has 450 entries in 109 groups; the original list had 651 entries
+  // The data has 450 entries in 109 groups; a complete list has 651 entries
   // in 121 groups. The entry numbers the converter relies on are kept.
   EXPECT_EQ(450, SiteGroupListCount);
   int groups = 0;

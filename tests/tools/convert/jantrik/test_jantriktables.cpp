@@ -53,7 +53,7 @@ TEST(JantrikTables, ThreeRowsReadAsRulesWhereTheCheckHasLetters) {
 
 TEST(JantrikTables, RulesOfTheRowsAndTheirForms) {
   // The data splits the 2769 rows by rule 732 / 829 / 1134 / 74 (rules 1-5,
-  // 7, 8, 9); the original program's split was 717 / 931 / 1047 / 74.
+  // 7, 8, 9); a complete table splits 717 / 931 / 1047 / 74.
   std::map<int, int> byRule;
   int endingAfterCode = 0, letters = 0;
   for (int i = 0; i < kBehaviourHistologyRowCount; ++i) {
