@@ -1,0 +1,105 @@
+#include "frontend/wizards/filechecks.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+using namespace kelvarin;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileChecksTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "filechecksXXXXXX").string();
+    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
+    m_folder = pattern;
+  }
+  void TearDown() override { fs::remove_all(m_folder); }
+
+  std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+  std::string Write(const std::string& name, const std::string& text) {
+    std::ofstream(PathOf(name), std::ios::binary) << text;
+    return PathOf(name);
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  fs::path m_folder;
+};
+
+}  // namespace
+
+TEST_F(FileChecksTest, SameFileThroughAnotherSpellingOrALink) {
+  const std::string data = Write("data.txt", "records\n");
+  const std::string other = Write("other.txt", "records\n");
+  fs::create_directory(PathOf("sub"));
+  fs::create_symlink(data, PathOf("link.txt"));
+  fs::create_hard_link(data, PathOf("hard.txt"));
+  struct Case {
+    std::string second;
+    bool same;
+  } cases[] = {
+      {data, true},
+      {PathOf("sub/../data.txt"), true},
+      {PathOf("./data.txt"), true},
+      {PathOf("link.txt"), true},
+      {PathOf("hard.txt"), true},
+      {other, false},
+      {PathOf("missing.txt"), false},
+      {PathOf("DATA.TXT"), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.same, IsSameFile(data, c.second)) << c.second;
+  EXPECT_TRUE(IsSameFile(PathOf("none.txt"), PathOf("none.txt")));
+  EXPECT_FALSE(IsSameFile(PathOf("none.txt"), PathOf("sub/../none.txt")));
+}
+
+TEST_F(FileChecksTest, OutputTestLeavesEveryFileAsItWas) {
+  const std::string existing = Write("existing.txt", "keep me\n");
+  EXPECT_EQ(OutputFileState::kExists, CheckOutputFile(existing));
+  EXPECT_EQ("keep me\n", Read(existing));
+
+  const std::string absent = PathOf("new.txt");
+  EXPECT_EQ(OutputFileState::kAbsent, CheckOutputFile(absent));
+  EXPECT_FALSE(fs::exists(absent));
+
+  fs::create_directory(PathOf("folder"));
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("folder")));
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("missing/new.txt")));
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(""));
+
+  fs::create_symlink(PathOf("nowhere.txt"), PathOf("dangling.txt"));
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("dangling.txt")));
+  EXPECT_TRUE(fs::is_symlink(PathOf("dangling.txt")));
+  EXPECT_FALSE(fs::exists(PathOf("nowhere.txt")));
+}
+
+TEST_F(FileChecksTest, ExistingFileThatCannotBeWrittenIsNotAccessibleAndStays) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes every file";
+  const std::string locked = Write("locked.txt", "keep me\n");
+  fs::permissions(locked, fs::perms::owner_read);
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(locked));
+  EXPECT_EQ("keep me\n", Read(locked));
+  EXPECT_FALSE(OpensForUpdate(locked));
+
+  fs::create_directory(PathOf("closed"));
+  fs::permissions(PathOf("closed"), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("closed/new.txt")));
+  fs::permissions(PathOf("closed"), fs::perms::owner_all);
+}
+
+TEST_F(FileChecksTest, UpdateTestOpensWithoutChanging) {
+  const std::string data = Write("data.txt", "records\n");
+  EXPECT_TRUE(OpensForUpdate(data));
+  EXPECT_EQ("records\n", Read(data));
+  EXPECT_FALSE(OpensForUpdate(PathOf("missing.txt")));
+  EXPECT_FALSE(fs::exists(PathOf("missing.txt")));
+}
