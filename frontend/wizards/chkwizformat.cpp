@@ -164,22 +164,13 @@ bool CCHKwizFormat::validatePage() {
     }
     job.ageUnknownCode = code;
   }
-  if (job.incidenceDateStart != -1) {
-    const int format = SelectedDateFormat(m_incidenceFormats);
-    if (format < 0) {
-      Refuse(QStringLiteral("Incidence date format is not defined!"));
-      return false;
-    }
-    job.incidenceDateFormat = format;
-  }
-  if (job.birthDateStart != -1) {
-    const int format = SelectedDateFormat(m_birthFormats);
-    if (format < 0) {
-      Refuse(QStringLiteral("Birth date format is not defined!"));
-      return false;
-    }
-    job.birthDateFormat = format;
-  }
+  if (job.incidenceDateStart != -1 &&
+      !TakeDateFormat(m_incidenceFormats, QStringLiteral("Incidence date format is not defined!"),
+                      &job.incidenceDateFormat))
+    return false;
+  if (job.birthDateStart != -1 &&
+      !TakeDateFormat(m_birthFormats, QStringLiteral("Birth date format is not defined!"), &job.birthDateFormat))
+    return false;
   job.optionB = m_oneRecordPerError->isChecked() ? 1 : 0;
   return true;
 }

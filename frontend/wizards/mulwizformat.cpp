@@ -69,12 +69,9 @@ bool CMULwizFormat::validatePage() {
     Refuse(problem);
     return false;
   }
-  const int format = SelectedDateFormat(m_incidenceFormats);
-  if (format < 0) {
-    Refuse(QStringLiteral("Incidence date format is not defined!"));
+  if (!TakeDateFormat(m_incidenceFormats, QStringLiteral("Incidence date format is not defined!"),
+                      &job.incidenceDateFormat))
     return false;
-  }
-  job.incidenceDateFormat = format;
   // A file that cannot be written is skipped: the search runs without it.
   WriteMultiplePrimaryLayoutFile(LayoutFileName(job.inputFile, ".mpr"), MultiplePrimaryLayoutOf(job));
   return true;

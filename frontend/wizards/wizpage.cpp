@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "frontend/wizards/dialogunits.h"
+#include "frontend/wizards/formatfields.h"
 #include "frontend/wizards/wizardsheet.h"
 #include "frontend/wizards/wizmessages.h"
 
@@ -25,6 +26,16 @@ JobSettings& CWizPage::settings() const { return sheet()->settings(); }
 void CWizPage::OnSetActive() { sheet()->setWindowTitle(QString::fromLatin1(m_descriptor.title)); }
 
 void CWizPage::Refuse(const QString& text) { ShowStopMessage(this, text); }
+
+bool CWizPage::TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format) {
+  const int selected = SelectedDateFormat(list);
+  if (selected < 0) {
+    Refuse(message);
+    return false;
+  }
+  *format = selected;
+  return true;
+}
 
 void CWizPage::paintEvent(QPaintEvent* event) {
   QWizardPage::paintEvent(event);

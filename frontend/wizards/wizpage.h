@@ -8,6 +8,8 @@
 
 #include "frontend/app/jobsettings.h"
 
+class QListWidget;
+
 namespace kelvarin {
 
 class CWizardSheet;
@@ -39,6 +41,9 @@ class CWizPage : public QWizardPage {
   void paintEvent(QPaintEvent* event) override;
   // Shows a stop message over the page.
   void Refuse(const QString& text);
+  // Stores the selected row of a date-format list; refuses with the message
+  // when nothing is selected.
+  bool TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format);
 
  private:
   PageDescriptor m_descriptor;

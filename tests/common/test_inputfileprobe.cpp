@@ -1,7 +1,7 @@
 #include "common/inputfileprobe.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,20 +16,10 @@ namespace {
 
 class ProbeTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "probeXXXXXX").string();
-    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
+  std::string Write(const std::string& name, const std::string& bytes) { return m_temp.Write(name, bytes); }
 
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = m_folder / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-
-  fs::path m_folder;
+  test::TempFolder m_temp;
+  const fs::path& m_folder = m_temp.path();
 };
 
 // n lines of `width` characters, each followed by `lineEnd`.

@@ -1,8 +1,8 @@
 #include "common/layoutfile.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,27 +80,16 @@ void ExpectSameCheckLayout(const CheckLayoutRecord& want, const CheckLayoutRecor
 
 class LayoutFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "layoutXXXXXX").string();
-    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-    m_folder = pattern;
-  }
-  void TearDown() override {
-    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_folder);
-  }
-  std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+  std::string PathOf(const std::string& name) const { return m_temp.PathOf(name); }
   std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(PathOf(name), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return PathOf(name);
+    return m_temp.Write(name, std::string(bytes.begin(), bytes.end()));
   }
   std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = test::TempFolder::Read(path);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
   }
 
-  fs::path m_folder;
+  test::TempFolder m_temp;
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "frontend/wizards/filechecks.h"
+#include "tests/common/tempfolder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,24 +16,11 @@ namespace {
 
 class FileChecksTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "filechecksXXXXXX").string();
-    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
+  std::string PathOf(const std::string& name) const { return m_temp.PathOf(name); }
+  std::string Write(const std::string& name, const std::string& text) { return m_temp.Write(name, text); }
+  static std::string Read(const std::string& path) { return test::TempFolder::Read(path); }
 
-  std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
-  std::string Write(const std::string& name, const std::string& text) {
-    std::ofstream(PathOf(name), std::ios::binary) << text;
-    return PathOf(name);
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path m_folder;
+  test::TempFolder m_temp;
 };
 
 }  // namespace

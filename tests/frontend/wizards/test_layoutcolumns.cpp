@@ -14,15 +14,20 @@ namespace {
 // Boundary pairs (start, end) per variable, -1 for none.
 std::vector<int32_t> NoPairs(int variables) { return std::vector<int32_t>(2 * static_cast<size_t>(variables), -1); }
 
-// A layout with the given (first, last) columns; the rest undefined.
-CLayoutColumns Layout(const LayoutRules& rules, std::initializer_list<std::array<int, 3>> columns,
-                      int recordLength = 200) {
-  CLayoutColumns layout(rules);
-  std::vector<int32_t> pairs = NoPairs(layout.variableCount());
+// Sets (variable, first, last) in the pairs.
+void SetPairs(std::vector<int32_t>& pairs, const std::vector<std::array<int, 3>>& columns) {
   for (const auto& c : columns) {
     pairs[2 * static_cast<size_t>(c[0])] = c[1];
     pairs[2 * static_cast<size_t>(c[0]) + 1] = c[2];
   }
+}
+
+// A layout with the given (first, last) columns; the rest undefined.
+CLayoutColumns Layout(const LayoutRules& rules, const std::vector<std::array<int, 3>>& columns,
+                      int recordLength = 200) {
+  CLayoutColumns layout(rules);
+  std::vector<int32_t> pairs = NoPairs(layout.variableCount());
+  SetPairs(pairs, columns);
   EXPECT_TRUE(layout.Enter(pairs, recordLength));
   return layout;
 }
@@ -87,13 +92,7 @@ TEST(LayoutColumns, ClicksSetAndRemoveBoundaries) {
   };
   for (const ClickCase& c : cases) {
     SCOPED_TRACE(c.name);
-    CLayoutColumns layout(CheckLayoutRules());
-    std::vector<int32_t> pairs = NoPairs(layout.variableCount());
-    for (const auto& b : c.before) {
-      pairs[2 * static_cast<size_t>(b[0])] = b[1];
-      pairs[2 * static_cast<size_t>(b[0]) + 1] = b[2];
-    }
-    ASSERT_TRUE(layout.Enter(pairs, 100));
+    CLayoutColumns layout = Layout(CheckLayoutRules(), c.before, 100);
     for (const Step& step : c.steps) {
       const ClickOutcome outcome = layout.Click(step.variable, step.boundary);
       EXPECT_EQ(step.kind, outcome.kind) << step.boundary;
@@ -204,14 +203,7 @@ TEST(LayoutColumns, CheckLayoutRulesAndTheirOrder) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    CLayoutColumns layout(CheckLayoutRules());
-    std::vector<int32_t> pairs = NoPairs(layout.variableCount());
-    for (const auto& column : c.columns) {
-      pairs[2 * static_cast<size_t>(column[0])] = column[1];
-      pairs[2 * static_cast<size_t>(column[0]) + 1] = column[2];
-    }
-    ASSERT_TRUE(layout.Enter(pairs, 200));
-    EXPECT_EQ(c.message, layout.Validate());
+    EXPECT_EQ(c.message, Layout(CheckLayoutRules(), c.columns).Validate());
   }
 }
 
@@ -246,18 +238,9 @@ TEST(LayoutColumns, MultiplePrimaryLayoutRules) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    CLayoutColumns layout(MultiplePrimaryLayoutRules());
-    std::vector<int32_t> pairs = NoPairs(layout.variableCount());
-    for (const auto& column : complete) {
-      pairs[2 * static_cast<size_t>(column[0])] = column[1];
-      pairs[2 * static_cast<size_t>(column[0]) + 1] = column[2];
-    }
-    for (const auto& column : c.change) {
-      pairs[2 * static_cast<size_t>(column[0])] = column[1];
-      pairs[2 * static_cast<size_t>(column[0]) + 1] = column[2];
-    }
-    ASSERT_TRUE(layout.Enter(pairs, 200));
-    EXPECT_EQ(c.message, layout.Validate());
+    std::vector<std::array<int, 3>> columns = complete;
+    columns.insert(columns.end(), c.change.begin(), c.change.end());
+    EXPECT_EQ(c.message, Layout(MultiplePrimaryLayoutRules(), columns).Validate());
   }
 }
 
