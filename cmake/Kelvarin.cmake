@@ -21,6 +21,7 @@ function(add_kelvarin_test name)
   else()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   endif()
+  target_link_libraries(${name} PRIVATE kelvarin_test_support)
   target_compile_definitions(${name} PRIVATE
     KELVARIN_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
     KELVARIN_PGM_DIR="${KELVARIN_PGM_DIR}")

@@ -1,0 +1,16 @@
+#include "enginefactory.h"
+
+#include "bench/readerengine.h"
+#include "tools/check/tesmarengine.h"
+
+namespace kelvarin {
+
+const std::vector<BenchTool>& BenchTools() {
+  static const std::vector<BenchTool> tools = {
+      {"Skeleton", [] { return std::make_unique<ReaderEngine>(); }},
+      {"Tesmar", [] { return std::make_unique<TesmarEngine>(); }},
+  };
+  return tools;
+}
+
+}  // namespace kelvarin

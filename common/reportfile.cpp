@@ -1,0 +1,134 @@
+#include "reportfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace kelvarin {
+
+namespace {
+constexpr size_t kBufferSize = 1 << 18;
+}
+
+ReportFile::~ReportFile() { Close(); }
+
+bool ReportFile::Open(const std::string& path) {
+  Close();
+  m_path = path;
+  m_failed = false;
+  m_created = false;
+  int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    m_created = fd >= 0;
+  }
+  if (fd < 0) return false;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  m_fd = fd;
+  m_buffer.resize(kBufferSize);
+  m_used = 0;
+  return true;
+}
+
+bool ReportFile::Truncate() {
+  if (m_fd < 0) return false;
+  struct stat info {};
+  if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) return true;  // a device or pipe
+  if (::ftruncate(m_fd, 0) != 0) m_failed = true;
+  return !m_failed;
+}
+
+void ReportFile::Flush() {
+  size_t done = 0;
+  while (done < m_used && !m_failed) {
+    const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_used - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      m_failed = true;
+    }
+  }
+  m_used = 0;
+}
+
+void ReportFile::Write(std::string_view text) {
+  if (m_fd < 0) return;
+  if (text.size() > m_buffer.size() - m_used) {
+    Flush();
+    if (text.size() > m_buffer.size()) {
+      // Larger than the buffer: write it directly.
+      m_buffer.assign(text.begin(), text.end());
+      m_used = text.size();
+      Flush();
+      m_buffer.resize(kBufferSize);
+      return;
+    }
+  }
+  std::memcpy(m_buffer.data() + m_used, text.data(), text.size());
+  m_used += text.size();
+}
+
+void ReportFile::Put(char c) {
+  if (m_fd < 0) return;
+  if (m_used == m_buffer.size()) Flush();
+  m_buffer[m_used++] = c;
+}
+
+void ReportFile::Printf(const char* format, ...) {
+  if (m_fd < 0) return;
+  char small[1024];
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  if (n < 0) {
+    m_failed = true;
+    return;
+  }
+  if (static_cast<size_t>(n) < sizeof small) {
+    Write(std::string_view(small, static_cast<size_t>(n)));
+    return;
+  }
+  std::string large(static_cast<size_t>(n) + 1, '\0');
+  va_start(args, format);
+  std::vsnprintf(large.data(), large.size(), format, args);
+  va_end(args);
+  large.resize(static_cast<size_t>(n));
+  Write(large);
+}
+
+bool ReportFile::Close() {
+  if (m_fd < 0) return !m_failed;
+  Flush();
+  if (::close(m_fd) != 0) m_failed = true;
+  m_fd = -1;
+  m_buffer.clear();
+  m_buffer.shrink_to_fit();
+  return !m_failed;
+}
+
+bool ReportFile::Remove() {
+  Close();
+  if (m_path.empty()) return true;
+  return ::unlink(m_path.c_str()) == 0 || errno == ENOENT;
+}
+
+void ReportFile::Abandon() {
+  const bool created = m_created;
+  m_used = 0;  // nothing buffered reaches the file
+  Close();
+  if (created) ::unlink(m_path.c_str());
+  m_created = false;
+}
+
+}  // namespace kelvarin

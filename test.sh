@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")" && pwd)
+source "$root/.ci/deps.sh"
+cd "$build_dir"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

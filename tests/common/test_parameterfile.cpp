@@ -1,0 +1,166 @@
+#include "common/parameterfile.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/testfiles.h"
+
+using namespace kelvarin;
+using kelvarin::test::ReadFile;
+using kelvarin::test::TempDir;
+using kelvarin::test::WriteFile;
+
+TEST(ParameterRows, CheckRowRoundTrip) {
+  CheckRow row;
+  row.regNoStart = 1;
+  row.regNoEnd = 8;
+  row.sexStart = row.sexEnd = 9;
+  row.topographyStart = 10;
+  row.topographyEnd = 13;
+  row.birthDateFormat = 1;
+  row.incidenceDateStart = 30;
+  row.incidenceDateEnd = 37;
+  row.incidenceDateFormat = 0;
+  row.microscopicCodes[0] = 'a';
+  row.microscopicCodes[3] = '#';
+  row.maleCode = 'M';
+  row.femaleCode = 'F';
+  row.recordLength = 120;
+  row.fileSize = 5000000000ULL;  // beyond 32 bits
+  row.oneRecordPerError = 1;
+  row.ageUnknownCode = "UNK";
+  const std::string text = FormatRow(row);
+  EXPECT_EQ(
+      "1 8 9 9 10 13 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 1 30 37 0 a 6 7 # M F 120 5000000000 1 "
+      "UNK\n",
+      text);
+  CheckRow back;
+  std::string error;
+  ASSERT_TRUE(ParseRow(text, &back, &error)) << error;
+  EXPECT_EQ(text, FormatRow(back));
+}
+
+TEST(ParameterRows, EmptyAgeUnknownCodeEndsTheRowWithABlank) {
+  CheckRow row;
+  row.ageUnknownCode.clear();
+  const std::string text = FormatRow(row);
+  ASSERT_GE(text.size(), 2u);
+  EXPECT_EQ(" \n", text.substr(text.size() - 2));
+  CheckRow back;
+  std::string error;
+  ASSERT_TRUE(ParseRow(text.substr(0, text.size() - 1), &back, &error)) << error;
+  EXPECT_EQ("", back.ageUnknownCode);
+  EXPECT_EQ(text, FormatRow(back));
+}
+
+TEST(ParameterRows, MultiplePrimaryAndConversionRowsRoundTrip) {
+  MultiplePrimaryRow mp;
+  mp.regNoStart = 1;
+  mp.regNoEnd = 10;
+  mp.seqNoStart = 11;
+  mp.seqNoEnd = 12;
+  mp.includeBrain = 1;
+  mp.duplicatesToFile = 0;
+  mp.recordLength = 80;
+  mp.fileSize = 8200;
+  const std::string mpText = FormatRow(mp);
+  EXPECT_EQ("1 10 11 12 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 1 2 1 1 0 80 8200\n", mpText);
+  MultiplePrimaryRow mpBack;
+  std::string error;
+  ASSERT_TRUE(ParseRow(mpText, &mpBack, &error)) << error;
+  EXPECT_EQ(mpText, FormatRow(mpBack));
+
+  ConversionRow cv;
+  cv.topographyStart = 5;
+  cv.topographyEnd = 8;
+  cv.maleCode = 'm';
+  cv.recordLength = 40;
+  cv.optionA = 1;
+  cv.optionB = 1;
+  const std::string cvText = FormatRow(cv);
+  EXPECT_EQ("-1 -1 -1 -1 5 8 -1 -1 -1 -1 -1 -1 m 2 40 0 1 1\n", cvText);
+  ConversionRow cvBack;
+  ASSERT_TRUE(ParseRow(cvText, &cvBack, &error)) << error;
+  EXPECT_EQ(cvText, FormatRow(cvBack));
+}
+
+TEST(ParameterRows, ShortOrBrokenRowsAreRefused) {
+  struct Case {
+    std::string line;
+    int fieldsNeeded;
+    bool ok;
+    const char* errorPart;
+  };
+  const std::string full = "1 2 3 4 5 6 7 8 9 10 11 12 m f 80 1000 1 0";
+  const Case cases[] = {
+      {full, 0, true, ""},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 m f 80 1000", 0, false, "field 17 (optionA) is missing"},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 m f 80 1000", 16, true, ""},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 m f 80", 16, false, "field 16 (fileSize) is missing"},
+      {"1 2 x 4", 0, false, "field 3 (sexStart) is not a number"},
+      {"1 2 3 4 5 6 7 8 9 10 11 12", 0, false, "field 13 (maleCode) is missing"},
+      {"", 0, false, "field 1 (regNoStart) is missing"},
+      {"1 2 3 4 5 6 7 8 9 10 11 99999999999 m f 80 1000 1 0", 0, false, "out of range"},
+  };
+  for (const auto& c : cases) {
+    ConversionRow row;
+    std::string error;
+    EXPECT_EQ(c.ok, ParseRow(c.line, &row, &error, c.fieldsNeeded)) << c.line;
+    if (!c.ok) {
+      EXPECT_NE(std::string::npos, error.find(c.errorPart)) << error;
+    }
+  }
+  CheckRow check;
+  std::string error;
+  EXPECT_FALSE(ParseRow("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 a b c d e f 80 100",
+                        &check, &error));
+  EXPECT_NE(std::string::npos, error.find("oneRecordPerError")) << error;
+}
+
+TEST(ParameterFile, ReadsWholeLinesOfAnyLengthAndStripsOnlyTheLineEnd) {
+  TempDir dir;
+  const std::string longPath = "/data/" + std::string(600, 'p') + " with blanks .txt";
+  struct Case {
+    std::string bytes;
+    ParameterFileStatus status;
+  };
+  const Case cases[] = {
+      {longPath + "\nout\nrow 1 2\n", ParameterFileStatus::kOk},
+      {longPath + "\r\nout\r\nrow 1 2\r\n", ParameterFileStatus::kOk},
+      {longPath + "\nout\nrow 1 2", ParameterFileStatus::kOk},
+      {longPath + "\nout\n", ParameterFileStatus::kIncomplete},
+      {longPath + "\n", ParameterFileStatus::kIncomplete},
+      {"", ParameterFileStatus::kIncomplete},
+  };
+  for (const auto& c : cases) {
+    WriteFile(dir / "parameter.dat", c.bytes);
+    ParameterFileLines lines;
+    ASSERT_EQ(c.status, ReadParameterFile(dir / "parameter.dat", &lines)) << c.bytes.size();
+    if (c.status != ParameterFileStatus::kOk) continue;
+    EXPECT_EQ(longPath, lines.inputPath);
+    EXPECT_EQ("out", lines.outputPath);
+    EXPECT_EQ("row 1 2", lines.row);
+  }
+  ParameterFileLines lines;
+  EXPECT_EQ(ParameterFileStatus::kCannotOpen, ReadParameterFile(dir / "missing", &lines));
+}
+
+TEST(ParameterFile, WriterAndReaderAgree) {
+  TempDir dir;
+  CheckRow row;
+  row.ageUnknownCode.clear();
+  const std::string text = FormatRow(row);
+  ASSERT_TRUE(WriteParameterFile(dir / "parameter.dat", "/in put.txt", "/out.txt", text));
+  EXPECT_EQ("/in put.txt\n/out.txt\n" + text, ReadFile(dir / "parameter.dat"));
+  ParameterFileLines lines;
+  ASSERT_EQ(ParameterFileStatus::kOk, ReadParameterFile(dir / "parameter.dat", &lines));
+  CheckRow back;
+  std::string error;
+  ASSERT_TRUE(ParseRow(lines.row, &back, &error)) << error;
+  EXPECT_EQ(text, FormatRow(back));
+
+  ASSERT_TRUE(WriteParameterFile(dir / "two.dat", "a", "b", ""));
+  EXPECT_EQ("a\nb\n", ReadFile(dir / "two.dat"));
+  EXPECT_FALSE(WriteParameterFile(dir / "no/such/folder/parameter.dat", "a", "b", text));
+  kelvarin::test::FileSizeLimit limit(10);
+  EXPECT_FALSE(WriteParameterFile(dir / "full.dat", "/a/long/input/path", "b", text));
+}

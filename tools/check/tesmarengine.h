@@ -1,0 +1,42 @@
+// The record check program's engine: checks every record of a fixed-width
+// file and writes the output file (records without error), the error file,
+// the warning file and the log file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/parameterfile.h"
+#include "tools/skeleton/toolengine.h"
+
+namespace kelvarin {
+
+class TesmarEngine : public ToolEngine {
+ public:
+  // File slots, in opening order.
+  enum Slot { kOutputSlot = 1, kErrorSlot = 2, kWarningSlot = 3, kLogSlot = 4 };
+
+  TesmarEngine();
+
+  const CheckRow& row() const { return m_row; }
+  long long errorRecords() const { return m_errorRecords; }
+  long long warningRecords() const { return m_warningRecords; }
+
+ protected:
+  bool ReadRow(const std::string& row, std::string* error) override;
+  void DeclareFiles() override;
+  void WriteHeaders() override;
+  void ProcessRecord(std::string_view record) override;
+  void ProcessWrongLength(std::string_view record) override;
+  void WriteSummaries() override;
+  bool KeepFile(int slot, bool completed) const override;
+
+ private:
+  CheckRow m_row;
+  std::string m_today;  // YYYYMMDD of the start time
+  long long m_errorRecords = 0;
+  long long m_warningRecords = 0;
+  long long m_wrongLengthRecords = 0;
+};
+
+}  // namespace kelvarin

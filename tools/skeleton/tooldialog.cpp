@@ -1,0 +1,203 @@
+#include "tooldialog.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "common/reportname.h"
+#include "platform/messagebox.h"
+#include "platform/programicon.h"
+
+namespace kelvarin {
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FromPath(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidget* parent)
+    : QDialog(parent), m_engine(engine), m_descriptor(descriptor) {
+  setWindowTitle(QString::fromStdString(descriptor.caption));
+  setWindowIcon(ProgramIcon());
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+
+  // Dialog units follow the font: a quarter of the average character width,
+  // an eighth of the character height.
+  const QFontMetrics metrics(font());
+  const int letters = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  m_baseX = (letters / 26 + 1) / 2;
+  m_baseY = metrics.height();
+  const QPoint size = DialogUnits(descriptor.width, descriptor.height);
+  setFixedSize(size.x(), size.y());
+
+  for (const DialogControl& c : descriptor.controls) {
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case DialogControl::kGroupBox:
+        widget = new QGroupBox(QString::fromStdString(c.text), this);
+        widget->lower();
+        break;
+      case DialogControl::kProgress:
+        m_progress = new QProgressBar(this);
+        m_progress->setRange(0, 100);
+        m_progress->setValue(0);
+        m_progress->setTextVisible(false);
+        widget = m_progress;
+        break;
+      case DialogControl::kOkButton:
+        m_ok = new QPushButton(QString::fromStdString(c.text), this);
+        m_ok->setDefault(true);
+        connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+        widget = m_ok;
+        break;
+      case DialogControl::kStopButton:
+        m_stop = new QPushButton(QString::fromStdString(c.text), this);
+        m_stop->setAutoDefault(false);
+        connect(m_stop, &QPushButton::clicked, this, &CToolDlg::OnStop);
+        widget = m_stop;
+        break;
+      case DialogControl::kStatic:
+      case DialogControl::kStaticRight:
+      case DialogControl::kStaticCentered: {
+        QString text = QString::fromStdString(c.text);
+        if (c.fileSlot >= 0)
+          text = QString::fromStdString(c.filePrefix) + FromPath(m_engine.FilePath(c.fileSlot));
+        auto* label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText);
+        if (c.kind == DialogControl::kStaticRight)
+          label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        else if (c.kind == DialogControl::kStaticCentered)
+          label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        else
+          label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (c.counterSlot >= 0) m_counters.append({label, c.counterSlot});
+        if (c.statusLine) m_status = label;
+        widget = label;
+        break;
+      }
+    }
+    const QPoint topLeft = DialogUnits(c.x, c.y);
+    const QPoint extent = DialogUnits(c.width, c.height);
+    widget->setGeometry(topLeft.x(), topLeft.y(), extent.x(), extent.y());
+    if (c.id >= 0) m_controls.insert(c.id, widget);
+  }
+
+  if (m_ok) m_ok->hide();
+  m_timer = new QTimer(this);
+  m_timer->setInterval(descriptor.timerMilliseconds);
+  connect(m_timer, &QTimer::timeout, this, &CToolDlg::OnTimer);
+  m_timer->start();  // also after a failed start: its ticks then do nothing
+}
+
+QPoint CToolDlg::DialogUnits(int x, int y) const {
+  return QPoint(x * m_baseX / 4, y * m_baseY / 8);
+}
+
+bool CToolDlg::timerRunning() const { return m_timer->isActive(); }
+
+void CToolDlg::OnTimer() {
+  if (!m_engine.running()) return;
+  if (m_progress) m_progress->setValue(m_engine.Progress());
+  const StepStatus status = m_engine.Step(m_descriptor.recordsPerTick);
+  switch (status) {
+    case StepStatus::kRunning:
+      break;
+    case StepStatus::kFinished:
+      if (m_progress) m_progress->setValue(100);
+      Beep();
+      OnStop();
+      break;
+    case StepStatus::kHalted:
+    case StepStatus::kFailed:
+      // Stop the timer before the modal box, so no tick runs meanwhile.
+      m_timer->stop();
+      UpdateCounters();
+      ShowMessage(this,
+                  m_engine.messageIcon() == MessageIcon::kStop ? MessageKind::kStop
+                                                               : MessageKind::kInformation,
+                  QString::fromLocal8Bit(m_engine.message().c_str()));
+      Beep();
+      OnStop();
+      break;
+  }
+  UpdateCounters();
+}
+
+void CToolDlg::UpdateCounters() {
+  for (const auto& counter : m_counters)
+    counter.first->setText(QString::number(m_engine.Counter(counter.second)));
+  if (m_status) {
+    const std::string status = m_engine.StatusText();
+    if (!status.empty()) m_status->setText(QString::fromStdString(status));
+  }
+  if (m_progress) {
+    m_progress->setVisible(m_engine.ProgressVisible());
+    if (!m_engine.running() && m_engine.endOfInput()) m_progress->setValue(100);
+  }
+}
+
+void CToolDlg::OnStop() {
+  m_timer->stop();
+  if (m_ok) {
+    m_ok->show();
+    m_ok->setFocus();
+  }
+  if (m_stop) m_stop->hide();
+  m_engine.Stop();
+}
+
+void CToolDlg::reject() { OnStop(); }
+
+void CToolDlg::closeEvent(QCloseEvent* event) {
+  OnStop();
+  event->ignore();
+}
+
+void CToolDlg::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  // The program's title, embossed at the top: highlight first, then the
+  // shadow one pixel to the right and below.
+  QPainter painter(this);
+  QFont titleFont(QStringLiteral("Arial"));
+  titleFont.setPixelSize(20);
+  titleFont.setBold(true);
+  painter.setFont(titleFont);
+  const QString title = QString::fromStdString(m_engine.programTitle());
+  const QFontMetrics metrics(titleFont);
+  const int half = frameGeometry().width() / 2;
+  const int textWidth = metrics.horizontalAdvance(title);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawText(half - textWidth / 2, 15 + metrics.ascent(), title);
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawText(half + 1 - textWidth / 2, 16 + metrics.ascent(), title);
+}
+
+CToolApp::CToolApp(ToolEngine& engine, const DialogDescriptor& descriptor)
+    : m_engine(engine), m_descriptor(descriptor) {}
+
+int CToolApp::InitInstance() {
+  const std::tm start = LocalNow();
+  const QString parameterFile = ProgramFolder() + QLatin1Char('/') + QLatin1String("parameter.dat");
+  if (!m_engine.Start(ToPath(parameterFile), start))
+    ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
+
+  {
+    CToolDlg dialog(m_engine, m_descriptor);
+    dialog.exec();
+  }
+  const bool finished = m_engine.Finish();
+  if (m_engine.closeFailed())
+    ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
+  return finished ? 0 : 1;
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,79 @@
+// The progress dialog every tool program shows: the files of the run, a
+// progress bar and counters, Stop while the run goes on and OK at its end.
+// A timer drives the engine one batch per tick.
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+
+#include "tools/skeleton/dialogdescriptor.h"
+#include "tools/skeleton/toolengine.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace kelvarin {
+
+class CToolDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidget* parent = nullptr);
+
+  // Dialog units to pixels, from the dialog's font.
+  QPoint DialogUnits(int x, int y) const;
+
+  QWidget* control(int id) const { return m_controls.value(id, nullptr); }
+  QTimer* timer() const { return m_timer; }
+  bool timerRunning() const;
+
+ public slots:
+  // One timer tick: up to recordsPerTick records.
+  void OnTimer();
+  // Stop, Esc and the close box: the run stops, OK replaces Stop.
+  void OnStop();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void UpdateCounters();
+
+  ToolEngine& m_engine;
+  const DialogDescriptor& m_descriptor;
+  QMap<int, QWidget*> m_controls;
+  QList<QPair<QLabel*, int>> m_counters;
+  QLabel* m_status = nullptr;
+  QProgressBar* m_progress = nullptr;
+  QPushButton* m_ok = nullptr;
+  QPushButton* m_stop = nullptr;
+  QTimer* m_timer = nullptr;
+  int m_baseX = 6;
+  int m_baseY = 13;
+};
+
+// The application side of a tool program: the whole run happens here.
+class CToolApp {
+ public:
+  CToolApp(ToolEngine& engine, const DialogDescriptor& descriptor);
+  virtual ~CToolApp() = default;
+
+  // Start-up from the parameter file beside the executable, the modal
+  // progress dialog, then the end of the run. Returns the exit code: 0 only
+  // after a finished run whose files closed cleanly.
+  int InitInstance();
+
+ private:
+  ToolEngine& m_engine;
+  const DialogDescriptor& m_descriptor;
+};
+
+// A path as the engines take it (the bytes of the file name).
+std::string ToPath(const QString& path);
+QString FromPath(const std::string& path);
+
+}  // namespace kelvarin
