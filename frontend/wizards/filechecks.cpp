@@ -9,12 +9,6 @@
 
 namespace kelvarin {
 
-bool IsSameFile(const std::string& first, const std::string& second) {
-  if (first == second) return true;
-  std::error_code error;
-  return std::filesystem::equivalent(first, second, error) && !error;
-}
-
 bool OpensForUpdate(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "r+");
   if (file == nullptr) return false;

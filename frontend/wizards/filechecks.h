@@ -5,10 +5,6 @@
 
 namespace kelvarin {
 
-// Whether two paths name one file: the same text, or the same existing file
-// through another spelling or a link.
-bool IsSameFile(const std::string& first, const std::string& second);
-
 // Whether an existing file opens for reading and writing; nothing is changed.
 bool OpensForUpdate(const std::string& path);
 

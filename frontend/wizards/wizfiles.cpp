@@ -11,10 +11,11 @@
 
 #include <cstdio>
 
+#include "common/fileidentity.h"
 #include "common/inputfileprobe.h"
 #include "frontend/wizards/filechecks.h"
 #include "frontend/wizards/wizardsheet.h"
-#include "frontend/wizards/wizmessages.h"
+#include "platform/messagebox.h"
 
 namespace kelvarin {
 
@@ -147,7 +148,7 @@ bool CWizFiles::AcceptInput(const std::string& input) {
 
 bool CWizFiles::AcceptOutput(const std::string& input, const std::string& output) {
   if (output.empty()) return false;
-  if (IsSameFile(input, output)) {
+  if (SameFile(input, output)) {
     ShowStopMessage(this, QStringLiteral("Output and input file names are identical!"));
     return false;
   }

@@ -16,7 +16,7 @@
 
 #include "frontend/wizards/dialogunits.h"
 #include "frontend/wizards/wizardsheet.h"
-#include "frontend/wizards/wizmessages.h"
+#include "platform/messagebox.h"
 
 namespace kelvarin {
 

@@ -25,30 +25,6 @@ class FileChecksTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(FileChecksTest, SameFileThroughAnotherSpellingOrALink) {
-  const std::string data = Write("data.txt", "records\n");
-  const std::string other = Write("other.txt", "records\n");
-  fs::create_directory(PathOf("sub"));
-  fs::create_symlink(data, PathOf("link.txt"));
-  fs::create_hard_link(data, PathOf("hard.txt"));
-  struct Case {
-    std::string second;
-    bool same;
-  } cases[] = {
-      {data, true},
-      {PathOf("sub/../data.txt"), true},
-      {PathOf("./data.txt"), true},
-      {PathOf("link.txt"), true},
-      {PathOf("hard.txt"), true},
-      {other, false},
-      {PathOf("missing.txt"), false},
-      {PathOf("DATA.TXT"), false},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.same, IsSameFile(data, c.second)) << c.second;
-  EXPECT_TRUE(IsSameFile(PathOf("none.txt"), PathOf("none.txt")));
-  EXPECT_FALSE(IsSameFile(PathOf("none.txt"), PathOf("sub/../none.txt")));
-}
-
 TEST_F(FileChecksTest, OutputTestLeavesEveryFileAsItWas) {
   const std::string existing = Write("existing.txt", "keep me\n");
   EXPECT_EQ(OutputFileState::kExists, CheckOutputFile(existing));
