@@ -187,7 +187,7 @@ void CWizLayout::HandBack() {
 
 void CWizLayout::mousePressEvent(QMouseEvent* event) {
   m_pendingMarker = -1;
-  const QPoint point = event->position().toPoint();
+  const QPointF point = event->position();
   const bool inside = point.x() >= m_x0 && point.x() < m_x1 && point.y() >= m_rulerBase - 5 &&
                       point.y() < m_rulerBase + kPreviewLines * m_lineHeight;
   if (event->button() != Qt::LeftButton || !inside) {
@@ -196,7 +196,7 @@ void CWizLayout::mousePressEvent(QMouseEvent* event) {
   }
   // The boundary nearest to the click; exactly halfway goes right.
   const int boundary = static_cast<int>(
-      std::floor(static_cast<double>(point.x() - m_x0) / m_charWidth + m_scrollColumn + 0.5));
+      std::floor((point.x() - m_x0) / m_charWidth + m_scrollColumn + 0.5));
   if (boundary > m_recordLength) return;
   const int variable = m_list->currentRow();
   const ClickOutcome outcome = m_columns.Click(variable, boundary);
