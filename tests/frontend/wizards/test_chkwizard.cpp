@@ -47,13 +47,6 @@ void DefineAll(CWizLayout* page) {
   DefineVariable(page, kCheckAge, 37, 39);
 }
 
-template <typename T>
-T* Child(QWidget* page, const char* name) {
-  T* child = page->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
-
 // A check wizard over a fresh folder with a data file of 15 records.
 struct CheckRun {
   TempFolder folder;

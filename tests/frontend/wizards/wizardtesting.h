@@ -83,6 +83,14 @@ inline void DefineVariable(CWizLayout* page, int variable, int first, int last) 
   ClickPreview(page, last);
 }
 
+// A control of a page by its object name.
+template <typename T>
+T* Child(QWidget* page, const char* name) {
+  T* child = page->findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("no child %s", name);
+  return child;
+}
+
 inline void Press(QWizard& wizard, QWizard::WizardButton which) { wizard.button(which)->click(); }
 
 }  // namespace kelvarin::test
