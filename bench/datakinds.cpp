@@ -36,6 +36,15 @@ void RegistryRecord(long long i, BenchRandom& random, std::string* record) {
   record->append(37, ' ');                                        // 44-80 filler
 }
 
+// The same records, nine in ten of them malignant, so that most take part in
+// the multiple primaries search (three records a person).
+void MalignantRecord(long long i, BenchRandom& random, std::string* record) {
+  RegistryRecord(i, random, record);
+  if (random.Below(10) != 0) (*record)[21] = '3';
+}
+
+const char* MultipleRowText() { return "1 10 11 12 13 13 14 17 18 21 22 22 36 43 0 1 2 0 1 1 80 %llu\n"; }
+
 const char* ReaderRow() { return "1 10 13 13 14 17 18 21 22 22 23 23 1 2 80 %llu 0 0\n"; }
 
 const char* CheckRowText() {
@@ -49,6 +58,7 @@ const std::vector<BenchDataKind>& BenchDataKinds() {
   static const std::vector<BenchDataKind> kinds = {
       {"Skeleton", RegistryRecord, ReaderRow},
       {"Tesmar", RegistryRecord, CheckRowText},
+      {"Multiple", MalignantRecord, MultipleRowText},
   };
   return kinds;
 }

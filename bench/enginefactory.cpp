@@ -2,6 +2,7 @@
 
 #include "bench/readerengine.h"
 #include "tools/check/tesmarengine.h"
+#include "tools/multiple/multipleengine.h"
 
 namespace kelvarin {
 
@@ -9,6 +10,7 @@ const std::vector<BenchTool>& BenchTools() {
   static const std::vector<BenchTool> tools = {
       {"Skeleton", [] { return std::make_unique<ReaderEngine>(); }},
       {"Tesmar", [] { return std::make_unique<TesmarEngine>(); }},
+      {"Multiple", [] { return std::make_unique<MultipleEngine>(); }},
   };
   return tools;
 }

@@ -258,7 +258,9 @@ bool ToolEngine::Finish() {
   const bool completed = m_started && m_endOfInput && !m_failed && closed;
   for (size_t i = 0; i < m_files.size(); ++i) {
     auto& declared = m_files[i];
-    if (!declared.file) continue;
+    // After a failed start the files it had opened are already taken back;
+    // what was on disk before must stay.
+    if (!declared.file || !m_started) continue;
     if (!KeepFile(static_cast<int>(i) + 1, completed)) declared.file->Remove();
   }
   m_finishResult = completed;

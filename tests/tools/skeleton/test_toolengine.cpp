@@ -236,3 +236,24 @@ TEST(ToolEngine, ProgressNeverDividesByZeroNorPassesAHundred) {
     engine.Finish();
   }
 }
+
+TEST(ToolEngine, FailedStartAfterSomeFilesOpenedLeavesEarlierFilesAlone) {
+  RunFolder run;
+  WriteFile(run.input(), "abcd\n");
+  WriteFile(run.output(), "earlier output\n");
+  ::mkdir(run.report().c_str(), 0700);  // the report cannot open: it is a folder
+  run.Parameters(run.input(), run.output(), Row(4));
+  CopyEngine engine;
+  EXPECT_FALSE(engine.Start(run.parameter(), FixedStartTime()));
+  EXPECT_EQ("Cannot open file(s). Program halted\n", engine.message());
+  EXPECT_FALSE(engine.Finish());
+  EXPECT_EQ("earlier output\n", ReadFile(run.output()));
+
+  ::rmdir(run.report().c_str());
+  ::unlink(run.output().c_str());
+  ::mkdir(run.report().c_str(), 0700);
+  CopyEngine fresh;
+  EXPECT_FALSE(fresh.Start(run.parameter(), FixedStartTime()));
+  fresh.Finish();
+  EXPECT_FALSE(Exists(run.output()));  // created by the failed start, taken back
+}

@@ -1,0 +1,13 @@
+// The state of the job settings at every start of the front-end.
+#pragma once
+
+#include "app/jobsettings.h"
+
+namespace kelvarin {
+
+// Every column pair and both date formats undefined, the default codes and
+// options, the layout-page state and the preview cleared. The four paths
+// and the file size are left as they are.
+void SetStartupDefaults(JobSettings& job);
+
+}  // namespace kelvarin

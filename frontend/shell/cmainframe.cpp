@@ -1,0 +1,314 @@
+#include "shell/cmainframe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "common/fileidentity.h"
+#include "res/commandids.h"
+#include "res/menus.h"
+#include "res/strings.h"
+#include "res/toolbars.h"
+#include "shell/cchildframe.h"
+#include "shell/ccommandtable.h"
+#include "shell/cquandordoc.h"
+#include "shell/cquandorview.h"
+#include "shell/mdiclientpainter.h"
+#include "shell/menutext.h"
+#include "shell/pathtext.h"
+#include "shell/shellmessage.h"
+
+namespace kelvarin {
+
+namespace {
+
+struct ToolIcon {
+  int command;
+  const char* themeName;
+  QStyle::StandardPixmap fallback;
+};
+
+// Pictures of the tool-bar buttons from the desktop's icon theme.
+constexpr ToolIcon kToolIcons[] = {
+    {kIdFileOpen, "document-open", QStyle::SP_DialogOpenButton},
+    {kIdFileSave, "document-save", QStyle::SP_DialogSaveButton},
+    {kIdEditCut, "edit-cut", QStyle::SP_CustomBase},
+    {kIdEditCopy, "edit-copy", QStyle::SP_CustomBase},
+    {kIdEditPaste, "edit-paste", QStyle::SP_CustomBase},
+    {kIdFilePrint, "document-print", QStyle::SP_CustomBase},
+    {kIdAppAbout, "help-about", QStyle::SP_MessageBoxInformation},
+};
+
+QIcon ToolBarIcon(const QStyle* style, int command) {
+  for (const ToolIcon& icon : kToolIcons) {
+    if (icon.command != command) continue;
+    const QIcon fallback =
+        icon.fallback == QStyle::SP_CustomBase ? QIcon() : style->standardIcon(icon.fallback);
+    return QIcon::fromTheme(QString::fromLatin1(icon.themeName), fallback);
+  }
+  return QIcon();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
+    : QMainWindow(parent), m_commands(commands), m_clientPainter(new MDIClientPainter(this)) {
+  setWindowTitle(ResText(kIdsAppTitle));
+  setCentralWidget(m_clientPainter);
+  CreateToolBar();
+  CreateStatusBar();
+  m_mainMenu = BuildMenuBar(MainMenu());
+  m_documentMenu = BuildMenuBar(DocumentMenu());
+  CreateAccelerators();
+  RegisterWindowCommands();
+  ShowMenu(kMainMenuId);
+  connect(m_clientPainter, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, &m_commands,
+          &CCommandTable::UpdateActions);
+  resize(900, 650);
+}
+
+CMainFrame::~CMainFrame() {
+  // The workspace reports its windows' going while the frame is half gone.
+  disconnect(m_clientPainter, nullptr, this, nullptr);
+  m_commands.SetTarget(nullptr);
+  for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical})
+    m_commands.RemoveHandler(id);
+}
+
+void CMainFrame::CreateToolBar() {
+  const ToolBarResource& bar = MainToolBar();
+  m_wndToolBar = addToolBar(tr("Standard"));
+  m_wndToolBar->setObjectName(QStringLiteral("toolbar%1").arg(bar.resourceId));
+  for (int i = 0; i < bar.count; ++i) {
+    const int id = bar.commands[i];
+    if (id == 0) {
+      m_wndToolBar->addSeparator();
+      continue;
+    }
+    QAction* action = m_commands.Action(id);
+    action->setIcon(ToolBarIcon(style(), id));
+    m_wndToolBar->addAction(action);
+  }
+}
+
+void CMainFrame::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  const QString idle = ResText(kIdsIdleMessage);
+  bar->showMessage(idle);
+  connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString& message) {
+    if (message.isEmpty()) bar->showMessage(idle);
+  });
+  // The lock-key panes keep their place; the desktop does not tell this
+  // program the state of the lock keys, so they stay blank.
+  const std::pair<int, const char*> panes[] = {
+      {kIdIndicatorCaps, "CAP"}, {kIdIndicatorNum, "NUM"}, {kIdIndicatorScrl, "SCRL"}};
+  for (const auto& [id, text] : panes) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(QStringLiteral("indicator%1").arg(id));
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 8);
+    label->setAlignment(Qt::AlignCenter);
+    bar->addPermanentWidget(label);
+    m_indicators.append(label);
+  }
+}
+
+QLabel* CMainFrame::Indicator(int id) const {
+  for (QLabel* label : m_indicators)
+    if (label->objectName() == QStringLiteral("indicator%1").arg(id)) return label;
+  return nullptr;
+}
+
+void CMainFrame::CreateAccelerators() {
+  const AcceleratorTable& table = MainAccelerators();
+  for (int i = 0; i < table.count; ++i) {
+    QAction* action = m_commands.Action(table.entries[i].command);
+    QList<QKeySequence> keys = action->shortcuts();
+    keys.append(QKeySequence(QString::fromLatin1(table.entries[i].keys)));
+    action->setShortcuts(keys);
+    addAction(action);
+  }
+}
+
+void CMainFrame::RegisterWindowCommands() {
+  const auto haveWindows = [this] { return !m_children.isEmpty(); };
+  m_commands.SetHandler(
+      kIdWindowCascade, [this] { m_clientPainter->cascadeSubWindows(); }, haveWindows);
+  m_commands.SetHandler(
+      kIdWindowTileHorizontal, [this] { TileWindows(false); }, haveWindows);
+  m_commands.SetHandler(
+      kIdWindowTileVertical, [this] { TileWindows(true); }, haveWindows);
+}
+
+CMainFrame::MenuBarState CMainFrame::BuildMenuBar(const MenuBarResource& resource) {
+  MenuBarState state;
+  for (int i = 0; i < resource.count; ++i)
+    state.popups.append(BuildPopup(*resource.popups[i], state, this));
+  return state;
+}
+
+QMenu* CMainFrame::BuildPopup(const MenuPopup& popup, MenuBarState& state, QWidget* parent) {
+  auto* menu = new QMenu(QString::fromUtf8(popup.text), parent);
+  for (int i = 0; i < popup.count; ++i) {
+    const MenuEntry& entry = popup.entries[i];
+    if (entry.submenu) {
+      menu->addMenu(BuildPopup(*entry.submenu, state, menu));
+    } else if (entry.id == 0) {
+      menu->addSeparator();
+    } else if (entry.id == kRecentFilePlaceholder) {
+      for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction* action = m_commands.Action(kIdFileMruFirst + k);
+        if (action->text().isEmpty()) {
+          action->setText(k == 0 ? QString::fromUtf8(entry.text) : QString());
+          action->setVisible(k == 0);
+        }
+        menu->addAction(action);
+      }
+    } else {
+      QAction* action = m_commands.Action(entry.id);
+      state.texts.emplace_back(action, QString::fromUtf8(entry.text));
+      menu->addAction(action);
+    }
+  }
+  connect(menu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateActions);
+  if (popup.listsWindows)
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillWindowList(menu); });
+  return menu;
+}
+
+void CMainFrame::ShowMenu(int resourceId) {
+  if (resourceId == m_currentMenu) return;
+  const MenuBarState& state = resourceId == kMainMenuId ? m_mainMenu : m_documentMenu;
+  QMenuBar* bar = menuBar();
+  bar->clear();
+  for (QMenu* popup : state.popups) bar->addMenu(popup);
+  for (const auto& [action, text] : state.texts) action->setText(text);
+  m_currentMenu = resourceId;
+}
+
+void CMainFrame::UpdateMenuForChildren() {
+  ShowMenu(m_children.isEmpty() ? kMainMenuId : kDocumentMenuId);
+}
+
+void CMainFrame::FillWindowList(QMenu* menu) {
+  for (QAction* action : m_windowListActions) {
+    menu->removeAction(action);
+    action->deleteLater();
+  }
+  m_windowListActions.clear();
+  if (m_children.isEmpty()) return;
+  m_windowListActions.append(menu->addSeparator());
+  CChildFrame* active = ActiveChild();
+  for (int i = 0; i < m_children.size(); ++i) {
+    CChildFrame* child = m_children[i];
+    QAction* action = menu->addAction(NumberedMenuText(i, child->windowTitle()));
+    action->setCheckable(true);
+    action->setChecked(child == active);
+    connect(action, &QAction::triggered, this,
+            [this, child] { m_clientPainter->setActiveSubWindow(child); });
+    m_windowListActions.append(action);
+  }
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+  return qobject_cast<CChildFrame*>(m_clientPainter->currentSubWindow());
+}
+
+void CMainFrame::OnSubWindowActivated() {
+  CChildFrame* active = ActiveChild();
+  if (active && m_children.contains(active))
+    m_commands.SetTarget(active->View());
+  else if (m_children.isEmpty())
+    m_commands.SetTarget(nullptr);
+}
+
+CChildFrame* CMainFrame::FindDocument(const QString& path) const {
+  for (CChildFrame* child : m_children)
+    if (SameFile(ToLocalPath(child->Document()->PathName()), ToLocalPath(path))) return child;
+  return nullptr;
+}
+
+CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+  if (CChildFrame* open = FindDocument(path)) {
+    // A report that a new run has rewritten is shown as it is now.
+    if (!open->Document()->IsModified() && !open->Document()->OnOpenDocument(open->Document()->PathName()))
+      return nullptr;
+    m_clientPainter->setActiveSubWindow(open);
+    return open;
+  }
+  auto* document = new CQuandorDoc;
+  document->SetDialogParent(this);
+  if (!document->OnOpenDocument(path)) {
+    delete document;
+    return nullptr;
+  }
+  auto* child = new CChildFrame(document);
+  child->View()->SetPrinter(&Printer());
+  connect(document, &CQuandorDoc::pathNameChanged, this, &CMainFrame::recentFileUsed);
+  connect(child, &CChildFrame::closing, this, &CMainFrame::OnChildClosing);
+  connect(child->View(), &CQuandorView::commandStateChanged, &m_commands,
+          &CCommandTable::UpdateActions);
+  m_children.append(child);
+  m_clientPainter->addSubWindow(child);
+  child->showMaximized();
+  m_clientPainter->setActiveSubWindow(child);
+  UpdateMenuForChildren();
+  m_commands.SetTarget(child->View());
+  emit recentFileUsed(document->PathName());
+  return child;
+}
+
+void CMainFrame::OnChildClosing(CChildFrame* child) {
+  m_children.removeAll(child);
+  if (m_commands.Target() == child->View()) {
+    CChildFrame* next = m_children.isEmpty() ? nullptr : m_children.last();
+    m_commands.SetTarget(next ? next->View() : nullptr);
+  }
+  UpdateMenuForChildren();
+}
+
+void CMainFrame::TileWindows(bool sideBySide) {
+  const QList<CChildFrame*> windows = m_children;
+  if (windows.isEmpty()) return;
+  const QRect area = m_clientPainter->viewport()->rect();
+  const int count = static_cast<int>(windows.size());
+  for (int i = 0; i < count; ++i) {
+    QRect tile = area;
+    if (sideBySide) {
+      tile.setLeft(area.left() + area.width() * i / count);
+      tile.setRight(area.left() + area.width() * (i + 1) / count - 1);
+    } else {
+      tile.setTop(area.top() + area.height() * i / count);
+      tile.setBottom(area.top() + area.height() * (i + 1) / count - 1);
+    }
+    windows[i]->showNormal();
+    windows[i]->setGeometry(tile);
+  }
+}
+
+QPrinter& CMainFrame::Printer() {
+  if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_printer;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  const QList<CChildFrame*> children = m_children;
+  for (CChildFrame* child : children) {
+    if (!child->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,91 @@
+// The main window: menu bar, tool bar and status bar over the MDI
+// workspace in which the report windows open.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+namespace kelvarin {
+
+struct MenuBarResource;
+struct MenuPopup;
+class CChildFrame;
+class CCommandTable;
+class MDIClientPainter;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CCommandTable& commands, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // Opens a report in a maximised window, or brings its window forward when
+  // it is open already, reading the file again unless the window's text has
+  // unsaved changes. nullptr (after a message) when the file cannot be read.
+  CChildFrame* OpenDocumentFile(const QString& path);
+  // The window that shows this file, if any.
+  CChildFrame* FindDocument(const QString& path) const;
+  const QList<CChildFrame*>& Children() const { return m_children; }
+  CChildFrame* ActiveChild() const;
+
+  // 128 while no report window is open, 129 while one is.
+  int CurrentMenuId() const { return m_currentMenu; }
+  MDIClientPainter* Workspace() const { return m_clientPainter; }
+  QToolBar* ToolBar() const { return m_wndToolBar; }
+  // The indicator pane of this id (CAP, NUM, SCRL).
+  QLabel* Indicator(int id) const;
+
+  // The printer shared by every window and by Print Setup.
+  QPrinter& Printer();
+
+  // Lays the open windows out as tiles: side by side, or one above the other.
+  void TileWindows(bool sideBySide);
+
+ signals:
+  // A report was opened or saved under this name (for the recent-file list).
+  void recentFileUsed(const QString& path);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct MenuBarState {
+    QList<QMenu*> popups;
+    std::vector<std::pair<QAction*, QString>> texts;  // each command's text in this menu
+  };
+
+  void CreateToolBar();
+  void CreateStatusBar();
+  void CreateAccelerators();
+  void RegisterWindowCommands();
+  MenuBarState BuildMenuBar(const MenuBarResource& resource);
+  QMenu* BuildPopup(const MenuPopup& popup, MenuBarState& state, QWidget* parent);
+  void ShowMenu(int resourceId);
+  void UpdateMenuForChildren();
+  void FillWindowList(QMenu* menu);
+  void OnSubWindowActivated();
+  void OnChildClosing(CChildFrame* child);
+
+  CCommandTable& m_commands;
+  MDIClientPainter* m_clientPainter;
+  QToolBar* m_wndToolBar = nullptr;
+  QList<QLabel*> m_indicators;
+  MenuBarState m_mainMenu;
+  MenuBarState m_documentMenu;
+  int m_currentMenu = 0;
+  QList<CChildFrame*> m_children;
+  QList<QAction*> m_windowListActions;
+  std::unique_ptr<QPrinter> m_printer;
+};
+
+}  // namespace kelvarin

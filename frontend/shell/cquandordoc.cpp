@@ -1,0 +1,109 @@
+#include "shell/cquandordoc.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextDocumentLayout>
+#include <QSaveFile>
+
+#include "platform/messagebox.h"
+#include "shell/reporttext.h"
+#include "shell/shellmessage.h"
+
+namespace kelvarin {
+
+CQuandorDoc::CQuandorDoc(QObject* parent) : QObject(parent) {
+  m_text.setDocumentLayout(new QPlainTextDocumentLayout(&m_text));
+}
+
+QString CQuandorDoc::Title() const { return QFileInfo(m_pathName).fileName(); }
+
+QString CQuandorDoc::PlainText() const {
+  // The raw text keeps no-break spaces; blocks are parted by paragraph
+  // separators and a typed line break is a line separator.
+  QString text = m_text.toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+bool CQuandorDoc::OnOpenDocument(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowStopMessage(m_dialogParent, tr("Failed to open document."));
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    ShowStopMessage(m_dialogParent, tr("Failed to open document."));
+    return false;
+  }
+  ReportText report = DecodeReport(bytes);
+  m_text.setPlainText(report.text);
+  m_lineEnd = report.lineEnd;
+  m_text.setModified(false);
+  SetPathName(QFileInfo(path).absoluteFilePath());
+  emit contentsReplaced();
+  return true;
+}
+
+bool CQuandorDoc::OnSaveDocument(const QString& path) {
+  const QString text = PlainText();
+  const qsizetype bad = FirstNonLatin1(text);
+  if (bad >= 0) {
+    const int line = static_cast<int>(text.left(bad).count(QLatin1Char('\n'))) + 1;
+    const QString question =
+        tr("The text holds characters that cannot be saved in an 8-bit text file, "
+           "the first one in line %1.\nEach of them would be saved as '?'.\n\n"
+           "Save the file all the same?")
+            .arg(line);
+    if (!AskYesNo(m_dialogParent, question)) return false;
+  }
+  QSaveFile file(path);
+  file.setDirectWriteFallback(true);
+  if (!file.open(QIODevice::WriteOnly) || file.write(EncodeReport(text, m_lineEnd)) < 0 ||
+      !file.commit()) {
+    ShowStopMessage(m_dialogParent, tr("Failed to save document."));
+    return false;
+  }
+  m_text.setModified(false);
+  return true;
+}
+
+bool CQuandorDoc::DoFileSave() {
+  const QFileInfo info(m_pathName);
+  if (m_pathName.isEmpty() || (info.exists() && !info.isWritable())) return DoSave(QString());
+  return DoSave(m_pathName);
+}
+
+bool CQuandorDoc::DoSave(const QString& path) {
+  QString target = path;
+  if (target.isEmpty()) {
+    target = QFileDialog::getSaveFileName(m_dialogParent, tr("Save As"), m_pathName);
+    if (target.isEmpty()) return false;
+  }
+  if (!OnSaveDocument(target)) return false;
+  SetPathName(QFileInfo(target).absoluteFilePath());
+  return true;
+}
+
+bool CQuandorDoc::SaveModified() {
+  if (!IsModified()) return true;
+  const QString name = m_pathName.isEmpty() ? Title() : m_pathName;
+  switch (AskYesNoCancel(m_dialogParent, tr("Save changes to %1?").arg(name))) {
+    case YesNoCancel::Yes:
+      return DoFileSave();
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      break;
+  }
+  return false;
+}
+
+void CQuandorDoc::SetPathName(const QString& path) {
+  m_pathName = path;
+  emit pathNameChanged(path);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,63 @@
+// A report window's document: the text of one file, loaded and saved as
+// plain 8-bit text with no formatting.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTextDocument>
+
+class QWidget;
+
+namespace kelvarin {
+
+class CQuandorDoc : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CQuandorDoc(QObject* parent = nullptr);
+
+  QTextDocument* TextDocument() { return &m_text; }
+  const QTextDocument* TextDocument() const { return &m_text; }
+
+  // The window over which the document's messages and file dialogs appear.
+  void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
+
+  // Reads the file, replacing the text; false after a message when it cannot be read.
+  bool OnOpenDocument(const QString& path);
+  // Writes the text to the file; false after a message, or when the user
+  // declines to lose characters that have no 8-bit form.
+  bool OnSaveDocument(const QString& path);
+
+  // File Save: under the document's name, or asks for one when it has none
+  // or its file cannot be written.
+  bool DoFileSave();
+  // Saves under `path`, or asks for a name when `path` is empty (Save As).
+  bool DoSave(const QString& path);
+  // Before the window closes: asks whether to save a changed text; false
+  // when the user cancels or the save fails.
+  bool SaveModified();
+
+  QString PathName() const { return m_pathName; }
+  QString Title() const;
+  QString LineEnd() const { return m_lineEnd; }
+  bool IsModified() const { return m_text.isModified(); }
+  void SetModifiedFlag(bool modified) { m_text.setModified(modified); }
+
+  // The text as it is written: lines separated by '\n'.
+  QString PlainText() const;
+
+ signals:
+  void pathNameChanged(const QString& path);
+  void contentsReplaced();
+
+ private:
+  void SetPathName(const QString& path);
+
+  QTextDocument m_text;
+  QString m_pathName;
+  QString m_lineEnd = QStringLiteral("\n");
+  QPointer<QWidget> m_dialogParent;
+};
+
+}  // namespace kelvarin

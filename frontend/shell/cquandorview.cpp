@@ -1,0 +1,182 @@
+#include "shell/cquandorview.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
+
+#include "res/commandids.h"
+#include "shell/cfontsheet.h"
+#include "shell/cpage1.h"
+#include "shell/cpage2.h"
+#include "shell/cpage4.h"
+#include "shell/cquandordoc.h"
+
+namespace kelvarin {
+
+CQuandorView::CQuandorView(CQuandorDoc* document, QWidget* parent)
+    : QPlainTextEdit(parent), m_document(document), m_textSheet(new CFontSheet(this)) {
+  setDocument(document->TextDocument());
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A new window shows its text in Courier New, 10 points, regular.
+  m_textSheet->Page1().m_faceChoice = 2;
+  m_textSheet->Page2().m_bold = 0;
+  m_textSheet->Page2().m_italic = 0;
+  m_textSheet->Page2().m_underline = 0;
+  m_textSheet->Page4().m_pointSize = 10;
+  m_currentFormat = m_textSheet->BuildCharFormat();
+  ApplyFormatToAll(m_currentFormat, false);
+  connect(m_textSheet, &CFontSheet::applyTextProperties, this, &CQuandorView::OnApplyTextProperties);
+  connect(document, &CQuandorDoc::contentsReplaced, this,
+          [this] { ApplyFormatToAll(m_currentFormat, false); });
+  connect(this, &QPlainTextEdit::copyAvailable, this, &CQuandorView::commandStateChanged);
+  connect(this, &QPlainTextEdit::undoAvailable, this, &CQuandorView::commandStateChanged);
+}
+
+CQuandorView::~CQuandorView() {
+  // The base class may still report changes while it is taken down.
+  disconnect(this, nullptr, nullptr, nullptr);
+}
+
+void CQuandorView::OnProperties() {
+  const QTextCharFormat before = textCursor().charFormat();
+  const int result = m_textSheet->exec();
+  if (result == QDialog::Accepted)
+    ApplyFormatToAll(m_textSheet->BuildCharFormat(), true);
+  else if (result == QDialog::Rejected)
+    ApplyFormatToAll(before, true);
+}
+
+void CQuandorView::OnApplyTextProperties() { ApplyFormatToAll(m_textSheet->BuildCharFormat(), true); }
+
+void CQuandorView::ApplyFormatToAll(const QTextCharFormat& format, bool undoable) {
+  QTextDocument* text = document();
+  const bool wasModified = text->isModified();
+  const bool undoWasEnabled = text->isUndoRedoEnabled();
+  if (!undoable) text->setUndoRedoEnabled(false);
+  QTextCursor cursor(text);
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.setCharFormat(format);
+  cursor.setBlockCharFormat(format);
+  cursor.endEditBlock();
+  if (!undoable) text->setUndoRedoEnabled(undoWasEnabled);
+  text->setModified(wasModified);
+  m_currentFormat = format;
+  QFont font = format.font();
+  setFont(font);
+  cursor.setPosition(0);
+  setTextCursor(cursor);
+}
+
+void CQuandorView::PrintDocument(QPrinter* printer) const {
+  const qreal margin = kPrintMarginMillimetres;
+  printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+  printer->setDocName(m_document->Title());
+  std::unique_ptr<QTextDocument> copy(document()->clone());
+  QTextOption option = copy->defaultTextOption();
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  copy->setDefaultTextOption(option);
+  copy->print(printer);
+}
+
+void CQuandorView::OnFilePrint() {
+  if (!m_printer) return;
+  QPrintDialog dialog(m_printer, this);
+  if (dialog.exec() == QDialog::Accepted) PrintDocument(m_printer);
+}
+
+void CQuandorView::OnFilePrintDirect() {
+  if (m_printer) PrintDocument(m_printer);
+}
+
+void CQuandorView::OnFilePrintPreview() {
+  if (!m_printer) return;
+  QPrintPreviewDialog preview(m_printer, this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* printer) { PrintDocument(printer); });
+  preview.exec();
+}
+
+bool CQuandorView::HandlesCommand(int id) const {
+  switch (id) {
+    case kIdFileClose:
+    case kIdFileSave:
+    case kIdFileSaveAs:
+    case kIdFilePrint:
+    case kIdFilePrintDirect:
+    case kIdFilePrintPreview:
+    case kIdEditUndo:
+    case kIdEditCut:
+    case kIdEditCopy:
+    case kIdEditPaste:
+    case kIdEditProperties:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CQuandorView::IsCommandEnabled(int id) const {
+  switch (id) {
+    case kIdEditUndo:
+      return document()->isUndoAvailable() && !isReadOnly();
+    case kIdEditCut:
+      return textCursor().hasSelection() && !isReadOnly();
+    case kIdEditCopy:
+      return textCursor().hasSelection();
+    case kIdEditPaste:
+      return canPaste();
+    case kIdFilePrint:
+    case kIdFilePrintDirect:
+    case kIdFilePrintPreview:
+      return m_printer != nullptr;
+    default:
+      return HandlesCommand(id);
+  }
+}
+
+void CQuandorView::OnCommand(int id) {
+  switch (id) {
+    case kIdFileClose:
+      emit closeRequested();
+      break;
+    case kIdFileSave:
+      m_document->DoFileSave();
+      break;
+    case kIdFileSaveAs:
+      m_document->DoSave(QString());
+      break;
+    case kIdFilePrint:
+      OnFilePrint();
+      break;
+    case kIdFilePrintDirect:
+      OnFilePrintDirect();
+      break;
+    case kIdFilePrintPreview:
+      OnFilePrintPreview();
+      break;
+    case kIdEditUndo:
+      undo();
+      break;
+    case kIdEditCut:
+      cut();
+      break;
+    case kIdEditCopy:
+      copy();
+      break;
+    case kIdEditPaste:
+      paste();
+      break;
+    case kIdEditProperties:
+      OnProperties();
+      break;
+    default:
+      break;
+  }
+  emit commandStateChanged();
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,70 @@
+// A report window's view: the document's text, unwrapped, in one character
+// format chosen with the window's own "Text properties" sheet; editing,
+// printing and print preview.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextCharFormat>
+
+#include "shell/ccommandtarget.h"
+
+class QPrinter;
+
+namespace kelvarin {
+
+class CFontSheet;
+class CQuandorDoc;
+
+class CQuandorView : public QPlainTextEdit, public CCommandTarget {
+  Q_OBJECT
+
+ public:
+  // Half an inch on every side of a printed page.
+  static constexpr double kPrintMarginMillimetres = 12.7;
+
+  explicit CQuandorView(CQuandorDoc* document, QWidget* parent = nullptr);
+  ~CQuandorView() override;
+
+  CQuandorDoc* GetDocument() const { return m_document; }
+  CFontSheet& TextSheet() { return *m_textSheet; }
+
+  // The printer that print, print direct and preview use.
+  void SetPrinter(QPrinter* printer) { m_printer = printer; }
+
+  // Edit > Properties: runs the sheet; OK formats the whole text with its
+  // choices, Cancel gives the whole text back the format it had at the
+  // caret when the sheet was opened (undoing an Apply).
+  void OnProperties();
+  // The sheet's Apply and OK: the whole text in the sheet's format.
+  void OnApplyTextProperties();
+
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  void OnFilePrintPreview();
+  // Prints the text on `printer` with the view's margins, breaking the
+  // lines that are wider than the page.
+  void PrintDocument(QPrinter* printer) const;
+
+  bool HandlesCommand(int id) const override;
+  bool IsCommandEnabled(int id) const override;
+  void OnCommand(int id) override;
+
+ signals:
+  // A command may have become available or unavailable.
+  void commandStateChanged();
+  // File Close: the window is to close.
+  void closeRequested();
+
+ private:
+  // Formats the whole text, then puts the caret at the start; the document
+  // counts as changed only if it was before.
+  void ApplyFormatToAll(const QTextCharFormat& format, bool undoable);
+
+  CQuandorDoc* m_document;
+  CFontSheet* m_textSheet;
+  QTextCharFormat m_currentFormat;
+  QPrinter* m_printer = nullptr;
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,49 @@
+#include "shell/mdiclientpainter.h"
+
+#include <QPainter>
+
+#include "res/strings.h"
+#include "shell/shellmessage.h"
+
+namespace kelvarin {
+
+MDIClientPainter::MDIClientPainter(QWidget* parent)
+    : QMdiArea(parent), m_text(ResText(kIdsAppTitle)) {
+  m_font.setFamily(QStringLiteral("Times New Roman"));
+  m_font.setStyleHint(QFont::Serif);
+  m_font.setPixelSize(36);
+  m_font.setWeight(QFont::Bold);
+  m_font.setItalic(true);
+}
+
+std::array<QRect, 3> MDIClientPainter::EmbossRects(const QRect& client, int fontHeight,
+                                                   int averageCharWidth, const QSize& textSize) {
+  // Integer division rounds toward zero, as the offsets below need.
+  QRect rect;
+  rect.setRight(client.right());
+  rect.setBottom(client.bottom());
+  rect.setLeft(rect.right() - textSize.width() - averageCharWidth);
+  rect.setTop(rect.bottom() - fontHeight / 2 - textSize.height());
+  std::array<QRect, 3> rects{rect, rect, rect};
+  rects[1].setLeft(rect.left() + (averageCharWidth * -3) / 5);
+  rects[2].setLeft(rects[1].left() + averageCharWidth / 5);
+  return rects;
+}
+
+void MDIClientPainter::paintEvent(QPaintEvent* event) {
+  QMdiArea::paintEvent(event);
+  QPainter painter(viewport());
+  const QFontMetrics own(viewport()->font());
+  const QFontMetrics name(m_font);
+  const QSize textSize(name.horizontalAdvance(m_text), name.height());
+  const std::array<QRect, 3> rects =
+      EmbossRects(viewport()->rect(), own.height(), own.averageCharWidth(), textSize);
+  const QColor colours[3] = {Qt::black, Qt::white, palette().color(QPalette::Button)};
+  painter.setFont(m_font);
+  for (int i = 0; i < 3; ++i) {
+    painter.setPen(colours[i]);
+    painter.drawText(rects[i], Qt::AlignCenter | Qt::TextSingleLine, m_text);
+  }
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,249 @@
+// The main frame: menu switch, report windows, reload, bars and workspace.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QToolBar>
+#include <QtTest>
+
+#include "modalhelper.h"
+#include "testfiles.h"
+#include "res/commandids.h"
+#include "shell/ccommandtable.h"
+#include "shell/cchildframe.h"
+#include "shell/cmainframe.h"
+#include "shell/cquandordoc.h"
+#include "shell/cquandorview.h"
+#include "shell/mdiclientpainter.h"
+
+namespace kelvarin {
+
+class TestMainFrame : public QObject {
+  Q_OBJECT
+
+ private:
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    return test::WriteTestFile(m_dir->filePath(name), bytes);
+  }
+
+  QStringList MenuTitles() const {
+    QStringList titles;
+    for (QAction* action : m_frame->menuBar()->actions()) titles.append(action->text());
+    return titles;
+  }
+
+  // Closes a report window and lets it go away.
+  static void CloseChild(CChildFrame* child) {
+    QVERIFY(child->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+  std::unique_ptr<CCommandTable> m_commands;
+  std::unique_ptr<CMainFrame> m_frame;
+
+ private slots:
+  void initTestCase() { test::StartModalWatchdog(); }
+  void init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_commands = std::make_unique<CCommandTable>();
+    m_frame = std::make_unique<CMainFrame>(*m_commands);
+    m_frame->show();
+  }
+  void cleanup() {
+    for (CChildFrame* child : m_frame->Children()) child->Document()->SetModifiedFlag(false);
+    m_frame.reset();
+    m_commands.reset();
+  }
+
+  void menuSwitchesWhenTheFirstReportOpensAndTheLastCloses() {
+    const QStringList mainTitles = {"&File", "&Tools", "&Conversions", "&Help"};
+    const QStringList documentTitles = {"&File", "&Edit", "&Tools", "&Conversions", "&Window", "&Help"};
+    QCOMPARE(m_frame->CurrentMenuId(), 128);
+    QCOMPARE(MenuTitles(), mainTitles);
+    CChildFrame* first = m_frame->OpenDocumentFile(WriteFile("a.err", "a\n"));
+    QVERIFY(first);
+    QCOMPARE(m_frame->CurrentMenuId(), 129);
+    QCOMPARE(MenuTitles(), documentTitles);
+    CChildFrame* second = m_frame->OpenDocumentFile(WriteFile("b.chk", "b\n"));
+    CloseChild(first);
+    QCOMPARE(m_frame->CurrentMenuId(), 129);
+    QCOMPARE(m_commands->Target(), second->View());
+    CloseChild(second);
+    QCOMPARE(m_frame->CurrentMenuId(), 128);
+    QCOMPARE(MenuTitles(), mainTitles);
+    QCOMPARE(m_commands->Target(), nullptr);
+    QVERIFY(!m_commands->Action(kIdFileSave)->isEnabled());
+  }
+
+  void reportWindowsOpenMaximisedWithTheirTitle() {
+    CChildFrame* first = m_frame->OpenDocumentFile(WriteFile("one.log", "1\n"));
+    QVERIFY(first->isMaximized());
+    QCOMPARE(first->windowTitle(), QStringLiteral("one.log"));
+    CChildFrame* second = m_frame->OpenDocumentFile(WriteFile("two.log", "2\n"));
+    QVERIFY(second->isMaximized());
+    second->showNormal();
+    CChildFrame* third = m_frame->OpenDocumentFile(WriteFile("three.log", "3\n"));
+    QVERIFY(third->isMaximized());
+    QCOMPARE(m_frame->ActiveChild(), third);
+    QCOMPARE(m_commands->Target(), third->View());
+  }
+
+  void openingAnOpenUnchangedReportShowsItsCurrentContent() {
+    const QString path = WriteFile("run.log", "old run\n");
+    CChildFrame* window = m_frame->OpenDocumentFile(path);
+    WriteFile("run.log", "new run\n");
+    QCOMPARE(m_frame->OpenDocumentFile(path), window);
+    QCOMPARE(m_frame->Children().size(), 1);
+    QCOMPARE(window->Document()->PlainText(), QStringLiteral("new run\n"));
+  }
+
+  void openingAnOpenChangedReportKeepsTheEdits() {
+    const QString path = WriteFile("edit.log", "old\n");
+    CChildFrame* window = m_frame->OpenDocumentFile(path);
+    QTextCursor(window->Document()->TextDocument()).insertText(QStringLiteral("mine "));
+    WriteFile("edit.log", "rewritten\n");
+    QCOMPARE(m_frame->OpenDocumentFile(path), window);
+    QCOMPARE(window->Document()->PlainText(), QStringLiteral("mine old\n"));
+  }
+
+  void theSameFileUnderAnotherNameFindsItsWindow() {
+    const QString path = WriteFile("same.err", "x\n");
+    const QString link = m_dir->filePath("link.err");
+    QVERIFY(QFile::link(path, link));
+    CChildFrame* window = m_frame->OpenDocumentFile(path);
+    QCOMPARE(m_frame->OpenDocumentFile(link), window);
+    QCOMPARE(m_frame->OpenDocumentFile(m_dir->path() + "/./same.err"), window);
+    QCOMPARE(m_frame->Children().size(), 1);
+  }
+
+  void unreadableFileOpensNothing() {
+    test::MessageSeen seen;
+    test::AnswerNextMessage(&seen);
+    QSignalSpy used(m_frame.get(), &CMainFrame::recentFileUsed);
+    QCOMPARE(m_frame->OpenDocumentFile(m_dir->filePath("gone.log")), nullptr);
+    QVERIFY(seen.shown);
+    QVERIFY(m_frame->Children().isEmpty());
+    QCOMPARE(m_frame->CurrentMenuId(), 128);
+    QCOMPARE(used.count(), 0);
+  }
+
+  void openedAndSavedNamesGoToTheRecentList() {
+    QSignalSpy used(m_frame.get(), &CMainFrame::recentFileUsed);
+    CChildFrame* window = m_frame->OpenDocumentFile(WriteFile("r.mul", "m\n"));
+    QCOMPARE(used.count(), 1);
+    QCOMPARE(used.takeFirst().at(0).toString(), m_dir->filePath("r.mul"));
+    QVERIFY(window->Document()->DoSave(m_dir->filePath("copy.mul")));
+    QCOMPARE(used.takeLast().at(0).toString(), m_dir->filePath("copy.mul"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("copy.mul"));
+  }
+
+  void saveCommandRunsInTheActiveWindow() {
+    const QString path = WriteFile("save.err", "text\n");
+    CChildFrame* window = m_frame->OpenDocumentFile(path);
+    QTextCursor(window->Document()->TextDocument()).insertText(QStringLiteral("more "));
+    QVERIFY(m_commands->Action(kIdFileSave)->isEnabled());
+    m_commands->Action(kIdFileSave)->trigger();
+    QCOMPARE(test::ReadTestFile(path), QByteArray("more text\n"));
+  }
+
+  void closeCommandClosesTheActiveWindow() {
+    m_frame->OpenDocumentFile(WriteFile("c.err", "c\n"));
+    m_commands->Action(kIdFileClose)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m_frame->Children().isEmpty());
+    QCOMPARE(m_frame->CurrentMenuId(), 128);
+  }
+
+  void cancelledSaveQuestionKeepsTheProgramOpen() {
+    CChildFrame* window = m_frame->OpenDocumentFile(WriteFile("keep.err", "k\n"));
+    QTextCursor(window->Document()->TextDocument()).insertText(QStringLiteral("changed "));
+    test::MessageSeen seen;
+    test::AnswerNextMessage(&seen, QMessageBox::Cancel);
+    QVERIFY(!m_frame->close());
+    QVERIFY(seen.shown);
+    QCOMPARE(m_frame->Children().size(), 1);
+    QVERIFY(m_frame->isVisible());
+  }
+
+  void toolBarAndStatusBar() {
+    QList<int> ids;
+    for (QAction* action : m_frame->ToolBar()->actions())
+      ids.append(action->isSeparator() ? 0 : action->data().toInt());
+    const QList<int> expected = {kIdFileOpen, kIdFileSave, 0,           kIdEditCut, kIdEditCopy,
+                                 kIdEditPaste, 0,          kIdFilePrint, 0,         kIdAppAbout};
+    QCOMPARE(ids, expected);
+    for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl}) QVERIFY(m_frame->Indicator(id));
+    QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    m_frame->statusBar()->clearMessage();
+    QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+  }
+
+  void acceleratorsAreOnTheirCommands() {
+    QVERIFY(m_commands->Action(kIdFileOpen)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+O"))));
+    QVERIFY(m_commands->Action(kIdFilePrint)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+P"))));
+    // The label of Properties shows Alt+Enter, but the key belongs to another command.
+    QVERIFY(m_commands->Action(kIdEditProperties)->shortcuts().isEmpty());
+    QVERIFY(m_commands->Action(kIdOleEditProperties)
+                ->shortcuts()
+                .contains(QKeySequence(QStringLiteral("Alt+Return"))));
+    QVERIFY(!m_commands->Action(kIdOleEditProperties)->isEnabled());
+  }
+
+  void workspaceNameFont() {
+    const QFont& font = m_frame->Workspace()->NameFont();
+    QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(font.pixelSize(), 36);
+    QVERIFY(font.bold());
+    QVERIFY(font.italic());
+    QCOMPARE(m_frame->Workspace()->NameText(), QStringLiteral("Kelvarin"));
+    // Painting with no window and with a window must not fail.
+    m_frame->Workspace()->viewport()->repaint();
+    m_frame->OpenDocumentFile(WriteFile("p.err", "p\n"));
+    m_frame->Workspace()->viewport()->repaint();
+  }
+
+  void windowMenuListsTheOpenWindows() {
+    CChildFrame* first = m_frame->OpenDocumentFile(WriteFile("a&b.log", "a\n"));
+    m_frame->OpenDocumentFile(WriteFile("c.log", "c\n"));
+    QMenu* window = m_frame->menuBar()->actions().at(4)->menu();
+    QCOMPARE(window->title(), QStringLiteral("&Window"));
+    for (int shown = 0; shown < 2; ++shown) {  // the list is made anew each time
+      emit window->aboutToShow();
+      QStringList entries;
+      for (QAction* action : window->actions())
+        if (!action->data().isValid() && !action->isSeparator())
+          entries.append(action->text() + (action->isChecked() ? QStringLiteral(" *") : QString()));
+      QCOMPARE(entries, (QStringList{"&1 a&&b.log", "&2 c.log *"}));
+    }
+    const QList<QAction*> actions = window->actions();
+    actions.at(actions.size() - 2)->trigger();
+    QCOMPARE(m_frame->ActiveChild(), first);
+  }
+
+  void windowCommandsNeedWindowsAndTile() {
+    QVERIFY(!m_commands->IsEnabled(kIdWindowTileVertical));
+    CChildFrame* a = m_frame->OpenDocumentFile(WriteFile("a.log", "a\n"));
+    CChildFrame* b = m_frame->OpenDocumentFile(WriteFile("b.log", "b\n"));
+    QVERIFY(m_commands->IsEnabled(kIdWindowTileVertical));
+    m_commands->Execute(kIdWindowTileVertical);
+    const QRect area = m_frame->Workspace()->viewport()->rect();
+    QVERIFY(!a->isMaximized() && !b->isMaximized());
+    QCOMPARE(a->geometry().width() + b->geometry().width(), area.width());
+    QCOMPARE(a->geometry().height(), area.height());
+    QVERIFY(a->geometry().right() < b->geometry().left());
+    m_commands->Execute(kIdWindowTileHorizontal);
+    QCOMPARE(a->geometry().width(), area.width());
+    QCOMPARE(a->geometry().height() + b->geometry().height(), area.height());
+  }
+};
+
+}  // namespace kelvarin
+
+QTEST_MAIN(kelvarin::TestMainFrame)
+#include "test_mainframe.moc"

@@ -1,0 +1,65 @@
+// The 8-bit text of report files: bytes as Latin-1 characters, line ends.
+#include <gtest/gtest.h>
+
+#include "gtestqt.h"
+
+#include "shell/reporttext.h"
+
+namespace kelvarin {
+namespace {
+
+QByteArray AllNonLineBytes() {
+  QByteArray bytes;
+  for (int b = 1; b < 256; ++b)
+    if (b != '\r' && b != '\n') bytes.append(static_cast<char>(b));
+  return bytes;
+}
+
+TEST(ReportText, EveryByteIsOneCharacterOfTheSameValue) {
+  const QByteArray bytes = AllNonLineBytes();
+  const ReportText report = DecodeReport(bytes);
+  ASSERT_EQ(bytes.size(), report.text.size());
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    EXPECT_EQ(static_cast<unsigned char>(bytes[i]), report.text[i].unicode()) << "at " << i;
+  EXPECT_EQ(bytes, EncodeReport(report.text, report.lineEnd));
+}
+
+struct LineEndCase {
+  const char* name;
+  QByteArray file;
+  QString text;
+  QString lineEnd;
+};
+
+TEST(ReportText, LineEndsBecomeLinesAndComeBackInTheFilesForm) {
+  const LineEndCase cases[] = {
+      {"LF", "a\nb\n", "a\nb\n", "\n"},
+      {"CR LF", "a\r\nb\r\n", "a\nb\n", "\r\n"},
+      {"lone CR", "a\rb\r", "a\nb\n", "\r"},
+      {"no line end", "abc", "abc", "\n"},
+      {"CR LF first, then LF", "a\r\nb\nc", "a\nb\nc", "\r\n"},
+      {"LF first, then CR LF", "a\nb\r\nc", "a\nb\nc", "\n"},
+      {"empty lines kept", "\n\r\n\n", "\n\n\n", "\n"},
+  };
+  for (const LineEndCase& c : cases) {
+    const ReportText report = DecodeReport(c.file);
+    EXPECT_EQ(c.text, report.text) << c.name;
+    EXPECT_EQ(c.lineEnd, report.lineEnd) << c.name;
+  }
+  // A file with one form of line end is written back byte for byte.
+  for (const char* file : {"x\r\ny\r\n", "x\ny\n", "x\ry\r"}) {
+    const ReportText report = DecodeReport(file);
+    EXPECT_EQ(QByteArray(file), EncodeReport(report.text, report.lineEnd)) << file;
+  }
+}
+
+TEST(ReportText, CharactersWithoutAnEightBitFormAreFoundAndReplaced) {
+  EXPECT_EQ(-1, FirstNonLatin1(QString::fromLatin1("caf\xe9 \xff\xa0")));
+  EXPECT_EQ(-1, FirstNonLatin1(QString()));
+  const QString text = QStringLiteral("ab\u00ffc\u20ac d\u0100");
+  EXPECT_EQ(4, FirstNonLatin1(text));
+  EXPECT_EQ(QByteArray("ab\xff" "c? d?"), EncodeReport(text, QStringLiteral("\n")));
+}
+
+}  // namespace
+}  // namespace kelvarin

@@ -1,0 +1,196 @@
+// The multiple primaries program's progress dialog driving its engine: the
+// phases seen tick by tick, the halt on a bad record, Stop, and the files left.
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "platform/messagebox.h"
+#include "tests/support/testfiles.h"
+#include "tools/multiple/multipledlg.h"
+
+using namespace kelvarin;
+using namespace kelvarin::test;
+
+namespace {
+
+const char kRowFormat[] = "1 6 7 8 9 9 10 13 14 17 18 18 19 26 0 1 2 1 1 %d 40 %llu\n";
+
+// 40-character records: key 1-6, topography 10-13, morphology 14-17,
+// behaviour 18, incidence date 19-26.
+std::string Record(int person, char behaviour = '3') {
+  char key[8];
+  std::snprintf(key, sizeof key, "P%05d", person);
+  std::string r = std::string(key) + "011C1878140" + behaviour + "20010315";
+  r.resize(40, ' ');
+  return r;
+}
+
+struct MultipleDialogRun {
+  TempDir dir;
+  MultipleEngine engine;
+  std::string input() const { return dir / "data.txt"; }
+  std::string output() const { return dir / "out.txt"; }
+
+  bool Start(const std::string& data, int duplicatesToFile = 1) {
+    WriteFile(input(), data);
+    char row[200];
+    std::snprintf(row, sizeof row, kRowFormat, duplicatesToFile, static_cast<unsigned long long>(data.size()));
+    WriteFile(dir / "parameter.dat", input() + "\n" + output() + "\n" + row);
+    return engine.Start(dir / "parameter.dat", FixedStartTime());
+  }
+};
+
+// 12,000 records of 4,000 persons, three each; every tenth record excluded.
+std::string ThreeRecordsEach() {
+  std::string data;
+  for (int i = 0; i < 12000; ++i) data += Record(i / 3, i % 10 == 0 ? '2' : '3') + "\n";
+  return data;
+}
+
+QString Text(CToolDlg& dialog, int id) { return qobject_cast<QLabel*>(dialog.control(id))->text(); }
+bool Shown(CToolDlg& dialog, int id) { return !dialog.control(id)->isHidden(); }
+QPushButton* Button(CToolDlg& dialog, int id) { return qobject_cast<QPushButton*>(dialog.control(id)); }
+
+}  // namespace
+
+class MultipleDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { SetMessageHandler({}); }
+
+  void showsItsFilesStatusAndTimer() {
+    for (int duplicatesToFile : {1, 0}) {
+      MultipleDialogRun run;
+      QVERIFY(run.Start(Record(1) + "\n", duplicatesToFile));
+      CMultipleDlg dialog(run.engine);
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Multiple"));
+      QCOMPARE(Text(dialog, 1002), QString::fromStdString("Input file: " + run.input()));
+      QCOMPARE(Text(dialog, 1003), QString::fromStdString("Output file: " + run.output()));
+      QCOMPARE(Text(dialog, 1010), QString::fromStdString("Excluded: " + (run.dir / "data.exl")));
+      // The list's line shows its name also when no list is written.
+      QCOMPARE(Text(dialog, 1011), QString::fromStdString("Multiple: " + (run.dir / "data.mul")));
+      QCOMPARE(Text(dialog, 1014), QStringLiteral("action"));
+      QCOMPARE(Text(dialog, 1005), QStringLiteral("Multiples tumours:"));
+      QCOMPARE(Text(dialog, 1012), QStringLiteral("Duplicate registrations:"));
+      for (int id : {1007, 1008, 1009, 1013}) QCOMPARE(Text(dialog, id), QStringLiteral("0"));
+      QVERIFY(!Shown(dialog, kIdOk));
+      QVERIFY(Shown(dialog, kIdStop));
+      QCOMPARE(dialog.timer()->interval(), 200);
+      QVERIFY(dialog.timerRunning());
+      QCOMPARE(dialog.size(), QSize(dialog.DialogUnits(320, 230).x(), dialog.DialogUnits(320, 230).y()));
+      run.engine.Finish();
+    }
+  }
+
+  void ticksGoThroughTheThreePhases() {
+    MultipleDialogRun run;
+    QVERIFY(run.Start(ThreeRecordsEach()));
+    CMultipleDlg dialog(run.engine);
+    auto* bar = qobject_cast<QProgressBar*>(dialog.control(kIdProgress));
+    dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Reading data file..."));
+    QCOMPARE(Text(dialog, 1007), QStringLiteral("5000"));
+    QCOMPARE(Text(dialog, 1009), QStringLiteral("500"));
+    QCOMPARE(Text(dialog, 1008), QStringLiteral("0"));
+    dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1007), QStringLiteral("10000"));
+    QVERIFY(bar->value() > 0 && bar->value() < 100);
+    dialog.OnTimer();  // the end of the input: sorting and searching in the same tick
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Creating output file..."));
+    QCOMPARE(Text(dialog, 1007), QStringLiteral("12000"));
+    QCOMPARE(Text(dialog, 1009), QStringLiteral("1200"));
+    QCOMPARE(Text(dialog, 1008), QStringLiteral("10800"));  // every person kept two or three records
+    QCOMPARE(Text(dialog, 1013), QStringLiteral("6800"));
+    QVERIFY(Shown(dialog, kIdStop));
+    QVERIFY(!bar->isHidden());
+    QVERIFY(dialog.timerRunning());
+    dialog.OnTimer();  // 5,000 of 10,800 index entries
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Creating output file..."));
+    dialog.OnTimer();
+    QVERIFY(bar->value() > 0 && bar->value() < 100);
+    dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Completed!"));
+    QVERIFY(bar->isHidden());
+    QVERIFY(Shown(dialog, kIdOk));
+    QVERIFY(!Shown(dialog, kIdStop));
+    QVERIFY(!dialog.timerRunning());
+    QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(run.engine.Finish());
+    QCOMPARE(ReadFile(run.output()).size(), std::size_t{4000 * 41});
+    QVERIFY(Exists(run.dir / "data.exl"));
+    QVERIFY(Exists(run.dir / "data.mul"));
+  }
+
+  // The box about a bad record is shown with the timer already stopped, so no
+  // tick can run while it is open.
+  void badRecordStopsTheTimerBeforeItsMessage() {
+    MultipleDialogRun run;
+    QVERIFY(run.Start(Record(1) + "\n" + Record(1) + "\nshort\n" + Record(2) + "\n"));
+    CMultipleDlg dialog(run.engine);
+    int messages = 0;
+    bool timerStoppedFirst = false;
+    SetMessageHandler([&](MessageKind kind, const QString& text) {
+      ++messages;
+      timerStoppedFirst = !dialog.timerRunning();
+      dialog.OnTimer();  // a tick arriving now does nothing
+      return kind == MessageKind::kInformation &&
+             text == QStringLiteral("Input file does NOT have a fixed length width: program halted.");
+    });
+    dialog.OnTimer();
+    QCOMPARE(messages, 1);
+    QVERIFY(timerStoppedFirst);
+    QCOMPARE(Text(dialog, 1007), QStringLiteral("2"));
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Reading data file..."));
+    QVERIFY(Shown(dialog, kIdOk));
+    QVERIFY(!Shown(dialog, kIdStop));
+    QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
+    QVERIFY(!run.engine.Finish());
+    QVERIFY(!Exists(run.output()));
+    QVERIFY(!Exists(run.dir / "data.exl"));
+    QVERIFY(Exists(run.dir / "data.mul"));
+  }
+
+  void stopWhileWritingKeepsOnlyTheList() {
+    MultipleDialogRun run;
+    QVERIFY(run.Start(ThreeRecordsEach()));
+    CMultipleDlg dialog(run.engine);
+    dialog.show();
+    for (int i = 0; i < 4; ++i) dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Creating output file..."));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(Shown(dialog, kIdOk));
+    QVERIFY(!dialog.timerRunning());
+    dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("Creating output file..."));
+    QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!run.engine.Finish());
+    QVERIFY(!Exists(run.output()));
+    QVERIFY(!Exists(run.dir / "data.exl"));
+    const std::string list = ReadFile(run.dir / "data.mul");
+    QVERIFY(list.size() > 10800 * 41);
+    QVERIFY(list.size() >= 31 && list.compare(list.size() - 31, 31, "\n6800 duplicate registration(s)") == 0);
+  }
+
+  void failedStartShowsAnIdleDialog() {
+    TempDir dir;
+    MultipleEngine engine;
+    QVERIFY(!engine.Start(dir / "parameter.dat", FixedStartTime()));
+    CMultipleDlg dialog(engine);
+    QCOMPARE(Text(dialog, 1002), QStringLiteral("Input file: "));
+    dialog.OnTimer();
+    QCOMPARE(Text(dialog, 1014), QStringLiteral("action"));
+    QCOMPARE(Text(dialog, 1007), QStringLiteral("0"));
+    dialog.OnStop();
+    QVERIFY(!engine.Finish());
+    QVERIFY(QDir(QString::fromStdString(dir.path())).isEmpty());
+  }
+};
+
+QTEST_MAIN(MultipleDialogTest)
+#include "test_multipledialog.moc"

@@ -1,0 +1,285 @@
+// Whole runs of the multiple primaries engine on small files: every file it
+// writes compared byte for byte, and what it leaves after a stop, a halt or a
+// failed start.
+#include "tools/multiple/multipleengine.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/testfiles.h"
+
+using namespace kelvarin;
+using namespace kelvarin::test;
+
+namespace {
+
+std::string Golden(const std::string& name) { return ReadFile(std::string(KELVARIN_TEST_DATA_DIR) + "/" + name); }
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// Records of 40 characters: key 1-6, sequence 7-8, sex 9, topography 10-13,
+// morphology 14-17, behaviour 18, incidence date 19-26 (YYYYMMDD).
+std::string Row(int duplicatesToFile, unsigned long long fileSize, const char* person = "1 6") {
+  char row[200];
+  std::snprintf(row, sizeof row, "%s 7 8 9 9 10 13 14 17 18 18 19 26 0 1 2 1 1 %d 40 %llu\n", person,
+                duplicatesToFile, fileSize);
+  return row;
+}
+
+std::string Record(const char* key, const char* topography, const char* morphology, char behaviour,
+                   const char* date, const char* note = "") {
+  std::string r = std::string(key) + "011" + topography + morphology + behaviour + date + note;
+  r.resize(40, ' ');
+  return r;
+}
+
+struct MultipleRun {
+  TempDir dir;
+  MultipleEngine engine;
+  std::string input() const { return dir / "data.txt"; }
+  std::string output() const { return dir / "out.txt"; }
+  std::string excluded() const { return dir / "data.exl"; }
+  std::string multiple() const { return dir / "data.mul"; }
+  std::string parameter() const { return dir / "parameter.dat"; }
+
+  bool Start(const std::string& data, int duplicatesToFile, long long fileSize = -1) {
+    WriteFile(input(), data);
+    const unsigned long long size = fileSize < 0 ? data.size() : static_cast<unsigned long long>(fileSize);
+    WriteFile(parameter(), input() + "\n" + output() + "\n" + Row(duplicatesToFile, size));
+    return engine.Start(parameter(), FixedStartTime());
+  }
+
+  StepStatus RunToEnd(int batch) {
+    StepStatus status = StepStatus::kRunning;
+    while (status == StepStatus::kRunning) status = engine.Step(batch);
+    return status;
+  }
+
+  std::string Expected(const std::string& name) const {
+    return Replace(Replace(Golden(name), "@INPUT@", input()), "@OUTPUT@", output());
+  }
+};
+
+std::string WithCrLf(const std::string& text) { return Replace(text, "\n", "\r\n"); }
+
+}  // namespace
+
+TEST(MultipleRun, GoldenRunWithTheListOfMultiples) {
+  // Batches of every size give the same files; a wrong fileSize (too small,
+  // none at all) and CR LF line ends too.
+  const struct {
+    int batch;
+    long long fileSize;
+    bool crlf;
+  } cases[] = {{5000, -1, false}, {7, -1, false}, {1, 0, false}, {13, 100, true}, {5000, -1, true}};
+  for (const auto& c : cases) {
+    MultipleRun run;
+    const std::string data = c.crlf ? WithCrLf(Golden("golden.dat")) : Golden("golden.dat");
+    ASSERT_TRUE(run.Start(data, 1, c.fileSize)) << run.engine.message();
+    const std::string keyFile = run.engine.keyFilePath();
+    ASSERT_FALSE(keyFile.empty());
+    EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(c.batch)) << run.engine.message();
+    EXPECT_TRUE(run.engine.Finish());
+    EXPECT_EQ(run.Expected("golden.out"), ReadFile(run.output())) << c.batch;
+    EXPECT_EQ(run.Expected("golden.exl"), ReadFile(run.excluded())) << c.batch;
+    EXPECT_EQ(run.Expected("golden.mul"), ReadFile(run.multiple())) << c.batch;
+    EXPECT_EQ(90, run.engine.Counter(kRecordsCounter));
+    EXPECT_EQ(4, run.engine.Counter(MultipleEngine::kExcludedCounter));
+    EXPECT_EQ(83, run.engine.Counter(MultipleEngine::kMultiplesCounter));
+    EXPECT_EQ(68, run.engine.Counter(MultipleEngine::kDuplicatesCounter));
+    EXPECT_FALSE(Exists(keyFile));
+    EXPECT_EQ("Completed!", run.engine.StatusText());
+    EXPECT_FALSE(run.engine.ProgressVisible());
+  }
+}
+
+TEST(MultipleRun, GoldenRunWithNumberedDuplicatesInTheOutput) {
+  for (int batch : {5000, 3}) {
+    MultipleRun run;
+    ASSERT_TRUE(run.Start(Golden("golden.dat"), 0)) << run.engine.message();
+    EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(batch));
+    EXPECT_TRUE(run.engine.Finish());
+    EXPECT_EQ(run.Expected("golden-numbered.out"), ReadFile(run.output()));
+    EXPECT_EQ(run.Expected("golden.exl"), ReadFile(run.excluded()));
+    EXPECT_FALSE(Exists(run.multiple()));
+    EXPECT_EQ(68, run.engine.duplicates());
+  }
+}
+
+TEST(MultipleRun, PhasesAndStatusFollowTheRun) {
+  MultipleRun run;
+  std::string data;
+  for (int i = 0; i < 30; ++i) data += Record(i % 2 ? "A00001" : "B00002", "C187", "8140", '3', "20010101") + "\n";
+  ASSERT_TRUE(run.Start(data, 1));
+  EXPECT_EQ("", run.engine.StatusText());
+  EXPECT_EQ(0, run.engine.Progress());
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(10));
+  EXPECT_EQ("Reading data file...", run.engine.StatusText());
+  EXPECT_EQ(34, run.engine.Progress());  // 10 of an estimated 29 (1230 bytes / 42)
+  EXPECT_EQ(MultipleEngine::Phase::kReading, run.engine.phase());
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(25));  // end of input: sort and search at once
+  EXPECT_EQ(MultipleEngine::Phase::kWriting, run.engine.phase());
+  EXPECT_EQ("Creating output file...", run.engine.StatusText());
+  EXPECT_EQ(30, run.engine.multiples());
+  EXPECT_EQ(28, run.engine.duplicates());
+  EXPECT_EQ(0, run.engine.Progress());
+  EXPECT_TRUE(run.engine.ProgressVisible());
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(15));
+  EXPECT_EQ(50, run.engine.Progress());
+  EXPECT_EQ(StepStatus::kFinished, run.engine.Step(15));
+  EXPECT_EQ(MultipleEngine::Phase::kCompleted, run.engine.phase());
+  EXPECT_EQ(100, run.engine.Progress());
+  EXPECT_TRUE(run.engine.Finish());
+  // B00002 sorts before A00001; each keeps its first record.
+  EXPECT_EQ(data.substr(0, 41) + data.substr(41, 41), ReadFile(run.output()));
+}
+
+TEST(MultipleRun, EveryRecordExcluded) {
+  MultipleRun run;
+  const std::string data = Record("A00001", "C187", "8140", '2', "20010101") + "\n" +
+                           Record("A00001", "C509", "8500", '9', "20010101") + "\n";
+  ASSERT_TRUE(run.Start(data, 1));
+  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_TRUE(run.engine.Finish());
+  EXPECT_EQ("", ReadFile(run.output()));
+  EXPECT_EQ("Orvo/Semu multiple primaries program - Monday 07 December 2026-23:05\n" + run.input() + "\n" +
+                data + "\n2 record(s)\n",
+            ReadFile(run.excluded()));
+  EXPECT_EQ(0, run.engine.multiples());
+  // The list keeps its header alone.
+  EXPECT_EQ(run.Expected("golden.mul").substr(0, ReadFile(run.multiple()).size()), ReadFile(run.multiple()));
+  EXPECT_EQ(std::string::npos, ReadFile(run.multiple()).find("record(s)"));
+}
+
+TEST(MultipleRun, NobodyWithTwoRecordsSkipsTheRules) {
+  MultipleRun run;
+  const std::string data = Record("A00001", "C187", "8140", '3', "20010101") + "\n" +
+                           Record("B00001", "C187", "8140", '3', "20010101") + "\n";
+  ASSERT_TRUE(run.Start(data, 0));
+  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_TRUE(run.engine.Finish());
+  EXPECT_EQ(0, run.engine.multiples());
+  EXPECT_EQ(0, run.engine.duplicates());
+  EXPECT_EQ(data.substr(41, 40) + " 00\n" + data.substr(0, 40) + " 00\n", ReadFile(run.output()));
+  EXPECT_FALSE(Exists(run.excluded()));  // nothing excluded: removed
+}
+
+// Separate primaries only: the list keeps the person's lines but gets no count.
+TEST(MultipleRun, ListWithoutDuplicatesHasNoTrailer) {
+  MultipleRun run;
+  const std::string colon = Record("A00001", "C187", "8140", '3', "20020101");
+  const std::string lung = Record("A00001", "C341", "8140", '3', "20010101");
+  ASSERT_TRUE(run.Start(colon + "\n" + lung + "\n", 1));
+  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_TRUE(run.engine.Finish());
+  const std::string header = run.Expected("golden.mul").substr(0, run.Expected("golden.mul").find("P0000"));
+  EXPECT_EQ(header + lung + "\n" + colon + "  \n\n", ReadFile(run.multiple()));
+  EXPECT_EQ(colon + "\n" + lung + "\n", ReadFile(run.output()));
+}
+
+TEST(MultipleRun, WrongLengthRecordHaltsTheRunAndKeepsOnlyTheList) {
+  MultipleRun run;
+  std::string data;
+  for (int i = 0; i < 20; ++i) data += Record("A00001", "C187", "8140", i == 3 ? '2' : '3', "20010101") + "\n";
+  data += "short record\n";
+  data += Record("A00001", "C187", "8140", '3', "20010101") + "\n";
+  ASSERT_TRUE(run.Start(data, 1));
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(10));
+  EXPECT_EQ(StepStatus::kHalted, run.engine.Step(5000));
+  EXPECT_EQ("Input file does NOT have a fixed length width: program halted.", run.engine.message());
+  EXPECT_EQ(MessageIcon::kInformation, run.engine.messageIcon());
+  EXPECT_FALSE(run.engine.running());
+  EXPECT_EQ(20, run.engine.Counter(kRecordsCounter));
+  EXPECT_EQ(StepStatus::kHalted, run.engine.Step(5000));  // nothing more happens
+  const std::string keyFile = run.engine.keyFilePath();
+  EXPECT_FALSE(run.engine.Finish());
+  EXPECT_FALSE(Exists(run.output()));
+  EXPECT_FALSE(Exists(run.excluded()));
+  EXPECT_TRUE(Exists(run.multiple()));
+  EXPECT_FALSE(Exists(keyFile));
+  EXPECT_EQ(data, ReadFile(run.input()));
+}
+
+TEST(MultipleRun, StopWhileWritingKeepsTheFinishedList) {
+  MultipleRun run;
+  ASSERT_TRUE(run.Start(Golden("golden.dat"), 1));
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(5000));
+  EXPECT_EQ(MultipleEngine::Phase::kWriting, run.engine.phase());
+  EXPECT_EQ(StepStatus::kRunning, run.engine.Step(5));
+  run.engine.Stop();
+  EXPECT_FALSE(run.engine.Finish());
+  EXPECT_FALSE(Exists(run.output()));
+  EXPECT_FALSE(Exists(run.excluded()));
+  EXPECT_EQ(run.Expected("golden.mul"), ReadFile(run.multiple()));
+}
+
+TEST(MultipleRun, KeyFileIsUniqueInTheTemporaryFolderAndAlwaysRemoved) {
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  MultipleRun first, second;
+  ASSERT_TRUE(first.Start(Golden("golden.dat"), 1));
+  ASSERT_TRUE(second.Start(Golden("golden.dat"), 1));
+  const std::string one = first.engine.keyFilePath(), two = second.engine.keyFilePath();
+  EXPECT_NE(one, two);
+  EXPECT_EQ(std::filesystem::temp_directory_path(), std::filesystem::path(one).parent_path());
+  EXPECT_TRUE(Exists(one));
+  first.engine.Step(5000);
+  first.engine.Stop();
+  first.engine.Finish();
+  EXPECT_FALSE(Exists(one));
+  EXPECT_FALSE(Exists(cwd / "multiple.key"));
+  {
+    // A failed start removes it when the engine goes.
+    MultipleEngine failed;
+    EXPECT_FALSE(failed.Start(first.dir / "none.dat", FixedStartTime()));
+    const std::string path = failed.keyFilePath();
+    failed.Finish();
+    EXPECT_TRUE(path.empty() || !Exists(path));
+  }
+  second.RunToEnd(5000);
+  EXPECT_TRUE(second.engine.Finish());
+  EXPECT_FALSE(Exists(two));
+}
+
+TEST(MultipleRun, FailedStartLeavesEarlierFilesAlone) {
+  MultipleRun run;
+  WriteFile(run.output(), "earlier output\n");
+  WriteFile(run.multiple(), "earlier list\n");
+  ::mkdir(run.excluded().c_str(), 0700);  // the excluded file cannot be opened
+  EXPECT_FALSE(run.Start(Golden("golden.dat"), 1));
+  EXPECT_EQ("Cannot open file(s). Program halted\n", run.engine.message());
+  const std::string keyFile = run.engine.keyFilePath();
+  EXPECT_FALSE(run.engine.Finish());
+  EXPECT_EQ("earlier output\n", ReadFile(run.output()));
+  EXPECT_EQ("earlier list\n", ReadFile(run.multiple()));
+  EXPECT_TRUE(std::filesystem::is_directory(run.excluded()));
+}
+
+TEST(MultipleRun, RowWithoutPersonKeyOrWithFieldsOutsideTheRecordFails) {
+  const struct {
+    const char* person;
+    const char* message;
+  } cases[] = {
+      {"-1 -1", "the registration number is not in the records"},
+      {"0 6", "the registration number is not in the records"},
+      {"35 41", "registration number at columns 35 to 41 does not fit in records of 40 characters"},
+      {"6 1", "registration number ends at column 1, before its first column 6"},
+  };
+  for (const auto& c : cases) {
+    MultipleRun run;
+    WriteFile(run.input(), Golden("golden.dat"));
+    WriteFile(run.parameter(), run.input() + "\n" + run.output() + "\n" + Row(1, 3690, c.person));
+    EXPECT_FALSE(run.engine.Start(run.parameter(), FixedStartTime())) << c.person;
+    EXPECT_NE(std::string::npos, run.engine.message().find(c.message)) << run.engine.message();
+    EXPECT_FALSE(run.engine.Finish());
+    EXPECT_FALSE(Exists(run.output()));
+  }
+}

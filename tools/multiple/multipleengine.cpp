@@ -1,0 +1,282 @@
+#include "multipleengine.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "common/reportname.h"
+
+namespace kelvarin {
+
+namespace {
+
+const char kProgramTitle[] = "Orvo/Semu multiple primaries program";
+const char kReading[] = "Reading data file...";
+const char kCreatingOutput[] = "Creating output file...";
+const char kCompleted[] = "Completed!";
+constexpr int kSiteWidth = 2;
+constexpr int kMorphologyWidth = 4;
+
+// A new, empty file of this run's own in the system's temporary folder; ""
+// when none can be made.
+std::string MakeKeyFile() {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+  if (error) return std::string();
+  std::string pattern = (folder / "multiple.key.XXXXXX").string();
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return std::string();
+  ::close(fd);
+  return pattern;
+}
+
+}  // namespace
+
+MultipleEngine::MultipleEngine() : ToolEngine(kProgramTitle), m_blocks(input()) {}
+
+MultipleEngine::~MultipleEngine() {
+  if (!m_keyPath.empty()) ::unlink(m_keyPath.c_str());
+}
+
+bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
+  if (!ParseRow(line, &m_row, error)) return false;
+  const MultiplePrimaryRow& r = m_row;
+  const int length = r.recordLength;
+  if (!CheckRecordLength(length, error)) return false;
+  if (r.regNoStart < 1) {
+    *error = "the registration number is not in the records";
+    return false;
+  }
+  if (!CheckSpan("registration number", r.regNoStart, r.regNoEnd, length, error) ||
+      !CheckSpan("sequence number", r.seqNoStart, r.seqNoEnd, length, error) ||
+      !CheckField("sex", r.sexStart, 1, length, error) ||
+      !CheckField("topography", r.topographyStart, kSiteWidth, length, error) ||
+      !CheckField("morphology", r.histologyStart, kMorphologyWidth, length, error) ||
+      !CheckField("behaviour", r.behaviourStart, 1, length, error) ||
+      !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
+    return false;
+
+  m_layout.regNoStart = r.regNoStart;
+  m_layout.regNoEnd = r.regNoEnd;
+  m_layout.seqNoStart = r.seqNoStart;
+  m_layout.seqNoEnd = r.seqNoEnd;
+  m_layout.sexStart = r.sexStart;
+  m_layout.topographyStart = r.topographyStart;
+  m_layout.histologyStart = r.histologyStart;
+  m_layout.behaviourStart = r.behaviourStart;
+  m_layout.incidenceDateStart = r.incidenceDateStart;
+  m_layout.incidenceDateEnd = r.incidenceDateEnd;
+  m_layout.incidenceDateFormat = r.incidenceDateFormat;
+
+  const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + 2;
+  m_index = PersonIndex(m_layout.IdLength());
+  m_index.Reserve(static_cast<std::size_t>(r.fileSize / bytesPerRecord + 1));
+  SetRecordLength(length);
+  SetProgressBase(r.fileSize, bytesPerRecord);
+  return true;
+}
+
+void MultipleEngine::DeclareFiles() {
+  DeclareFile(outputPath(), "output file");
+  DeclareFile(DeriveReportName(inputPath(), ".exl"), "excluded file");
+  DeclareFile(DeriveReportName(inputPath(), ".mul"), "multiple file", writesMultipleFile());
+  if (m_keyPath.empty()) m_keyPath = MakeKeyFile();
+  DeclareFile(m_keyPath, "key file");
+}
+
+void MultipleEngine::WriteHeaders() {
+  const std::string title = ReportTitle();
+  ReportFile& excluded = File(kExcludedSlot);
+  excluded.Write(title);
+  excluded.Printf("%s\n", inputPath().c_str());
+  if (!writesMultipleFile()) return;
+  ReportFile& multiple = File(kMultipleSlot);
+  multiple.Printf("\t%s\n\n", kProgramTitle);
+  multiple.Write(title);
+  multiple.Write("The program found the following duplicate records of multiple primary.\n\n");
+  multiple.Write("1. Those marked with * are duplicate registrations following the Orvo/Semu\n");
+  multiple.Printf("rules (2004) and have NOT been written to the output file: %s.\n\n",
+                  outputPath().c_str());
+  multiple.Write("2. The histology of the excluded case marked with ** should be reported in the\n");
+  multiple.Write("case with the non-specific diagnosis which is recorded in the output file.\n\n");
+}
+
+void MultipleEngine::ProcessRecord(std::string_view record) {
+  const bool included = IsIncluded(m_layout.Site(record), m_layout.Behaviour(record),
+                                   m_row.includeBrain != 0, m_row.includeBladder != 0);
+  if (included) {
+    m_index.Add(m_layout.PersonKey(record), static_cast<std::int64_t>(input().recordOffset()));
+    ++m_included;
+  } else {
+    ReportFile& file = File(kExcludedSlot);
+    file.Write(record);
+    file.Put('\n');
+    ++m_excluded;
+  }
+  ++m_records;
+}
+
+void MultipleEngine::ProcessWrongLength(std::string_view) { m_wrongLength = true; }
+
+StepStatus MultipleEngine::Step(int maxRecords) {
+  if (!running()) return ToolEngine::Step(maxRecords);
+  switch (m_phase) {
+    case Phase::kReading:
+      return ReadBatch(maxRecords);
+    case Phase::kWriting:
+      return WriteBatch(maxRecords);
+    case Phase::kCompleted:
+      break;
+  }
+  return FinishInput();
+}
+
+StepStatus MultipleEngine::ReadBatch(int maxRecords) {
+  if (m_status.empty()) m_status = kReading;
+  const std::size_t length = static_cast<std::size_t>(recordLength());
+  for (int i = 0; i < maxRecords; ++i) {
+    std::string_view record;
+    if (!input().Next(&record)) {
+      if (input().failed()) return FailRead();
+      return SortAndSearch();
+    }
+    if (record.size() != length) {
+      ProcessWrongLength(record);
+      return Halt("Input file does NOT have a fixed length width: program halted.",
+                  MessageIcon::kInformation);
+    }
+    ProcessRecord(record);
+  }
+  return CheckWrites();
+}
+
+// Sorts the index, then walks it person by person: every record of a person
+// with several records goes to the key file, and the rules mark that
+// person's duplicate registrations.
+StepStatus MultipleEngine::SortAndSearch() {
+  m_index.Sort();
+  ReportFile& keyFile = File(kKeySlot);
+  const std::size_t count = m_index.Size();
+  for (std::size_t first = 0; first < count;) {
+    const std::size_t end = m_index.PersonEnd(first);
+    if (end - first > 1) {
+      if (!ReadPerson(first, end)) return FailRead();
+      keyFile.Write(m_personRecords);
+      m_multiples += static_cast<long long>(end - first);
+      ResolvePerson(first, end);
+    }
+    first = end;
+  }
+  if (m_duplicates != 0 && writesMultipleFile()) {
+    ReportFile& multiple = File(kMultipleSlot);
+    multiple.Printf("\n%lld record(s)", m_multiples);
+    multiple.Printf("\n%lld duplicate registration(s)", m_duplicates);
+  }
+  m_phase = Phase::kWriting;
+  m_status = kCreatingOutput;
+  m_cursor = 0;
+  return CheckWrites();
+}
+
+bool MultipleEngine::ReadPerson(std::size_t first, std::size_t end) {
+  const std::size_t length = static_cast<std::size_t>(recordLength());
+  m_personRecords.clear();
+  for (std::size_t i = first; i < end; ++i) {
+    std::string_view record;
+    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(i)), length, &record)) return false;
+    m_personRecords += record;
+    m_personRecords += '\n';
+  }
+  return true;
+}
+
+void MultipleEngine::ResolvePerson(std::size_t first, std::size_t end) {
+  const std::size_t length = static_cast<std::size_t>(recordLength());
+  m_group.Clear();
+  for (std::size_t i = first; i < end; ++i) {
+    const std::string_view record(m_personRecords.data() + (i - first) * (length + 1), length);
+    m_group.Add(record, m_index.Offset(i), i, m_layout);
+  }
+  m_group.Resolve();
+
+  m_lines.clear();
+  if (writesMultipleFile()) {
+    m_group.AppendMultipleLines(m_lines);
+    File(kMultipleSlot).Write(m_lines);
+  } else {
+    m_group.AppendNumberedSetAside(m_lines);
+    File(kOutputSlot).Write(m_lines);
+  }
+  for (const GroupEntry& entry : m_group.Entries()) {
+    if (!entry.SetAside()) continue;
+    m_index.SetAside(entry.indexPosition);
+    ++m_duplicates;
+  }
+}
+
+StepStatus MultipleEngine::WriteBatch(int maxRecords) {
+  const std::size_t length = static_cast<std::size_t>(recordLength());
+  ReportFile& output = File(kOutputSlot);
+  const std::string_view lineEnd = writesMultipleFile() ? "\n" : " 00\n";
+  for (int i = 0; i < maxRecords && m_cursor < m_index.Size(); ++i, ++m_cursor) {
+    if (m_index.IsSetAside(m_cursor)) continue;
+    std::string_view record;
+    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(m_cursor)), length, &record))
+      return FailRead();
+    output.Write(record);
+    output.Write(lineEnd);
+  }
+  if (CheckWrites() == StepStatus::kFailed) return StepStatus::kFailed;
+  if (m_cursor < m_index.Size()) return StepStatus::kRunning;
+  m_phase = Phase::kCompleted;
+  m_status = kCompleted;
+  return FinishInput();
+}
+
+int MultipleEngine::Progress() const {
+  switch (m_phase) {
+    case Phase::kReading:
+      return ProgressOf(m_included);
+    case Phase::kWriting:
+      return m_index.Size() == 0 ? 0 : static_cast<int>(m_cursor * 100 / m_index.Size());
+    case Phase::kCompleted:
+      break;
+  }
+  return 100;
+}
+
+long long MultipleEngine::Counter(int slot) const {
+  switch (slot) {
+    case kExcludedCounter:
+      return m_excluded;
+    case kMultiplesCounter:
+      return m_multiples;
+    case kDuplicatesCounter:
+      return m_duplicates;
+    default:
+      return ToolEngine::Counter(slot);
+  }
+}
+
+std::string MultipleEngine::StatusText() const { return m_status; }
+
+void MultipleEngine::WriteSummaries() {
+  if (m_excluded != 0) File(kExcludedSlot).Printf("\n%lld record(s)\n", m_excluded);
+}
+
+bool MultipleEngine::KeepFile(int slot, bool completed) const {
+  switch (slot) {
+    case kOutputSlot:
+      return completed;
+    case kExcludedSlot:
+      return completed && m_excluded != 0;
+    case kMultipleSlot:
+      return true;  // a list already written stays, also after a stop
+    default:
+      return false;  // the key file
+  }
+}
+
+}  // namespace kelvarin
