@@ -30,6 +30,12 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
   return RunTool(host.parent, QDir(host.pgmFolder).filePath(QString::fromLatin1(tool))) == 0;
 }
 
+// Runs a wizard modally with its help topics going to the host; true on Finish.
+bool RunWizard(const ToolRunHost& host, CWizardSheet& wizard) {
+  if (host.showHelp) QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
+  return wizard.exec() == QDialog::Accepted;
+}
+
 }  // namespace
 
 int RunTool(QWidget* parent, const QString& path) {
@@ -54,7 +60,7 @@ bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
 
 void RunCheck(const ToolRunHost& host) {
   CCHKwizard wizard(*host.job, host.parent);
-  if (wizard.exec() != QDialog::Accepted) return;
+  if (!RunWizard(host, wizard)) return;
   JobSettings& job = *host.job;
   CopyBackCheck(wizard.settings(), job);
   if (!RunToolWithRow(host, FormatRow(CheckRowOf(job)), "Tesmar")) return;
@@ -64,7 +70,7 @@ void RunCheck(const ToolRunHost& host) {
 
 void RunMultiplePrimary(const ToolRunHost& host) {
   CMULwizard wizard(*host.job, host.parent);
-  if (wizard.exec() != QDialog::Accepted) return;
+  if (!RunWizard(host, wizard)) return;
   JobSettings& job = *host.job;
   CopyBackMultiplePrimary(wizard.settings(), job);
   if (!RunToolWithRow(host, FormatRow(MultiplePrimaryRowOf(job)), "Multiple")) return;

@@ -28,6 +28,7 @@ struct ToolRunHost {
   QString pgmFolder;  // the tools and the parameter file
   QWidget* parent;    // of the wizard and the message boxes
   std::function<void(const QString& path)> openReport;  // in the viewer, maximised
+  std::function<void(const QString& topic)> showHelp;   // a wizard page's help topic
 };
 
 // Writes the parameter file "parameter.dat" of the tools' folder from the
