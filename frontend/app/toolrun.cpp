@@ -18,7 +18,7 @@ namespace {
 
 // Opens a report the tool wrote, when it can be read.
 void OpenReportIfReadable(const ToolRunHost& host, const std::string& path) {
-  QFile report(PathText(path));
+  QFile report(FromLocalPath(path));
   if (!report.open(QIODevice::ReadOnly)) return;
   report.close();
   host.openReport(report.fileName());
@@ -53,7 +53,7 @@ int RunTool(QWidget* parent, const QString& path) {
 
 bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
   const QString path = QDir(host.pgmFolder).filePath(QString::fromLatin1(kParameterFileName));
-  if (WriteParameterFile(PathBytes(path), host.job->inputFile, host.job->outputFile, row)) return true;
+  if (WriteParameterFile(ToLocalPath(path), host.job->inputFile, host.job->outputFile, row)) return true;
   ShowStopMessage(host.parent, QStringLiteral("Cannot write the parameter file\n%1").arg(path));
   return false;
 }
@@ -81,7 +81,7 @@ void RunMultiplePrimary(const ToolRunHost& host) {
   ShowInformationMessage(host.parent,
                          QStringLiteral("A number greater than 0 indicating a duplicate registration has been added "
                                         "at the end of the corresponding record in the file %1")
-                             .arg(PathText(job.outputFile)));
+                             .arg(FromLocalPath(job.outputFile)));
 }
 
 }  // namespace kelvarin

@@ -74,23 +74,23 @@ void CWizFiles::OnSetActive() {
   CWizPage::OnSetActive();
   if (m_filled) return;
   m_filled = true;
-  m_input->setText(PathText(settings().inputFile));
-  m_output->setText(PathText(settings().outputFile));
+  m_input->setText(FromLocalPath(settings().inputFile));
+  m_output->setText(FromLocalPath(settings().outputFile));
 }
 
 void CWizFiles::BrowseInput() {
-  QFileDialog dialog(this, QString(), PathText(settings().inputFile),
+  QFileDialog dialog(this, QString(), FromLocalPath(settings().inputFile),
                      QStringLiteral("Text file (*.prn *.txt *.dat *.asc *.rpt);;All files (*)"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   m_input->setText(path);
-  settings().inputFolder = PathBytes(QFileInfo(path).path());
+  settings().inputFolder = ToLocalPath(QFileInfo(path).path());
 }
 
 void CWizFiles::BrowseOutput() {
-  QFileDialog dialog(this, QString(), PathText(settings().outputFile),
+  QFileDialog dialog(this, QString(), FromLocalPath(settings().outputFile),
                      QStringLiteral("Text file (*.dat *.asc *.txt *.prn *.rpt);;All files (*)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -98,13 +98,13 @@ void CWizFiles::BrowseOutput() {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   m_output->setText(path);
-  settings().outputFolder = PathBytes(QFileInfo(path).path());
+  settings().outputFolder = ToLocalPath(QFileInfo(path).path());
 }
 
 bool CWizFiles::validatePage() {
-  const std::string input = PathBytes(m_input->text());
+  const std::string input = ToLocalPath(m_input->text());
   if (!AcceptInput(input)) return false;
-  const std::string output = PathBytes(m_output->text());
+  const std::string output = ToLocalPath(m_output->text());
   if (!AcceptOutput(input, output)) return false;
   settings().outputFile = output;
   if (m_onAccepted) m_onAccepted();
@@ -119,7 +119,7 @@ bool CWizFiles::AcceptInput(const std::string& input) {
   }
   CInputFileProbe probe;
   auto refuseWithProbeMessage = [this, &probe] {
-    if (!probe.message().empty()) ShowInformationMessage(this, PathText(probe.message()));
+    if (!probe.message().empty()) ShowInformationMessage(this, FromLocalPath(probe.message()));
     return false;
   };
   const int lengths = probe.DetectRecordLength(input);

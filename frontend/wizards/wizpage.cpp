@@ -1,6 +1,5 @@
 #include "frontend/wizards/wizpage.h"
 
-#include <QFile>
 #include <QPainter>
 
 #include "frontend/wizards/dialogunits.h"
@@ -9,10 +8,6 @@
 #include "platform/messagebox.h"
 
 namespace kelvarin {
-
-QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
-std::string PathBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 CWizPage::CWizPage(const PageDescriptor& descriptor, QWidget* parent)
     : QWizardPage(parent), m_descriptor(descriptor) {
@@ -52,10 +47,10 @@ void CWizPage::paintEvent(QPaintEvent* event) {
   const int y = m_descriptor.pathLinesY;
   painter.setPen(Qt::white);
   painter.drawText(QRect(5, y, width() - 5, bannerHeight), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Input: ") + PathText(settings().inputFile));
+                   QStringLiteral("Input: ") + FromLocalPath(settings().inputFile));
   painter.setPen(QColor(0, 128, 255));
   painter.drawText(QRect(6, y + 20, width() - 6, bannerHeight), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Output: ") + PathText(settings().outputFile));
+                   QStringLiteral("Output: ") + FromLocalPath(settings().outputFile));
 }
 
 }  // namespace kelvarin

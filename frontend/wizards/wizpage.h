@@ -7,6 +7,7 @@
 #include <QWizardPage>
 
 #include "frontend/app/jobsettings.h"
+#include "frontend/shell/pathtext.h"
 
 class QListWidget;
 
@@ -49,8 +50,5 @@ class CWizPage : public QWizardPage {
   PageDescriptor m_descriptor;
 };
 
-// Paths are kept in the job settings as the file system's bytes.
-QString PathText(const std::string& path);
-std::string PathBytes(const QString& text);
 
 }  // namespace kelvarin

@@ -22,7 +22,7 @@ class ToolCommandsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::string Home(const char* name = "") const { return PathBytes(m_dir->filePath(QStringLiteral("home/") + name)); }
+  std::string Home(const char* name = "") const { return ToLocalPath(m_dir->filePath(QStringLiteral("home/") + name)); }
 
   // A started application, as Kelvarin run in the home folder.
   std::unique_ptr<CQuandorApp> Start() {
@@ -58,7 +58,7 @@ class ToolCommandsTest : public QObject {
     const QList<CChildFrame*>& children = app->MainFrame()->Children();
     QCOMPARE(children.size(), 1);
     QVERIFY(children.front()->isMaximized());
-    QCOMPARE(children.front()->Document()->PathName(), PathText(Home("checked.log")));
+    QCOMPARE(children.front()->Document()->PathName(), FromLocalPath(Home("checked.log")));
     QCOMPARE(app->Job().regNoEnd, 8);
     app->ExitInstance();
   }
@@ -73,7 +73,7 @@ class ToolCommandsTest : public QObject {
     const QList<CChildFrame*>& children = app->MainFrame()->Children();
     QCOMPARE(children.size(), 1);
     QVERIFY(children.front()->isMaximized());
-    QCOMPARE(children.front()->Document()->PathName(), PathText(Home("cases.mul")));
+    QCOMPARE(children.front()->Document()->PathName(), FromLocalPath(Home("cases.mul")));
     app->ExitInstance();
   }
 

@@ -28,7 +28,7 @@ struct ToolRun {
 
   ToolRun() { fs::create_directory(pgm); }
   ToolRunHost Host() {
-    return {&job, PathText(pgm), nullptr, [this](const QString& path) { opened << path; },
+    return {&job, FromLocalPath(pgm), nullptr, [this](const QString& path) { opened << path; },
             [this](const QString& topic) { helpTopics << topic; }};
   }
   std::string Seen(const char* name) const { return TempFolder::Read(pgm + "/" + name); }
@@ -64,7 +64,7 @@ void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
   QCOMPARE(run.Seen("arguments.txt"), std::string("1\n730462\n"));
   QCOMPARE(run.Seen("parameter.seen"), run.input + "\n" + run.output + "\n" + "1 8 -1 -1 10 13" +
                                            Repeat(" -1", 16) + " 5 6 7 7 1 2 40 630 0 999\n");
-  QCOMPARE(run.opened, QStringList{PathText(log)});
+  QCOMPARE(run.opened, QStringList{FromLocalPath(log)});
   // The copy-back happened before the run.
   QCOMPARE(run.job.topographyStart, 10);
   QCOMPARE(run.job.recordLength, 40);
@@ -80,7 +80,7 @@ void ToolRunTest::logNamedAsTheToolNamesIt() {
   WriteStandIn(run.pgm + "/Tesmar", 0, log);
   run.folder.Write("out.log", "not this one\n");
   run.RunCheckCommand();
-  QCOMPARE(run.opened, QStringList{PathText(log)});
+  QCOMPARE(run.opened, QStringList{FromLocalPath(log)});
 
   // A run whose log the tool removed opens nothing and says nothing.
   WriteStandIn(run.pgm + "/Tesmar", 0, "");
@@ -119,7 +119,7 @@ void ToolRunTest::parameterFileThatCannotBeWrittenStopsTheRun() {
   fs::create_directory(run.pgm + "/parameter.dat");
   run.RunCheckCommand();
   QCOMPARE(run.messages.Take(),
-           QStringList{"stop: Cannot write the parameter file\n" + PathText(run.pgm + "/parameter.dat")});
+           QStringList{"stop: Cannot write the parameter file\n" + FromLocalPath(run.pgm + "/parameter.dat")});
   QVERIFY(!fs::exists(run.pgm + "/arguments.txt"));
   QCOMPARE(run.opened, QStringList());
   QCOMPARE(run.job.regNoStart, 1);  // the copy-back stands
@@ -161,7 +161,7 @@ void ToolRunTest::multiplePrimaryOpensTheListBesideTheInput() {
   QCOMPARE(run.Seen("arguments.txt"), std::string("1\n730462\n"));
   QCOMPARE(run.Seen("parameter.seen"), run.input + "\n" + run.output + "\n" +
                                            "1 8 -1 -1 9 9 10 13 14 17 18 18 21 28 0 1 2 0 1 1 30 310\n");
-  QCOMPARE(run.opened, QStringList{PathText(list)});
+  QCOMPARE(run.opened, QStringList{FromLocalPath(list)});
   QCOMPARE(run.job.incidenceDateFormat, 0);
   QCOMPARE(run.job.duplicatesToFile, 1);
   QVERIFY(fs::exists(run.folder.PathOf("data.d/cases.mpr")));
@@ -177,7 +177,7 @@ void ToolRunTest::multiplePrimaryWithoutTheListTellsWhereTheNumbersAre() {
   QCOMPARE(run.messages.Take(),
            QStringList{"information: A number greater than 0 indicating a duplicate registration has been added "
                        "at the end of the corresponding record in the file " +
-                       PathText(run.output)});
+                       FromLocalPath(run.output)});
   QCOMPARE(run.opened, QStringList());
   QCOMPARE(run.job.duplicatesToFile, 0);
 }

@@ -53,8 +53,8 @@ inline void WhenShown(std::function<void(Wizard&)> drive) {
 }
 
 inline void FillFiles(QWizard& wizard, CWizFiles* files, const std::string& input, const std::string& output) {
-  files->inputEdit()->setText(PathText(input));
-  files->outputEdit()->setText(PathText(output));
+  files->inputEdit()->setText(FromLocalPath(input));
+  files->outputEdit()->setText(FromLocalPath(output));
   Press(wizard, QWizard::NextButton);
 }
 
