@@ -199,6 +199,7 @@ void CWizLayout::mousePressEvent(QMouseEvent* event) {
       std::floor((point.x() - m_x0) / m_charWidth + m_scrollColumn + 0.5));
   if (boundary > m_recordLength) return;
   const int variable = m_list->currentRow();
+  if (variable < 0) return;
   const ClickOutcome outcome = m_columns.Click(variable, boundary);
   if (outcome.kind == ClickOutcome::kRefused) {
     Refuse(QString::fromLatin1(outcome.message.c_str()));
