@@ -10,6 +10,7 @@ const std::vector<BenchTool>& BenchTools() {
   static const std::vector<BenchTool> tools = {
       {"Skeleton", [] { return std::make_unique<ReaderEngine>(); }},
       {"Tesmar", [] { return std::make_unique<TesmarEngine>(); }},
+      {"TesmarMix", [] { return std::make_unique<TesmarEngine>(); }},
       {"Multiple", [] { return std::make_unique<MultipleEngine>(); }},
   };
   return tools;

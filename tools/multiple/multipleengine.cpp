@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -18,6 +20,10 @@ const char kCreatingOutput[] = "Creating output file...";
 const char kCompleted[] = "Completed!";
 constexpr int kSiteWidth = 2;
 constexpr int kMorphologyWidth = 4;
+// The index grows as records come, so the room set aside at the start only
+// saves early regrowth; a file size in the parameter row far above the real
+// one must not make the start-up ask for more memory than the machine has.
+constexpr std::uint64_t kMostEntriesReserved = std::uint64_t{1} << 20;
 
 // A new, empty file of this run's own in the system's temporary folder; ""
 // when none can be made.
@@ -72,7 +78,8 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
 
   const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + 2;
   m_index = PersonIndex(m_layout.IdLength());
-  m_index.Reserve(static_cast<std::size_t>(r.fileSize / bytesPerRecord + 1));
+  m_index.Reserve(static_cast<std::size_t>(
+      std::min<std::uint64_t>(r.fileSize / bytesPerRecord + 1, kMostEntriesReserved)));
   SetRecordLength(length);
   SetProgressBase(r.fileSize, bytesPerRecord);
   return true;

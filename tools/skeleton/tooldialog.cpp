@@ -118,23 +118,26 @@ void CToolDlg::OnTimer() {
       break;
     case StepStatus::kHalted:
     case StepStatus::kFailed:
-      // Stop the timer before the modal box, so no tick runs meanwhile.
+      // Stop the timer before the modal box, so no tick runs meanwhile. A run
+      // the program halts by its own rule leaves the counters as the tick
+      // before showed them.
       m_timer->stop();
-      UpdateCounters();
+      UpdateCounters(status == StepStatus::kFailed);
       ShowMessage(this,
                   m_engine.messageIcon() == MessageIcon::kStop ? MessageKind::kStop
                                                                : MessageKind::kInformation,
                   QString::fromLocal8Bit(m_engine.message().c_str()));
       Beep();
       OnStop();
-      break;
+      return;
   }
-  UpdateCounters();
+  UpdateCounters(true);
 }
 
-void CToolDlg::UpdateCounters() {
-  for (const auto& counter : m_counters)
-    counter.first->setText(QString::number(m_engine.Counter(counter.second)));
+void CToolDlg::UpdateCounters(bool counters) {
+  if (counters)
+    for (const auto& counter : m_counters)
+      counter.first->setText(QString::number(m_engine.Counter(counter.second)));
   if (m_status) {
     const std::string status = m_engine.StatusText();
     if (!status.empty()) m_status->setText(QString::fromStdString(status));

@@ -41,7 +41,8 @@ class CToolDlg : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void UpdateCounters();
+  // Shows the status line and the bar, and the counters when asked.
+  void UpdateCounters(bool counters);
 
   ToolEngine& m_engine;
   const DialogDescriptor& m_descriptor;

@@ -75,12 +75,13 @@ std::string WithCrLf(const std::string& text) { return Replace(text, "\n", "\r\n
 
 TEST(MultipleRun, GoldenRunWithTheListOfMultiples) {
   // Batches of every size give the same files; a wrong fileSize (too small,
-  // none at all) and CR LF line ends too.
+  // none at all, far too large) and CR LF line ends too.
   const struct {
     int batch;
     long long fileSize;
     bool crlf;
-  } cases[] = {{5000, -1, false}, {7, -1, false}, {1, 0, false}, {13, 100, true}, {5000, -1, true}};
+  } cases[] = {{5000, -1, false}, {7, -1, false}, {1, 0, false}, {13, 100, true}, {5000, -1, true},
+               {5000, 999999999999999999LL, false}};
   for (const auto& c : cases) {
     MultipleRun run;
     const std::string data = c.crlf ? WithCrLf(Golden("golden.dat")) : Golden("golden.dat");
