@@ -1,5 +1,7 @@
 #include "common/layoutfile.h"
 
+#include "common/reportname.h"
+
 #include <cstdio>
 
 namespace kelvarin {
@@ -86,9 +88,9 @@ void VisitMultiplePrimaryLayout(Record& record, Fields& fields) {
 }  // namespace
 
 std::string LayoutFileName(const std::string& inputFile, const std::string& suffix) {
-  const std::string::size_type dot = inputFile.rfind('.');
-  if (dot != std::string::npos && dot > 0) return inputFile.substr(0, dot) + suffix;
-  return inputFile + suffix;
+  // The same rule as the reports' names, so the file stays beside the data
+  // even when a folder name holds a '.'.
+  return DeriveReportName(inputFile, suffix);
 }
 
 bool IsCodeCharacter(char c) {

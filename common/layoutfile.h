@@ -14,9 +14,10 @@
 
 namespace kelvarin {
 
-// The definition file's name for an input file: the text before the last '.'
-// of the whole path (when that '.' is not the first character) followed by
-// the suffix, else the whole path followed by the suffix.
+// The definition file's name for an input file, beside it: the text before
+// the last '.' of the file name (when that '.' is not its first character)
+// followed by the suffix, else the whole path followed by the suffix. Folder
+// names never count.
 std::string LayoutFileName(const std::string& inputFile, const std::string& suffix);
 
 // Whether c can stand as a code in a layout file and in a parameter row:

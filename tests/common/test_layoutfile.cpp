@@ -94,13 +94,15 @@ class LayoutFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(LayoutFileName, CutsAtTheLastDotOfTheWholePath) {
+TEST(LayoutFileName, CutsAtTheLastDotOfTheFileName) {
   struct Case {
     const char* input;
     const char* frm;
   } cases[] = {
       {"/data/records.txt", "/data/records.frm"},
-      {"/data.old/records", "/data.frm"},
+      {"/data.old/records", "/data.old/records.frm"},
+      {"/home/u/.local/x/records", "/home/u/.local/x/records.frm"},
+      {"/home/u/.hidden", "/home/u/.hidden.frm"},
       {"/data/records", "/data/records.frm"},
       {"records.a.b", "records.a.frm"},
       {".records", ".records.frm"},
