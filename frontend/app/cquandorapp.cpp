@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/jobsettingsdefaults.h"
+#include "app/toolcommands.h"
 #include "platform/messagebox.h"
 #include "platform/programicon.h"
 #include "res/commandids.h"
@@ -92,6 +93,7 @@ void CQuandorApp::RegisterCommands() {
   m_commands.SetHandler(kIdAppExit, [this] { m_mainFrame->close(); });
   for (int id : {kIdHelpFinder, kIdHelp, kIdDefaultHelp})
     m_commands.SetHandler(id, [this] { HtmlHelp(m_helpFilePath); });
+  RegisterToolRunCommands(*this);
 }
 
 CChildFrame* CQuandorApp::OpenDocumentFile(const QString& path) {
