@@ -1,19 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the suite from the build's
-# install tree (build/dist, tools in build/dist/pgm, a sample data file).
+# Installs what is missing, builds, and starts Kelvarin from the build's
+# install tree: build/dist holds the front-end, the tool programs in pgm/ and
+# the sample data file sample.dat. The front-end takes the folder it starts
+# in as its home folder, so it is started from there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 source "$root/.ci/deps.sh"
-dist=$build_dir/dist
-cd "$dist"
-if [ -x "$dist/Kelvarin" ]; then
-  exec "$dist/Kelvarin"
-fi
-# Until the front-end is there: check the sample file with Tesmar.
-size=$(stat -c %s "$dist/sample.dat")
-{
-  echo "$dist/sample.dat"
-  echo "$dist/sample.out"
-  echo "1 10 13 13 14 17 18 21 22 22 23 23 24 24 25 27 28 35 0 36 43 0 5 6 7 7 1 2 80 $size 0 999"
-} > "$dist/pgm/parameter.dat"
-exec "$dist/pgm/Tesmar"
+cd "$build_dir/dist"
+exec ./Kelvarin

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/jobsettingsdefaults.h"
+#include "app/toolcommands.h"
 #include "platform/messagebox.h"
 #include "platform/programicon.h"
 #include "res/commandids.h"
@@ -25,6 +26,10 @@ namespace kelvarin {
 namespace {
 
 CQuandorApp* s_instance = nullptr;
+
+// The class library's setting beside the recent-file list: how many pages
+// the print preview shows.
+const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
 QString DefaultProfilePath() {
   const QSettings settings(QSettings::IniFormat, QSettings::UserScope, ResText(kIdsAppTitle),
@@ -60,6 +65,7 @@ bool CQuandorApp::InitInstance() {
   QGuiApplication::setWindowIcon(ProgramIcon());
   m_recentFiles.ReadList(m_profile);
   m_mainFrame = std::make_unique<CMainFrame>(m_commands);
+  m_mainFrame->SetPreviewPages(m_profile.value(kPreviewPagesKey, 0).toInt());
   connect(m_mainFrame.get(), &CMainFrame::recentFileUsed, this, &CQuandorApp::AddToRecentFileList);
   RegisterCommands();
   UpdateRecentFileMenu();
@@ -74,6 +80,10 @@ bool CQuandorApp::InitInstance() {
 
 int CQuandorApp::ExitInstance() {
   m_recentFiles.WriteList(m_profile);
+  if (m_mainFrame && m_mainFrame->PreviewPages() != 0) {
+    m_profile.setValue(kPreviewPagesKey, m_mainFrame->PreviewPages());
+    m_profile.sync();
+  }
   return 0;
 }
 
@@ -83,6 +93,7 @@ void CQuandorApp::RegisterCommands() {
   m_commands.SetHandler(kIdAppExit, [this] { m_mainFrame->close(); });
   for (int id : {kIdHelpFinder, kIdHelp, kIdDefaultHelp})
     m_commands.SetHandler(id, [this] { HtmlHelp(m_helpFilePath); });
+  RegisterToolRunCommands(*this);
 }
 
 CChildFrame* CQuandorApp::OpenDocumentFile(const QString& path) {

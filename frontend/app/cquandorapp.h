@@ -31,10 +31,12 @@ class CQuandorApp : public QObject {
   // The one application object; nullptr when none exists.
   static CQuandorApp* Instance();
 
-  // Start-up: the recent-file list, the main window, the home folder, the
-  // job settings' defaults and the remembered paths. false ends the program.
+  // Start-up: the recent-file list and the preview's page count, the main
+  // window, the home folder, the job settings' defaults and the remembered
+  // paths. false ends the program.
   bool InitInstance();
-  // End: writes the recent-file list; returns the exit code.
+  // End: writes the recent-file list and the preview's page count; returns
+  // the exit code.
   int ExitInstance();
 
   JobSettings& Job() { return m_jobSettings; }

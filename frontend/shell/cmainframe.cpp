@@ -80,6 +80,7 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
 CMainFrame::~CMainFrame() {
   // The workspace reports its windows' going while the frame is half gone.
   disconnect(m_clientPainter, nullptr, this, nullptr);
+  for (CChildFrame* child : m_children) disconnect(child, nullptr, this, nullptr);
   m_commands.SetTarget(nullptr);
   for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical})
     m_commands.RemoveHandler(id);
@@ -229,6 +230,18 @@ void CMainFrame::OnSubWindowActivated() {
     m_commands.SetTarget(active->View());
   else if (m_children.isEmpty())
     m_commands.SetTarget(nullptr);
+  UpdateFrameTitle();
+}
+
+void CMainFrame::UpdateFrameTitle() {
+  const QString program = ResText(kIdsAppTitle);
+  CChildFrame* active = ActiveChild();
+  if (active && !m_children.contains(active)) active = nullptr;
+  // While a report window is maximised the workspace takes the caption set
+  // here as the frame's own and adds " - [title]" to it.
+  setWindowTitle(active && !active->isMaximized()
+                     ? program + QStringLiteral(" - ") + active->windowTitle()
+                     : program);
 }
 
 CChildFrame* CMainFrame::FindDocument(const QString& path) const {
@@ -253,10 +266,13 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   }
   auto* child = new CChildFrame(document);
   child->View()->SetPrinter(&Printer());
+  child->View()->SetPreviewPages(&m_previewPages);
   connect(document, &CQuandorDoc::pathNameChanged, this, &CMainFrame::recentFileUsed);
   connect(child, &CChildFrame::closing, this, &CMainFrame::OnChildClosing);
   connect(child->View(), &CQuandorView::commandStateChanged, &m_commands,
           &CCommandTable::UpdateActions);
+  connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateFrameTitle);
+  connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateFrameTitle);
   m_children.append(child);
   m_clientPainter->addSubWindow(child);
   child->showMaximized();
@@ -274,6 +290,7 @@ void CMainFrame::OnChildClosing(CChildFrame* child) {
     m_commands.SetTarget(next ? next->View() : nullptr);
   }
   UpdateMenuForChildren();
+  UpdateFrameTitle();
 }
 
 void CMainFrame::TileWindows(bool sideBySide) {

@@ -47,6 +47,10 @@ class CMainFrame : public QMainWindow {
 
   // The printer shared by every window and by Print Setup.
   QPrinter& Printer();
+  // Pages the print preview of every window shows side by side (0: not
+  // chosen, one page).
+  int PreviewPages() const { return m_previewPages; }
+  void SetPreviewPages(int pages) { m_previewPages = pages; }
 
   // Lays the open windows out as tiles: side by side, or one above the other.
   void TileWindows(bool sideBySide);
@@ -75,6 +79,10 @@ class CMainFrame : public QMainWindow {
   void FillWindowList(QMenu* menu);
   void OnSubWindowActivated();
   void OnChildClosing(CChildFrame* child);
+  // The caption: the program's name, followed by the active report's title
+  // while that window is not maximised (a maximised one adds its title in
+  // brackets itself).
+  void UpdateFrameTitle();
 
   CCommandTable& m_commands;
   MDIClientPainter* m_clientPainter;
@@ -86,6 +94,7 @@ class CMainFrame : public QMainWindow {
   QList<CChildFrame*> m_children;
   QList<QAction*> m_windowListActions;
   std::unique_ptr<QPrinter> m_printer;
+  int m_previewPages = 0;
 };
 
 }  // namespace kelvarin

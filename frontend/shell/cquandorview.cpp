@@ -1,7 +1,9 @@
 #include "shell/cquandorview.h"
 
+#include <QAction>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -97,7 +99,21 @@ void CQuandorView::OnFilePrintPreview() {
   QPrintPreviewDialog preview(m_printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* printer) { PrintDocument(printer); });
+  auto* pages = preview.findChild<QPrintPreviewWidget*>();
+  const int openedWith = m_previewPages && *m_previewPages >= 2 ? 2 : 1;
+  if (pages && openedWith == 2) {
+    // Through the dialog's own button when it has one, so that it shows checked.
+    if (QAction* facing = preview.findChild<QAction*>(QStringLiteral("facingModeAction")))
+      facing->trigger();
+    else
+      pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
+  }
   preview.exec();
+  if (!pages || !m_previewPages) return;
+  const int closedWith = pages->viewMode() == QPrintPreviewWidget::SinglePageView    ? 1
+                         : pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2
+                                                                                     : 0;
+  if (closedWith != 0 && closedWith != openedWith) *m_previewPages = closedWith;
 }
 
 bool CQuandorView::HandlesCommand(int id) const {

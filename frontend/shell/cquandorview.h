@@ -31,6 +31,10 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
 
   // The printer that print, print direct and preview use.
   void SetPrinter(QPrinter* printer) { m_printer = printer; }
+  // The number of pages the print preview shows side by side (1 or 2; 0 for
+  // not chosen yet, which shows one); the preview keeps the user's choice
+  // in it.
+  void SetPreviewPages(int* pages) { m_previewPages = pages; }
 
   // Edit > Properties: runs the sheet; OK formats the whole text with its
   // choices, Cancel gives the whole text back the format it had at the
@@ -65,6 +69,7 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   CFontSheet* m_textSheet;
   QTextCharFormat m_currentFormat;
   QPrinter* m_printer = nullptr;
+  int* m_previewPages = nullptr;
 };
 
 }  // namespace kelvarin

@@ -18,12 +18,16 @@ MDIClientPainter::MDIClientPainter(QWidget* parent)
 
 std::array<QRect, 3> MDIClientPainter::EmbossRects(const QRect& client, int fontHeight,
                                                    int averageCharWidth, const QSize& textSize) {
-  // Integer division rounds toward zero, as the offsets below need.
+  // The edges are measured from the client's outer right and bottom edges
+  // (one past its last pixel). Integer division rounds toward zero, as the
+  // offsets below need.
+  const int outerRight = client.left() + client.width();
+  const int outerBottom = client.top() + client.height();
   QRect rect;
   rect.setRight(client.right());
   rect.setBottom(client.bottom());
-  rect.setLeft(rect.right() - textSize.width() - averageCharWidth);
-  rect.setTop(rect.bottom() - fontHeight / 2 - textSize.height());
+  rect.setLeft(outerRight - textSize.width() - averageCharWidth);
+  rect.setTop(outerBottom - fontHeight / 2 - textSize.height());
   std::array<QRect, 3> rects{rect, rect, rect};
   rects[1].setLeft(rect.left() + (averageCharWidth * -3) / 5);
   rects[2].setLeft(rects[1].left() + averageCharWidth / 5);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/parameterfile.h"
+#include "tools/check/recordcheck.h"
 #include "tools/skeleton/toolengine.h"
 
 namespace kelvarin {
@@ -32,11 +33,21 @@ class TesmarEngine : public ToolEngine {
   bool KeepFile(int slot, bool completed) const override;
 
  private:
+  void WriteErrors(std::string_view record);
+  void WriteWarnings(std::string_view record);
+
   CheckRow m_row;
-  std::string m_today;  // YYYYMMDD of the start time
+  RecordCheck m_check;
+  // The open files, looked up once the run has started.
+  ReportFile* m_out = nullptr;
+  ReportFile* m_err = nullptr;
+  ReportFile* m_chk = nullptr;
+  RecordFindings m_findings{};
   long long m_errorRecords = 0;
   long long m_warningRecords = 0;
   long long m_wrongLengthRecords = 0;
+  long long m_errorCounts[kCheckErrorKindCount] = {};
+  long long m_warningCounts[kCheckWarningKindCount] = {};
 };
 
 }  // namespace kelvarin

@@ -6,18 +6,8 @@ const DialogDescriptor& MultipleDialog() {
   using C = DialogControl;
   using E = MultipleEngine;
   static const DialogDescriptor descriptor = [] {
-    DialogDescriptor d;
-    d.caption = "Multiple";
-    d.width = 320;
-    d.height = 230;
-    d.timerMilliseconds = 200;
-    d.recordsPerTick = 5000;
-    d.controls = {
-        Control(kIdOk, C::kOkButton, "OK", 135, 209, 50, 14),
-        Control(kIdStop, C::kStopButton, "Stop", 135, 209, 50, 14),
-        Control(kIdProgress, C::kProgress, "", 7, 161, 306, 12),
-        Control(-1, C::kGroupBox, "Files", 7, 21, 306, 69),
-        Control(-1, C::kGroupBox, "Statistics", 7, 93, 306, 68),
+    DialogDescriptor d = ProgressDialogFrame("Multiple", 230, 200, 209, 161, 68);
+    d.controls.insert(d.controls.end(), {
         FileLine(1002, "Input file:", 15, 35, 290, 12, kInputSlot, "Input file: "),
         FileLine(1003, "Output file:", 15, 48, 290, 12, E::kOutputSlot, "Output file: "),
         FileLine(1010, "Excluded:", 15, 61, 290, 12, E::kExcludedSlot, "Excluded: "),
@@ -31,7 +21,7 @@ const DialogDescriptor& MultipleDialog() {
         CounterLabel(1008, 240, 131, 62, 12, E::kMultiplesCounter),
         CounterLabel(1013, 240, 144, 62, 12, E::kDuplicatesCounter),
         StatusLine(1014, "action", 15, 186, 290, 12),
-    };
+    });
     return d;
   }();
   return descriptor;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/skeleton/toolengine.h"
+
 namespace kelvarin {
 
 // Control and command ids the code refers to.
@@ -73,5 +75,18 @@ struct DialogDescriptor {
   int recordsPerTick = 5000;
   std::vector<DialogControl> controls;
 };
+
+// The frame every progress dialog shares: caption, size, timer, OK and Stop
+// in one place, the progress bar, and the "Files" and "Statistics" boxes.
+DialogDescriptor ProgressDialogFrame(std::string caption, int height, int timerMilliseconds,
+                                     int buttonsY, int progressY, int statisticsHeight);
+
+// The usual progress dialog, 320 x 200: four file lines (input, output, error
+// file, warning file) and three counters (records, warnings, errors). With
+// labelledPaths the file lines keep their labels before the paths ("Input
+// file: /data/x"), otherwise they show the bare paths.
+DialogDescriptor StandardProgressDialog(std::string caption, int timerMilliseconds,
+                                        bool labelledPaths, int outputSlot, int errorSlot,
+                                        int warningSlot);
 
 }  // namespace kelvarin

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -74,8 +76,8 @@ QList<MenuItemSeen> ToSeen(std::initializer_list<Expected> items) {
 }
 
 const std::initializer_list<Expected> kTools = {
-    {"&Tools", 32783, "Orvo/Semu &Check", 0},
-    {"&Tools", 32784, "Orvo/Semu &Multiple Primary", 0},
+    {"&Tools", 32783, "Orvo/Semu &Check", 1},
+    {"&Tools", 32784, "Orvo/Semu &Multiple Primary", 1},
     {"&Tools", -1, "-", -1},
     {"&Tools", 32788, "&File Transfer", 0},
 };
@@ -337,6 +339,45 @@ class TestQuandorApp : public QObject {
     QCOMPARE(app->RecentFiles().Size(), 9);
     QVERIFY(!app->RecentFiles().Files().contains(opened[5]));
     Stop(app);
+  }
+
+  void printPreviewKeepsItsPageCountAcrossStarts() {
+    // Opens the print preview of a report, notes how many pages it shows
+    // side by side (negative: no preview), switches to `switchTo` (none:
+    // left as it is) and closes.
+    const auto preview = [this](CQuandorApp& app, std::optional<QPrintPreviewWidget::ViewMode> switchTo) {
+      if (!app.OpenDocumentFile(WriteFile("preview.log", "one page\n"))) return -2;
+      int shown = -1;
+      test::OnNextModal<QPrintPreviewDialog>([&shown, switchTo](QPrintPreviewDialog* dialog) {
+        auto* pages = dialog->findChild<QPrintPreviewWidget*>();
+        shown = pages->viewMode();
+        if (switchTo) pages->setViewMode(*switchTo);
+        dialog->reject();
+      });
+      if (!app.Commands().Execute(kIdFilePrintPreview)) return -3;
+      return shown;
+    };
+    const auto saved = [this] {
+      return QSettings(ProfilePath(), QSettings::IniFormat).value("Settings/PreviewPages");
+    };
+
+    // Nothing chosen: one page, and the profile gets no count.
+    auto app = Start();
+    QCOMPARE(preview(*app, std::nullopt), int(QPrintPreviewWidget::SinglePageView));
+    Stop(app);
+    QVERIFY(!saved().isValid());
+
+    app = Start();
+    QCOMPARE(preview(*app, QPrintPreviewWidget::FacingPagesView), int(QPrintPreviewWidget::SinglePageView));
+    // Every window's preview of this run opens with the choice.
+    QCOMPARE(preview(*app, std::nullopt), int(QPrintPreviewWidget::FacingPagesView));
+    Stop(app);
+    QCOMPARE(saved().toInt(), 2);
+
+    app = Start();
+    QCOMPARE(preview(*app, QPrintPreviewWidget::SinglePageView), int(QPrintPreviewWidget::FacingPagesView));
+    Stop(app);
+    QCOMPARE(saved().toInt(), 1);
   }
 
   void helpOpensTheTopicPageOrSaysItIsMissing() {

@@ -94,6 +94,30 @@ class TestMainFrame : public QObject {
     QCOMPARE(m_commands->Target(), third->View());
   }
 
+  void captionNamesTheActiveReport() {
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin"));
+    CChildFrame* a = m_frame->OpenDocumentFile(WriteFile("a.err", "a\n"));
+    // A maximised window's title stands in brackets after the program's name.
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - [a.err]"));
+    a->showNormal();
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - a.err"));
+    a->showMaximized();
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - [a.err]"));
+    a->showNormal();
+    CChildFrame* b = m_frame->OpenDocumentFile(WriteFile("b.chk", "b\n"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - [b.chk]"));
+    b->showNormal();
+    m_frame->Workspace()->setActiveSubWindow(a);
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - a.err"));
+    // Saved under another name, the caption follows.
+    QVERIFY(a->Document()->DoSave(m_dir->filePath("renamed.err")));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - renamed.err"));
+    CloseChild(a);
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin - b.chk"));
+    CloseChild(b);
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kelvarin"));
+  }
+
   void openingAnOpenUnchangedReportShowsItsCurrentContent() {
     const QString path = WriteFile("run.log", "old run\n");
     CChildFrame* window = m_frame->OpenDocumentFile(path);

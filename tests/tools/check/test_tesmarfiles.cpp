@@ -2,29 +2,18 @@
 // the error file and the output file, and the reports removed when empty.
 #include <gtest/gtest.h>
 
-#include "tests/support/testfiles.h"
-#include "tools/check/tesmarengine.h"
+#include "tests/tools/check/checkrun.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
 
 namespace {
 
-const char kTitle[] = "Orvo-Check program - Monday 07 December 2026-23:05\n";
+const char* const kTitle = kCheckTitle;
 
 std::string NoVariablesRow(int recordLength) {
   return "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 5 6 7 7 1 2 " +
          std::to_string(recordLength) + " 0 0 999\n";
-}
-
-bool RunCheck(const TempDir& dir, const std::string& data, const std::string& row) {
-  WriteFile(dir / "data.txt", data);
-  WriteFile(dir / "parameter.dat", (dir / "data.txt") + "\n" + (dir / "out.txt") + "\n" + row);
-  TesmarEngine engine;
-  if (!engine.Start(dir / "parameter.dat", FixedStartTime())) return false;
-  while (engine.Step(5000) == StepStatus::kRunning) {
-  }
-  return engine.Finish();
 }
 
 }  // namespace

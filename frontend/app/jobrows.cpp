@@ -1,0 +1,130 @@
+#include "frontend/app/jobrows.h"
+
+namespace kelvarin {
+
+namespace {
+
+using JobInt = int32_t JobSettings::*;
+
+// The whole-number members each command takes back from its wizard.
+const JobInt kCheckCopyBack[] = {
+    &JobSettings::regNoStart,          &JobSettings::regNoEnd,           &JobSettings::sexStart,
+    &JobSettings::sexEnd,              &JobSettings::topographyStart,    &JobSettings::topographyEnd,
+    &JobSettings::histologyStart,      &JobSettings::histologyEnd,       &JobSettings::behaviourStart,
+    &JobSettings::behaviourEnd,        &JobSettings::gradeStart,         &JobSettings::gradeEnd,
+    &JobSettings::basisStart,          &JobSettings::basisEnd,           &JobSettings::ageStart,
+    &JobSettings::ageEnd,              &JobSettings::birthDateStart,     &JobSettings::birthDateEnd,
+    &JobSettings::birthDateFormat,     &JobSettings::incidenceDateStart, &JobSettings::incidenceDateEnd,
+    &JobSettings::incidenceDateFormat, &JobSettings::optionB,            &JobSettings::recordLength,
+};
+const JobInt kMultiplePrimaryCopyBack[] = {
+    &JobSettings::regNoStart,       &JobSettings::regNoEnd,           &JobSettings::seqNoStart,
+    &JobSettings::seqNoEnd,         &JobSettings::sexStart,           &JobSettings::sexEnd,
+    &JobSettings::topographyStart,  &JobSettings::topographyEnd,      &JobSettings::histologyStart,
+    &JobSettings::histologyEnd,     &JobSettings::behaviourStart,     &JobSettings::behaviourEnd,
+    &JobSettings::incidenceDateStart, &JobSettings::incidenceDateEnd, &JobSettings::incidenceDateFormat,
+    &JobSettings::includeBrain,     &JobSettings::includeBladder,     &JobSettings::duplicatesToFile,
+    &JobSettings::recordLength,
+};
+
+// The row fields that carry a whole-number member as it stands.
+template <typename Row>
+struct RowField {
+  int Row::*field;
+  JobInt member;
+};
+
+const RowField<CheckRow> kCheckRowFields[] = {
+    {&CheckRow::regNoStart, &JobSettings::regNoStart},
+    {&CheckRow::regNoEnd, &JobSettings::regNoEnd},
+    {&CheckRow::sexStart, &JobSettings::sexStart},
+    {&CheckRow::sexEnd, &JobSettings::sexEnd},
+    {&CheckRow::topographyStart, &JobSettings::topographyStart},
+    {&CheckRow::topographyEnd, &JobSettings::topographyEnd},
+    {&CheckRow::histologyStart, &JobSettings::histologyStart},
+    {&CheckRow::histologyEnd, &JobSettings::histologyEnd},
+    {&CheckRow::behaviourStart, &JobSettings::behaviourStart},
+    {&CheckRow::behaviourEnd, &JobSettings::behaviourEnd},
+    {&CheckRow::gradeStart, &JobSettings::gradeStart},
+    {&CheckRow::gradeEnd, &JobSettings::gradeEnd},
+    {&CheckRow::basisStart, &JobSettings::basisStart},
+    {&CheckRow::basisEnd, &JobSettings::basisEnd},
+    {&CheckRow::ageStart, &JobSettings::ageStart},
+    {&CheckRow::ageEnd, &JobSettings::ageEnd},
+    {&CheckRow::birthDateStart, &JobSettings::birthDateStart},
+    {&CheckRow::birthDateEnd, &JobSettings::birthDateEnd},
+    {&CheckRow::birthDateFormat, &JobSettings::birthDateFormat},
+    {&CheckRow::incidenceDateStart, &JobSettings::incidenceDateStart},
+    {&CheckRow::incidenceDateEnd, &JobSettings::incidenceDateEnd},
+    {&CheckRow::incidenceDateFormat, &JobSettings::incidenceDateFormat},
+    {&CheckRow::recordLength, &JobSettings::recordLength},
+    {&CheckRow::oneRecordPerError, &JobSettings::optionB},
+};
+
+const RowField<MultiplePrimaryRow> kMultiplePrimaryRowFields[] = {
+    {&MultiplePrimaryRow::regNoStart, &JobSettings::regNoStart},
+    {&MultiplePrimaryRow::regNoEnd, &JobSettings::regNoEnd},
+    {&MultiplePrimaryRow::seqNoStart, &JobSettings::seqNoStart},
+    {&MultiplePrimaryRow::seqNoEnd, &JobSettings::seqNoEnd},
+    {&MultiplePrimaryRow::sexStart, &JobSettings::sexStart},
+    {&MultiplePrimaryRow::sexEnd, &JobSettings::sexEnd},
+    {&MultiplePrimaryRow::topographyStart, &JobSettings::topographyStart},
+    {&MultiplePrimaryRow::topographyEnd, &JobSettings::topographyEnd},
+    {&MultiplePrimaryRow::histologyStart, &JobSettings::histologyStart},
+    {&MultiplePrimaryRow::histologyEnd, &JobSettings::histologyEnd},
+    {&MultiplePrimaryRow::behaviourStart, &JobSettings::behaviourStart},
+    {&MultiplePrimaryRow::behaviourEnd, &JobSettings::behaviourEnd},
+    {&MultiplePrimaryRow::incidenceDateStart, &JobSettings::incidenceDateStart},
+    {&MultiplePrimaryRow::incidenceDateEnd, &JobSettings::incidenceDateEnd},
+    {&MultiplePrimaryRow::incidenceDateFormat, &JobSettings::incidenceDateFormat},
+    {&MultiplePrimaryRow::includeBrain, &JobSettings::includeBrain},
+    {&MultiplePrimaryRow::includeBladder, &JobSettings::includeBladder},
+    {&MultiplePrimaryRow::duplicatesToFile, &JobSettings::duplicatesToFile},
+    {&MultiplePrimaryRow::recordLength, &JobSettings::recordLength},
+};
+
+// Everything both commands take back besides their whole numbers.
+void CopyBackCommon(const JobSettings& sheet, JobSettings& job) {
+  job.inputFile = sheet.inputFile;
+  job.outputFile = sheet.outputFile;
+  job.inputFolder = sheet.inputFolder;
+  job.outputFolder = sheet.outputFolder;
+  job.maleCode = sheet.maleCode;
+  job.femaleCode = sheet.femaleCode;
+  job.fileSize = sheet.fileSize;
+}
+
+template <typename Row, size_t N>
+Row RowOf(const JobSettings& job, const RowField<Row> (&fields)[N]) {
+  Row row;
+  for (const RowField<Row>& f : fields) row.*(f.field) = job.*(f.member);
+  row.maleCode = job.maleCode;
+  row.femaleCode = job.femaleCode;
+  row.fileSize = job.fileSize;
+  return row;
+}
+
+}  // namespace
+
+void CopyBackCheck(const JobSettings& sheet, JobSettings& job) {
+  CopyBackCommon(sheet, job);
+  for (JobInt member : kCheckCopyBack) job.*member = sheet.*member;
+  job.microscopicCodes = sheet.microscopicCodes;
+  job.ageUnknownCode = sheet.ageUnknownCode;
+}
+
+void CopyBackMultiplePrimary(const JobSettings& sheet, JobSettings& job) {
+  CopyBackCommon(sheet, job);
+  for (JobInt member : kMultiplePrimaryCopyBack) job.*member = sheet.*member;
+}
+
+CheckRow CheckRowOf(const JobSettings& job) {
+  CheckRow row = RowOf(job, kCheckRowFields);
+  for (size_t i = 0; i < job.microscopicCodes.size(); ++i) row.microscopicCodes[i] = job.microscopicCodes[i];
+  row.ageUnknownCode = job.ageUnknownCode;
+  return row;
+}
+
+MultiplePrimaryRow MultiplePrimaryRowOf(const JobSettings& job) { return RowOf(job, kMultiplePrimaryRowFields); }
+
+}  // namespace kelvarin

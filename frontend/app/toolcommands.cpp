@@ -1,0 +1,26 @@
+#include "app/toolcommands.h"
+
+#include "app/cquandorapp.h"
+#include "app/toolrun.h"
+#include "res/commandids.h"
+#include "shell/cmainframe.h"
+
+namespace kelvarin {
+
+void RegisterToolRunCommands(CQuandorApp& app) {
+  const auto host = [&app] {
+    return ToolRunHost{
+        &app.Job(),
+        app.PgmFolder(),
+        app.MainFrame(),
+        [&app](const QString& path) { app.OpenDocumentFile(path); },
+        [&app](const QString& topic) {
+          app.HtmlHelp(topic.isEmpty() ? app.HelpFilePath() : app.HelpFilePath() + QStringLiteral("::") + topic);
+        },
+    };
+  };
+  app.Commands().SetHandler(kIdToolsCheck, [host] { RunCheck(host()); });
+  app.Commands().SetHandler(kIdToolsMultiplePrimary, [host] { RunMultiplePrimary(host()); });
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,48 @@
+// Tool runs from the front-end's commands: the parameter file in the tools'
+// folder, the tool started with the launch token and waited for, and the
+// check and multiple-primary commands that run their wizard first and open
+// the tool's report after it.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "frontend/app/jobsettings.h"
+
+class QWidget;
+
+namespace kelvarin {
+
+// The one argument every tool is given; no tool reads it.
+inline constexpr const char* kLaunchToken = "730462";
+
+// Starts a tool program and waits for it to end. Returns its exit code; -1
+// when it cannot be started (after "Cannot run conversion program!"), -2
+// when it did not end by itself (a crash or a kill).
+int RunTool(QWidget* parent, const QString& path);
+
+// What a run command needs of the application.
+struct ToolRunHost {
+  JobSettings* job;   // the application's job settings
+  QString pgmFolder;  // the tools and the parameter file
+  QWidget* parent;    // of the wizard and the message boxes
+  std::function<void(const QString& path)> openReport;  // in the viewer, maximised
+  std::function<void(const QString& topic)> showHelp;   // a wizard page's help topic
+};
+
+// Writes the parameter file "parameter.dat" of the tools' folder from the
+// job's paths and the row; shows a stop message and returns false when it
+// cannot be written whole.
+bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row);
+
+// Tools > Check: the check wizard, the copy-back, the check row, Tesmar, and
+// its statistics report (the output file's ".log") when there is one.
+void RunCheck(const ToolRunHost& host);
+
+// Tools > Multiple Primary: the multiple-primary wizard, the copy-back, the
+// multiple-primary row, Multiple, and its list (the input file's ".mul")
+// when it was asked for, else a notice naming the output file.
+void RunMultiplePrimary(const ToolRunHost& host);
+
+}  // namespace kelvarin

@@ -1,0 +1,13 @@
+// The list of checks the record check program will run with the columns of
+// a job, as the check wizard's Finish page shows it.
+#pragma once
+
+#include <string>
+
+#include "frontend/app/jobsettings.h"
+
+namespace kelvarin {
+
+std::string BuildCheckSummary(const JobSettings& job);
+
+}  // namespace kelvarin

@@ -1,0 +1,61 @@
+#include "frontend/wizards/formatfields.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <cstring>
+#include <string>
+
+#include "common/dateformats.h"
+#include "common/layoutfile.h"
+
+namespace kelvarin {
+
+void FillDateFormatList(QListWidget* list, int width, int storedIndex) {
+  list->clear();
+  for (int position = 0; position < kDateFormatCount; ++position)
+    if (static_cast<int>(std::strlen(DateFormatNames[position])) == width)
+      list->addItem(QString::fromLatin1(DateFormatNames[position]));
+  const int row = storedIndex < 0 ? 0 : storedIndex;
+  if (row < list->count())
+    list->setCurrentRow(row);
+  else
+    list->setCurrentRow(-1);
+}
+
+int SelectedDateFormat(const QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.constFirst());
+}
+
+bool ReadCodeText(const QString& text, std::string* bytes) {
+  bytes->clear();
+  for (QChar c : text) {
+    if (c.unicode() > 0xFF || !IsCodeCharacter(static_cast<char>(c.unicode()))) return false;
+    bytes->push_back(static_cast<char>(c.unicode()));
+  }
+  return true;
+}
+
+bool ReadCodeCharacter(const QString& text, char* code) {
+  std::string bytes;
+  if (text.size() != 1 || !ReadCodeText(text, &bytes)) return false;
+  *code = bytes[0];
+  return true;
+}
+
+QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode, char* femaleCode) {
+  const QString maleText = male->text().left(1);
+  const QString femaleText = female->text().left(1);
+  if (maleText == femaleText) return QStringLiteral("Sex codes must be different!");
+  char m = 0;
+  char f = 0;
+  if (maleText.trimmed().isEmpty() || femaleText.trimmed().isEmpty()) return QStringLiteral("Sex codes must be defined!");
+  if (!ReadCodeCharacter(maleText, &m) || !ReadCodeCharacter(femaleText, &f))
+    return QStringLiteral("Sex codes must be printable characters!");
+  *maleCode = m;
+  *femaleCode = f;
+  return {};
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,34 @@
+// What the Format pages share: the date-format lists and the code edits.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QLineEdit;
+class QListWidget;
+
+namespace kelvarin {
+
+// Fills a list with the date-format names as wide as the date field, in
+// table order, so that a row is the stored format index; selects the stored
+// index, the first name when it is negative, nothing when it is beyond the
+// list.
+void FillDateFormatList(QListWidget* list, int width, int storedIndex);
+
+// The selected row, -1 for none.
+int SelectedDateFormat(const QListWidget* list);
+
+// Reads the two sex-code edits. Returns the message that refuses them, or an
+// empty text after storing the two codes.
+QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode, char* femaleCode);
+
+// Reads a one-character code edit: true after storing a code that can stand
+// in a parameter row.
+bool ReadCodeCharacter(const QString& text, char* code);
+
+// Whether a text of an edit is made of 8-bit characters that can stand as
+// codes; the bytes are stored in `bytes`.
+bool ReadCodeText(const QString& text, std::string* bytes);
+
+}  // namespace kelvarin

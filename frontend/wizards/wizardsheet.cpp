@@ -1,0 +1,41 @@
+#include "frontend/wizards/wizardsheet.h"
+
+#include <QAbstractButton>
+
+#include "frontend/wizards/wizpage.h"
+
+namespace kelvarin {
+
+CWizardSheet::CWizardSheet(const JobSettings& application, const QString& caption, const QString& banner,
+                           QWidget* parent)
+    : QWizard(parent), m_settings(application), m_banner(banner) {
+  setWindowTitle(caption);
+  setWizardStyle(QWizard::ClassicStyle);
+  setOptions(QWizard::NoBackButtonOnStartPage | QWizard::HaveHelpButton);
+  connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::Activate);
+  connect(this, &QWizard::helpRequested, this, &CWizardSheet::RequestHelp);
+  // Back asks the page where it leads instead of taking the history's way.
+  QAbstractButton* back = button(QWizard::BackButton);
+  disconnect(back, SIGNAL(clicked()), this, SLOT(back()));
+  connect(back, &QAbstractButton::clicked, this, &CWizardSheet::GoBack);
+}
+
+void CWizardSheet::Activate(int id) {
+  if (auto* wizPage = qobject_cast<CWizPage*>(page(id))) wizPage->OnSetActive();
+}
+
+void CWizardSheet::GoBack() {
+  auto* current = qobject_cast<CWizPage*>(currentPage());
+  const int target = current != nullptr ? current->BackId() : -1;
+  if (target == -1 || !visitedIds().contains(target) || target == currentId()) {
+    back();
+    return;
+  }
+  while (currentId() != target) back();
+}
+
+void CWizardSheet::RequestHelp() {
+  if (auto* current = qobject_cast<CWizPage*>(currentPage())) emit helpTopicRequested(current->helpTopic());
+}
+
+}  // namespace kelvarin

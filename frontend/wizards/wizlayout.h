@@ -1,0 +1,114 @@
+// The layout page of the wizards: the first lines of the input file under a
+// numbered column ruler, with the list of the wizard's variables beside it.
+// The user selects a variable and clicks the boundary before its first
+// column and the boundary after its last; the columns between belong to it.
+// The variables, their rules, the option boxes and the layout definition
+// file are the variant's; the clicks, drawing and scrolling are shared.
+#pragma once
+
+#include <vector>
+
+#include "frontend/wizards/layoutcolumns.h"
+#include "frontend/wizards/layoutvariants.h"
+#include "frontend/wizards/wizpage.h"
+
+class QCheckBox;
+class QListWidget;
+class QScrollBar;
+
+namespace kelvarin {
+
+// An option box of a layout page and the job-settings member it sets (0 or 1).
+struct OptionBox {
+  const char* caption;
+  int32_t JobSettings::*member;
+};
+
+struct LayoutPageDescriptor {
+  PageDescriptor page;
+  int backId;
+  const LayoutRules& rules;
+  const VariableField* fields;  // one per variable of the rules
+  std::vector<OptionBox> options;
+  const char* previewTitle;        // the group box around the preview
+  const char* definitionSuffix;  // of the layout definition file, e.g. ".frm"
+};
+
+class CWizLayout : public CWizPage {
+  Q_OBJECT
+
+ public:
+  explicit CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent = nullptr);
+
+  // The next activation reads the layout definition file instead of taking
+  // the sheet's columns: the Files page has just accepted an input file.
+  void RequestDefinitionFile() { m_readDefinitionFile = true; }
+
+  void OnSetActive() override;
+  bool validatePage() override;
+  int BackId() const override { return m_descriptor.backId; }
+
+  // Geometry of the preview, in page coordinates.
+  int boundaryX(int boundary) const { return m_x0 + (boundary - m_scrollColumn) * m_charWidth; }
+  int rulerBaseY() const { return m_rulerBase; }
+  int previewTextTop() const { return m_textTop; }
+  int charWidth() const { return m_charWidth; }
+  int lineHeight() const { return m_lineHeight; }
+  int visibleColumns() const { return m_visibleColumns; }
+  int scrollColumn() const { return m_scrollColumn; }
+  int pendingMarker() const { return m_pendingMarker; }
+  const CLayoutColumns& columns() const { return m_columns; }
+  QListWidget* variableList() const { return m_list; }
+  QScrollBar* scrollBar() const { return m_scrollBar; }
+  QCheckBox* optionBox(int index) const { return m_optionBoxes[static_cast<size_t>(index)]; }
+
+ protected:
+  // Reads the variant's definition file: its (first, last) pairs into
+  // positions, its codes and formats into carried().
+  virtual LayoutFileStatus ReadLayoutFile(const std::string& path, std::vector<int32_t>& positions) = 0;
+  // Hands the page's columns, options, codes and state to the sheet.
+  virtual void HandBack();
+
+  // The sheet's values as the page was activated, with the codes and formats
+  // a definition file brought; they go back to the sheet with the columns.
+  JobSettings& carried() { return m_carried; }
+
+  void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void ReadDefinitionFile(std::vector<int32_t>& firstLast);
+  void SetUpScrollBar();
+  void DrawRuler(QPainter& painter, int rulerBottom);
+  void DrawMarker(QPainter& painter, int boundary);
+  void DrawRanges(QPainter& painter);
+  void DrawPreviewText(QPainter& painter);
+  int previewBottom() const { return m_textTop + m_previewLineCount * m_lineHeight; }
+
+  LayoutPageDescriptor m_descriptor;
+  CLayoutColumns m_columns;
+  JobSettings m_carried;
+  bool m_readDefinitionFile = false;
+
+  QListWidget* m_list;
+  QScrollBar* m_scrollBar;
+  std::vector<QCheckBox*> m_optionBoxes;
+  QFont m_previewFont;
+
+  int m_charWidth = 0;
+  int m_lineHeight = 0;
+  int m_visibleColumns = 0;
+  int m_x0 = 0;  // boundary 0 when nothing is scrolled
+  int m_x1 = 0;  // right edge of the last visible column
+  int m_rulerBase = 0;
+  int m_textTop = 0;
+  int m_previewRectBottom = 0;
+
+  int m_scrollColumn = 0;
+  int m_scrollMax = 0;
+  int m_pendingMarker = -1;
+  int m_recordLength = 0;
+  int m_previewLineCount = 0;
+};
+
+}  // namespace kelvarin

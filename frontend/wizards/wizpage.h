@@ -1,0 +1,54 @@
+// A page of a front-end wizard: its dialog id, the sheet title it shows while
+// it is active, its help topic, and the banner with the two path lines it
+// draws at its top.
+#pragma once
+
+#include <QString>
+#include <QWizardPage>
+
+#include "frontend/app/jobsettings.h"
+#include "frontend/shell/pathtext.h"
+
+class QListWidget;
+
+namespace kelvarin {
+
+class CWizardSheet;
+
+struct PageDescriptor {
+  int id;
+  const char* title;      // sheet title while the page is active, e.g. "... (2/4)"
+  const char* helpTopic;  // e.g. "htm/WizFiles.htm"
+  int pathLinesY;         // top of the "Input: " line; -1 draws no path lines
+};
+
+class CWizPage : public QWizardPage {
+  Q_OBJECT
+
+ public:
+  explicit CWizPage(const PageDescriptor& descriptor, QWidget* parent = nullptr);
+
+  int id() const { return m_descriptor.id; }
+  QString helpTopic() const { return QString::fromLatin1(m_descriptor.helpTopic); }
+
+  // Called each time the page becomes the current page, after Next or Back.
+  virtual void OnSetActive();
+  // The page Back leads to; -1 for the page shown before.
+  virtual int BackId() const { return -1; }
+
+ protected:
+  CWizardSheet* sheet() const;
+  JobSettings& settings() const;
+  void paintEvent(QPaintEvent* event) override;
+  // Shows a stop message over the page.
+  void Refuse(const QString& text);
+  // Stores the selected row of a date-format list; refuses with the message
+  // when nothing is selected.
+  bool TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format);
+
+ private:
+  PageDescriptor m_descriptor;
+};
+
+
+}  // namespace kelvarin

@@ -1,0 +1,295 @@
+#include "common/layoutfile.h"
+#include "tests/common/tempfolder.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace kelvarin;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<uint8_t> Hex(const std::string& text) {
+  std::vector<uint8_t> bytes;
+  std::istringstream in(text);
+  std::string pair;
+  while (in >> pair) bytes.push_back(static_cast<uint8_t>(std::stoul(pair, nullptr, 16)));
+  return bytes;
+}
+
+// A check layout with every kind of value: -1, small columns, and values
+// whose bytes tell the byte order.
+CheckLayoutRecord SampleCheckLayout() {
+  CheckLayoutRecord record;
+  record.positions = {1, 8, -1, -1, 10, 14, 15, 18, 19, 19, 258, 16909060, 21, 21, 22, 29, 30, 37, 38, 40};
+  record.incidenceDateFormat = 2;
+  record.birthDateFormat = -2;
+  record.maleCode = 'M';
+  record.femaleCode = 'F';
+  record.microscopicCodes = {{'5', '6', '7', '8'}};
+  record.ageUnknownCode = {{'9', '9', '\0', '\0'}};
+  return record;
+}
+
+// The same layout as its file bytes, field by field from offset 0.
+const char* const kSampleCheckBytes =
+    "01 00 00 00  08 00 00 00  ff ff ff ff  ff ff ff ff  0a 00 00 00  0e 00 00 00"
+    " 0f 00 00 00  12 00 00 00  13 00 00 00  13 00 00 00  02 01 00 00  04 03 02 01"
+    " 15 00 00 00  15 00 00 00  16 00 00 00  1d 00 00 00  1e 00 00 00  25 00 00 00"
+    " 26 00 00 00  28 00 00 00"
+    " 02 00 00 00  fe ff ff ff"
+    " 4d 00  46 00  35 00  36 00  37 00  38 00"
+    " 39 39 00 00";
+
+MultiplePrimaryLayoutRecord SampleMultiplePrimaryLayout() {
+  MultiplePrimaryLayoutRecord record;
+  record.positions = {1, 10, 11, 12, 13, 13, 14, 17, 18, 21, 22, 22, 23, 30};
+  record.incidenceDateFormat = 1;
+  record.maleCode = '1';
+  record.femaleCode = '2';
+  return record;
+}
+
+const char* const kSampleMultiplePrimaryBytes =
+    "01 00 00 00  0a 00 00 00  0b 00 00 00  0c 00 00 00  0d 00 00 00  0d 00 00 00"
+    " 0e 00 00 00  11 00 00 00  12 00 00 00  15 00 00 00  16 00 00 00  16 00 00 00"
+    " 17 00 00 00  1e 00 00 00"
+    " 01 00 00 00"
+    " 31 00  32 00";
+
+void ExpectSameCheckLayout(const CheckLayoutRecord& want, const CheckLayoutRecord& got) {
+  EXPECT_EQ(want.positions, got.positions);
+  EXPECT_EQ(want.incidenceDateFormat, got.incidenceDateFormat);
+  EXPECT_EQ(want.birthDateFormat, got.birthDateFormat);
+  EXPECT_EQ(want.maleCode, got.maleCode);
+  EXPECT_EQ(want.femaleCode, got.femaleCode);
+  EXPECT_EQ(want.microscopicCodes, got.microscopicCodes);
+  EXPECT_EQ(want.ageUnknownCode, got.ageUnknownCode);
+}
+
+class LayoutFileTest : public ::testing::Test {
+ protected:
+  std::string PathOf(const std::string& name) const { return m_temp.PathOf(name); }
+  std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
+    return m_temp.Write(name, std::string(bytes.begin(), bytes.end()));
+  }
+  std::vector<uint8_t> ReadBytes(const std::string& path) {
+    const std::string bytes = test::TempFolder::Read(path);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+  }
+
+  test::TempFolder m_temp;
+};
+
+}  // namespace
+
+TEST(LayoutFileName, CutsAtTheLastDotOfTheFileName) {
+  struct Case {
+    const char* input;
+    const char* frm;
+  } cases[] = {
+      {"/data/records.txt", "/data/records.frm"},
+      {"/data.old/records", "/data.old/records.frm"},
+      {"/home/u/.local/x/records", "/home/u/.local/x/records.frm"},
+      {"/home/u/.hidden", "/home/u/.hidden.frm"},
+      {"/data/records", "/data/records.frm"},
+      {"records.a.b", "records.a.frm"},
+      {".records", ".records.frm"},
+      {"records.", "records.frm"},
+      {"", ".frm"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.frm, LayoutFileName(c.input, ".frm")) << c.input;
+  EXPECT_EQ("/data/cases.mpr", LayoutFileName("/data/cases.dat", ".mpr"));
+}
+
+TEST(LayoutFileCodes, CodeCharactersAreVisibleBytes) {
+  for (char c : {'1', 'M', 'f', '9', '!', '~', '\xe9', '\x80', '\xff'}) EXPECT_TRUE(IsCodeCharacter(c)) << int(c);
+  for (char c : {' ', '\0', '\t', '\n', '\r', '\x1f', '\x7f'}) EXPECT_FALSE(IsCodeCharacter(c)) << int(c);
+}
+
+TEST(LayoutFileCodec, CheckLayoutGoldenImage) {
+  const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
+  ASSERT_EQ(kCheckLayoutFileSize, golden.size());
+  EXPECT_EQ(golden, EncodeCheckLayout(SampleCheckLayout()));
+
+  CheckLayoutRecord read;
+  EXPECT_TRUE(DecodeCheckLayout(golden, read));
+  ExpectSameCheckLayout(SampleCheckLayout(), read);
+}
+
+TEST(LayoutFileCodec, MultiplePrimaryLayoutGoldenImage) {
+  const std::vector<uint8_t> golden = Hex(kSampleMultiplePrimaryBytes);
+  ASSERT_EQ(kMultiplePrimaryLayoutFileSize, golden.size());
+  EXPECT_EQ(golden, EncodeMultiplePrimaryLayout(SampleMultiplePrimaryLayout()));
+
+  MultiplePrimaryLayoutRecord read;
+  EXPECT_TRUE(DecodeMultiplePrimaryLayout(golden, read));
+  EXPECT_EQ(SampleMultiplePrimaryLayout().positions, read.positions);
+  EXPECT_EQ(1, read.incidenceDateFormat);
+  EXPECT_EQ('1', read.maleCode);
+  EXPECT_EQ('2', read.femaleCode);
+}
+
+TEST(LayoutFileCodec, DefaultsEncodeUndefinedColumnsAndTheDefaultCodes) {
+  const std::vector<uint8_t> bytes = EncodeCheckLayout(CheckLayoutRecord());
+  ASSERT_EQ(104u, bytes.size());
+  for (size_t i = 0; i < 88; ++i) EXPECT_EQ(0xff, bytes[i]) << i;
+  EXPECT_EQ(Hex("31 00 32 00 35 00 36 00 37 00 37 00 39 39 39 00"),
+            std::vector<uint8_t>(bytes.begin() + 88, bytes.end()));
+}
+
+TEST(LayoutFileCodec, TruncatedCheckLayoutTakesOnlyWholeFields) {
+  const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
+  const CheckLayoutRecord sample = SampleCheckLayout();
+  struct Case {
+    size_t size;
+    int positionsTaken;
+    bool incidenceFormat, birthFormat, male, female;
+    int basisCodesTaken;
+  } cases[] = {
+      {0, 0, false, false, false, false, 0},   {3, 0, false, false, false, false, 0},
+      {79, 19, false, false, false, false, 0}, {80, 20, false, false, false, false, 0},
+      {86, 20, true, false, false, false, 0},  {88, 20, true, true, false, false, 0},
+      {89, 20, true, true, false, false, 0},   {90, 20, true, true, true, false, 0},
+      {92, 20, true, true, true, true, 0},     {97, 20, true, true, true, true, 2},
+      {100, 20, true, true, true, true, 4},    {103, 20, true, true, true, true, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    CheckLayoutRecord record;
+    record.positions.fill(7);
+    record.maleCode = record.femaleCode = 'z';
+    record.microscopicCodes = {{'z', 'z', 'z', 'z'}};
+    record.ageUnknownCode = {{'z', 'z', 'z', '\0'}};
+    EXPECT_FALSE(DecodeCheckLayout(std::vector<uint8_t>(golden.begin(), golden.begin() + c.size), record));
+    for (int i = 0; i < 20; ++i)
+      EXPECT_EQ(i < c.positionsTaken ? sample.positions[i] : 7, record.positions[i]) << i;
+    EXPECT_EQ(c.incidenceFormat ? 2 : -1, record.incidenceDateFormat);
+    EXPECT_EQ(c.birthFormat ? -2 : -1, record.birthDateFormat);
+    EXPECT_EQ(c.male ? 'M' : 'z', record.maleCode);
+    EXPECT_EQ(c.female ? 'F' : 'z', record.femaleCode);
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(i < c.basisCodesTaken ? sample.microscopicCodes[i] : 'z', record.microscopicCodes[i]);
+    EXPECT_EQ('z', record.ageUnknownCode[0]);
+  }
+}
+
+TEST(LayoutFileCodec, GarbageDecodesAndOnlyThePaddingIsLost) {
+  std::mt19937 random(20260704);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<uint8_t> garbage(kCheckLayoutFileSize);
+    for (uint8_t& byte : garbage) byte = static_cast<uint8_t>(random());
+    CheckLayoutRecord record;
+    ASSERT_TRUE(DecodeCheckLayout(garbage, record));
+    EXPECT_EQ('\0', record.ageUnknownCode[3]);
+    std::vector<uint8_t> expected = garbage;
+    for (size_t pad : {89, 91, 93, 95, 97, 99, 103}) expected[pad] = 0;
+    EXPECT_EQ(expected, EncodeCheckLayout(record));
+
+    std::vector<uint8_t> shortGarbage(garbage.begin(), garbage.begin() + kMultiplePrimaryLayoutFileSize);
+    MultiplePrimaryLayoutRecord mpr;
+    ASSERT_TRUE(DecodeMultiplePrimaryLayout(shortGarbage, mpr));
+    std::vector<uint8_t> expectedMpr = shortGarbage;
+    expectedMpr[61] = expectedMpr[63] = 0;
+    EXPECT_EQ(expectedMpr, EncodeMultiplePrimaryLayout(mpr));
+  }
+}
+
+TEST_F(LayoutFileTest, RoundTripThroughFiles) {
+  const std::string frm = PathOf("records.frm");
+  ASSERT_TRUE(WriteCheckLayoutFile(frm, SampleCheckLayout()));
+  EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
+  CheckLayoutRecord read;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadCheckLayoutFile(frm, read));
+  ExpectSameCheckLayout(SampleCheckLayout(), read);
+
+  const std::string mpr = PathOf("records.mpr");
+  ASSERT_TRUE(WriteMultiplePrimaryLayoutFile(mpr, SampleMultiplePrimaryLayout()));
+  const std::vector<uint8_t> bytes = ReadBytes(mpr);
+  ASSERT_EQ(64u, bytes.size());
+  EXPECT_EQ(0, bytes[61]);
+  EXPECT_EQ(0, bytes[63]);
+  MultiplePrimaryLayoutRecord readMpr;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadMultiplePrimaryLayoutFile(mpr, readMpr));
+  EXPECT_EQ(SampleMultiplePrimaryLayout().positions, readMpr.positions);
+}
+
+TEST_F(LayoutFileTest, WritingReplacesALongerFile) {
+  const std::string frm = WriteBytes("records.frm", std::vector<uint8_t>(300, 0xab));
+  ASSERT_TRUE(WriteCheckLayoutFile(frm, SampleCheckLayout()));
+  EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
+}
+
+TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
+  const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
+  CheckLayoutRecord record;
+  const std::string shortFile = WriteBytes("short.frm", std::vector<uint8_t>(golden.begin(), golden.begin() + 90));
+  EXPECT_EQ(LayoutFileStatus::kTruncated, ReadCheckLayoutFile(shortFile, record));
+  EXPECT_EQ('M', record.maleCode);
+  EXPECT_EQ('2', record.femaleCode);
+
+  std::vector<uint8_t> longer = golden;
+  longer.insert(longer.end(), 50, 0xee);
+  CheckLayoutRecord fromLonger;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadCheckLayoutFile(WriteBytes("long.frm", longer), fromLonger));
+  ExpectSameCheckLayout(SampleCheckLayout(), fromLonger);
+
+  MultiplePrimaryLayoutRecord mpr;
+  EXPECT_EQ(LayoutFileStatus::kTruncated,
+            ReadMultiplePrimaryLayoutFile(WriteBytes("empty.mpr", {}), mpr));
+}
+
+TEST_F(LayoutFileTest, FilesThatDoNotOpenForReadingAndWritingCountAsAbsent) {
+  CheckLayoutRecord record;
+  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(PathOf("none.frm"), record));
+  fs::create_directory(PathOf("folder.frm"));
+  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(PathOf("folder.frm"), record));
+  if (geteuid() != 0) {
+    const std::string readOnly = WriteBytes("readonly.frm", Hex(kSampleCheckBytes));
+    fs::permissions(readOnly, fs::perms::owner_read);
+    EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(readOnly, record));
+    // Nor can it be replaced; it stays as it was.
+    EXPECT_FALSE(WriteCheckLayoutFile(readOnly, CheckLayoutRecord()));
+    EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(readOnly));
+  }
+  ExpectSameCheckLayout(CheckLayoutRecord(), record);
+}
+
+TEST_F(LayoutFileTest, FileThatCannotBeCreatedIsNotWritten) {
+  EXPECT_FALSE(WriteCheckLayoutFile(PathOf("missing/records.frm"), SampleCheckLayout()));
+  EXPECT_FALSE(fs::exists(PathOf("missing")));
+}
+
+TEST_F(LayoutFileTest, HalfWrittenFileIsRemoved) {
+  // A child process whose files may not grow beyond 10 bytes writes both
+  // kinds of file; neither may stay behind.
+  const std::string frm = PathOf("records.frm");
+  const std::string mpr = PathOf("records.mpr");
+  const pid_t child = fork();
+  ASSERT_NE(-1, child);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = {10, 10};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool frmWritten = WriteCheckLayoutFile(frm, SampleCheckLayout());
+    const bool mprWritten = WriteMultiplePrimaryLayoutFile(mpr, SampleMultiplePrimaryLayout());
+    _exit(frmWritten || mprWritten ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(child, waitpid(child, &status, 0));
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(0, WEXITSTATUS(status));
+  EXPECT_FALSE(fs::exists(frm));
+  EXPECT_FALSE(fs::exists(mpr));
+}

@@ -1,0 +1,186 @@
+// The check and multiple-primary commands with stand-in tool programs in a
+// temporary tools folder: the wizard is driven inside its modal run, then
+// the parameter file, the tool's argument, its exit and the report opened
+// are looked at.
+#include <QTest>
+
+#include <filesystem>
+
+#include "frontend/app/toolrun.h"
+#include "tests/common/tempfolder.h"
+#include "tests/frontend/app/toolruntesting.h"
+
+using namespace kelvarin;
+using namespace kelvarin::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+  TempFolder folder;
+  std::string pgm = folder.PathOf("pgm");
+  std::string input = folder.Write("records.txt", Records(15, 40));
+  std::string output = folder.PathOf("checked.txt");
+  JobSettings job;
+  QStringList opened;
+  QStringList helpTopics;
+  MessageRecorder messages;
+
+  ToolRun() { fs::create_directory(pgm); }
+  ToolRunHost Host() {
+    return {&job, FromLocalPath(pgm), nullptr, [this](const QString& path) { opened << path; },
+            [this](const QString& topic) { helpTopics << topic; }};
+  }
+  std::string Seen(const char* name) const { return TempFolder::Read(pgm + "/" + name); }
+  void RunCheckCommand() {
+    WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, input, output); });
+    RunCheck(Host());
+  }
+};
+
+}  // namespace
+
+class ToolRunTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void checkRunsTesmarAndOpensItsLog();
+  void logNamedAsTheToolNamesIt();
+  void toolThatDidNotFinishOpensNothing();
+  void missingToolGivesItsMessage();
+  void parameterFileThatCannotBeWrittenStopsTheRun();
+  void cancelLeavesTheJobUntouched();
+  void multiplePrimaryOpensTheListBesideTheInput();
+  void multiplePrimaryWithoutTheListTellsWhereTheNumbersAre();
+};
+
+void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
+  ToolRun run;
+  run.job.optionB = 1;  // left by a conversion
+  const std::string log = run.folder.PathOf("checked.log");
+  WriteStandIn(run.pgm + "/Tesmar", 0, log);
+  run.RunCheckCommand();
+  QCOMPARE(run.messages.Take(), QStringList());
+  QCOMPARE(run.Seen("arguments.txt"), std::string("1\n730462\n"));
+  QCOMPARE(run.Seen("parameter.seen"), run.input + "\n" + run.output + "\n" + "1 8 -1 -1 10 13" +
+                                           Repeat(" -1", 16) + " 5 6 7 7 1 2 40 630 0 999\n");
+  QCOMPARE(run.opened, QStringList{FromLocalPath(log)});
+  // The copy-back happened before the run.
+  QCOMPARE(run.job.topographyStart, 10);
+  QCOMPARE(run.job.recordLength, 40);
+  QCOMPARE(run.job.fileSize, uint64_t(630));
+  QCOMPARE(run.job.outputFile, run.output);
+}
+
+void ToolRunTest::logNamedAsTheToolNamesIt() {
+  ToolRun run;
+  fs::create_directory(run.folder.PathOf("out.d"));
+  run.output = run.folder.PathOf("out.d/result");
+  const std::string log = run.folder.PathOf("out.d/result.log");
+  WriteStandIn(run.pgm + "/Tesmar", 0, log);
+  run.folder.Write("out.log", "not this one\n");
+  run.RunCheckCommand();
+  QCOMPARE(run.opened, QStringList{FromLocalPath(log)});
+
+  // A run whose log the tool removed opens nothing and says nothing.
+  WriteStandIn(run.pgm + "/Tesmar", 0, "");
+  fs::remove(log);
+  run.opened.clear();
+  fs::remove(run.folder.PathOf("records.frm"));  // the next layout is clicked anew
+  fs::remove(run.pgm + "/arguments.txt");
+  run.RunCheckCommand();
+  QCOMPARE(run.opened, QStringList());
+  QCOMPARE(run.messages.Take(), QStringList());
+  QVERIFY(fs::exists(run.pgm + "/arguments.txt"));
+}
+
+void ToolRunTest::toolThatDidNotFinishOpensNothing() {
+  for (int exitCode : {1, 3, -1}) {
+    ToolRun run;
+    WriteStandIn(run.pgm + "/Tesmar", exitCode, run.folder.PathOf("checked.log"));
+    run.RunCheckCommand();
+    QVERIFY(fs::exists(run.folder.PathOf("checked.log")));
+    QCOMPARE(run.opened, QStringList());
+    QCOMPARE(run.messages.Take(), QStringList());
+  }
+}
+
+void ToolRunTest::missingToolGivesItsMessage() {
+  ToolRun run;
+  run.RunCheckCommand();
+  QCOMPARE(run.messages.Take(), QStringList{"stop: Cannot run conversion program!"});
+  QVERIFY(fs::exists(run.pgm + "/parameter.dat"));
+  QCOMPARE(run.opened, QStringList());
+}
+
+void ToolRunTest::parameterFileThatCannotBeWrittenStopsTheRun() {
+  ToolRun run;
+  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder.PathOf("checked.log"));
+  fs::create_directory(run.pgm + "/parameter.dat");
+  run.RunCheckCommand();
+  QCOMPARE(run.messages.Take(),
+           QStringList{"stop: Cannot write the parameter file\n" + FromLocalPath(run.pgm + "/parameter.dat")});
+  QVERIFY(!fs::exists(run.pgm + "/arguments.txt"));
+  QCOMPARE(run.opened, QStringList());
+  QCOMPARE(run.job.regNoStart, 1);  // the copy-back stands
+}
+
+void ToolRunTest::cancelLeavesTheJobUntouched() {
+  ToolRun run;
+  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder.PathOf("checked.log"));
+  run.job.inputFile = "/elsewhere/old.txt";
+  WhenShown<CCHKwizard>([&run](CCHKwizard& wizard) {
+    FillFiles(wizard, wizard.filesPage(), run.input, run.output);
+    DefineVariable(wizard.layoutPage(), kCheckRegNo, 1, 8);
+    DefineVariable(wizard.layoutPage(), kCheckSex, 9, 9);
+    Press(wizard, QWizard::NextButton);
+    Press(wizard, QWizard::HelpButton);
+    Press(wizard, QWizard::CancelButton);
+  });
+  RunCheck(run.Host());
+  QCOMPARE(run.helpTopics, QStringList{"htm/WizFormatCHK.htm"});
+  QCOMPARE(run.job.inputFile, std::string("/elsewhere/old.txt"));
+  QCOMPARE(run.job.regNoStart, -1);
+  QCOMPARE(run.job.recordLength, 0);
+  QVERIFY(!fs::exists(run.pgm + "/parameter.dat"));
+  QVERIFY(!fs::exists(run.pgm + "/arguments.txt"));
+  QVERIFY(!fs::exists(run.folder.PathOf("records.frm")));
+}
+
+void ToolRunTest::multiplePrimaryOpensTheListBesideTheInput() {
+  ToolRun run;
+  fs::create_directory(run.folder.PathOf("data.d"));
+  fs::create_directory(run.folder.PathOf("results"));
+  run.input = run.folder.Write("data.d/cases.txt", Records(10, 30, "\n"));
+  run.output = run.folder.PathOf("results/result.dat");
+  const std::string list = run.folder.PathOf("data.d/cases.mul");
+  WriteStandIn(run.pgm + "/Multiple", 0, list);
+  WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, true); });
+  RunMultiplePrimary(run.Host());
+  QCOMPARE(run.messages.Take(), QStringList());
+  QCOMPARE(run.Seen("arguments.txt"), std::string("1\n730462\n"));
+  QCOMPARE(run.Seen("parameter.seen"), run.input + "\n" + run.output + "\n" +
+                                           "1 8 -1 -1 9 9 10 13 14 17 18 18 21 28 0 1 2 0 1 1 30 310\n");
+  QCOMPARE(run.opened, QStringList{FromLocalPath(list)});
+  QCOMPARE(run.job.incidenceDateFormat, 0);
+  QCOMPARE(run.job.duplicatesToFile, 1);
+  QVERIFY(fs::exists(run.folder.PathOf("data.d/cases.mpr")));
+}
+
+void ToolRunTest::multiplePrimaryWithoutTheListTellsWhereTheNumbersAre() {
+  ToolRun run;
+  run.input = run.folder.Write("cases.txt", Records(10, 30, "\n"));
+  run.output = run.folder.PathOf("result.dat");
+  WriteStandIn(run.pgm + "/Multiple", 0, run.folder.PathOf("cases.mul"));
+  WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, false); });
+  RunMultiplePrimary(run.Host());
+  QCOMPARE(run.messages.Take(),
+           QStringList{"information: A number greater than 0 indicating a duplicate registration has been added "
+                       "at the end of the corresponding record in the file " +
+                       FromLocalPath(run.output)});
+  QCOMPARE(run.opened, QStringList());
+  QCOMPARE(run.job.duplicatesToFile, 0);
+}
+
+QTEST_MAIN(ToolRunTest)
+#include "test_toolrun.moc"
