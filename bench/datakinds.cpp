@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "bench/datagen.h"
+#include "bench/olderdata.h"
 
 namespace kelvarin {
 
@@ -140,6 +141,12 @@ const std::vector<BenchDataKind>& BenchDataKinds() {
       {"Multiple", MalignantRecord, MultipleRowText},
       {"Gorvat", CodedRecord, GorvatRow},
       {"Jantrik", CodedRecord, JantrikRow},
+      {"Alquen", Icd9BenchRecord, OlderConversionRow},
+      {"Bernit", Icd9BenchRecord, OlderConversionRow},
+      {"Caslov", Icd10BenchRecord, OlderConversionRow},
+      {"Dorwim", Icd10BenchRecord, OlderConversionRow},
+      {"Elbrac", IcdO1BenchRecord, OlderConversionRow},
+      {"Fenzel", IcdO1BenchRecord, OlderConversionRow},
   };
   return kinds;
 }

@@ -5,6 +5,12 @@
 #include "tools/multiple/multipleengine.h"
 #include "tools/convert/gorvat/gorvatengine.h"
 #include "tools/convert/jantrik/jantrikengine.h"
+#include "tools/convert/alquen/alquenengine.h"
+#include "tools/convert/bernit/bernitengine.h"
+#include "tools/convert/caslov/caslovengine.h"
+#include "tools/convert/dorwim/dorwimengine.h"
+#include "tools/convert/elbrac/elbracengine.h"
+#include "tools/convert/fenzel/fenzelengine.h"
 
 namespace kelvarin {
 
@@ -16,6 +22,12 @@ const std::vector<BenchTool>& BenchTools() {
       {"Multiple", [] { return std::make_unique<MultipleEngine>(); }},
       {"Gorvat", [] { return std::make_unique<GorvatEngine>(); }},
       {"Jantrik", [] { return std::make_unique<JantrikEngine>(); }},
+      {"Alquen", [] { return std::make_unique<AlquenEngine>(); }},
+      {"Bernit", [] { return std::make_unique<BernitEngine>(); }},
+      {"Caslov", [] { return std::make_unique<CaslovEngine>(); }},
+      {"Dorwim", [] { return std::make_unique<DorwimEngine>(); }},
+      {"Elbrac", [] { return std::make_unique<ElbracEngine>(); }},
+      {"Fenzel", [] { return std::make_unique<FenzelEngine>(); }},
   };
   return tools;
 }

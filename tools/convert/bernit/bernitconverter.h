@@ -3,7 +3,7 @@
 // and behaviour against it; the ICD-O-1 core does the rest.
 #pragma once
 
-#include "tools/convert/older/conversioncodes.h"
+#include "tools/convert/common/standardrecordstep.h"
 
 namespace kelvarin::bernit {
 
@@ -15,5 +15,18 @@ bool IsIcdO1MorphologyCode(int morphology);
 // subsite digit or a blank); sexIndex 0 male, 1 female, -1 unknown.
 ConversionResult Icd9ToIcdO1(const char* codeText, int morphology, int behaviour, int sexIndex,
                              bool optionB, ConvertedCodes& out);
+
+class BernitConverter : public CodeConverter {
+ public:
+  int Convert(const RecordCodes& codes, const ConversionRow& row,
+              ConvertedCodes* converted) override;
+  // A review code or morphology, or behaviour 6 or 9 moved by optionB.
+  bool NeedsReview(const RecordCodes& codes, const ConversionRow& row,
+                   const ConvertedCodes& converted) const override;
+};
+
+// Codes of three digits and a subsite, the sex/site test on the code, the
+// codes appended or put in place, and the program's messages.
+extern const StandardStepRules BernitStepRules;
 
 }  // namespace kelvarin::bernit

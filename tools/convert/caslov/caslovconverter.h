@@ -4,7 +4,7 @@
 // (kInvalidBehaviour).
 #pragma once
 
-#include "tools/convert/older/conversioncodes.h"
+#include "tools/convert/common/standardrecordstep.h"
 
 namespace kelvarin::caslov {
 
@@ -12,5 +12,16 @@ namespace kelvarin::caslov {
 // subsite digit or a blank). Whenever the code is in the table, `out` holds
 // topography, morphology, behaviour and grade, also for the review answers.
 ConversionResult Icd10ToIcdO2(const char* codeText, ConvertedCodes& out);
+
+class CaslovConverter : public CodeConverter {
+ public:
+  int Convert(const RecordCodes& codes, const ConversionRow& row,
+              ConvertedCodes* converted) override;
+};
+
+// Codes of a letter and two digits (the letter is left to the table), the
+// sex/site test on the converted topography, the codes always appended with
+// the derived grade, review records marked '#', and the program's messages.
+extern const StandardStepRules CaslovStepRules;
 
 }  // namespace kelvarin::caslov

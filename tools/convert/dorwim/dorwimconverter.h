@@ -2,7 +2,7 @@
 // gives the topography, and the morphology and behaviour must fit it.
 #pragma once
 
-#include "tools/convert/older/conversioncodes.h"
+#include "tools/convert/common/standardrecordstep.h"
 
 namespace kelvarin::dorwim {
 
@@ -15,5 +15,16 @@ bool IsIcdO2MorphologyCode(int morphology);
 // row's own for the D codes of the myeloproliferative class).
 ConversionResult Icd10ToIcdO2(const char* codeText, int morphology, int behaviour,
                               ConvertedCodes& out);
+
+class DorwimConverter : public CodeConverter {
+ public:
+  int Convert(const RecordCodes& codes, const ConversionRow& row,
+              ConvertedCodes* converted) override;
+};
+
+// Codes of a letter (C or D, either case) and two digits, the sex/site test
+// on the converted topography, the codes appended or put in place, and the
+// program's messages.
+extern const StandardStepRules DorwimStepRules;
 
 }  // namespace kelvarin::dorwim

@@ -5,14 +5,14 @@
 namespace kelvarin::dorwim {
 
 struct MorphologyRange {
-    short first;
-    short last;
+  short first;
+  short last;
 };
 
 struct LymphomaRow {
-    short codeFirst;   // NNN range of the codes the row speaks for
-    short codeLast;
-    MorphologyRange morphologies[4];   // unused ranges are {0, -1}
+  short codeFirst;  // NNN range of the codes the row speaks for
+  short codeLast;
+  MorphologyRange morphologies[4];  // unused ranges are {0, -1}
 };
 
 // Searched in order; the first row whose code range holds NNN decides, so

@@ -10,8 +10,8 @@
 namespace kelvarin {
 
 enum class Icd10RuleEdition {
-    kWithMorphology,   // the program that reads an ICD-O-2 morphology beside the code
-    kCodeOnly,         // the program that reads the ICD-10 code alone
+  kWithMorphology,  // the program that reads an ICD-O-2 morphology beside the code
+  kCodeOnly,        // the program that reads the ICD-10 code alone
 };
 
 // The rows the code-only program reads in place of the table's rows of the

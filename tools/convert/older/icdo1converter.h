@@ -7,17 +7,17 @@
 #include "ftemorphologytable.h"
 #include "icdo1morphologytable.h"
 #include "icdo1topographytable.h"
+#include "tools/convert/common/standardrecordstep.h"
 #include "tools/convert/older/tablerow.h"
-#include "tools/convert/older/conversioncodes.h"
 
 namespace kelvarin {
 
 struct IcdO1Variant {
-    TextTable morphologyTable;
-    bool testsBehaviour;   // a behaviour other than 0, 1, 2, 3, 6, 9 is refused
-    bool keepsBehaviour;   // the behaviour is handed on as it came (6 and 9 stay)
-    bool honoursOptionB;   // with optionB, behaviour 6 or 9 moves the site to 199.9
-    bool raises9931;       // a replacement 9931 of behaviour 1 gets behaviour 3
+  TextTable morphologyTable;
+  bool testsBehaviour;  // a behaviour other than 0, 1, 2, 3, 6, 9 is refused
+  bool keepsBehaviour;  // the behaviour is handed on as it came (6 and 9 stay)
+  bool honoursOptionB;  // with optionB, behaviour 6 or 9 moves the site to 199.9
+  bool raises9931;      // a replacement 9931 of behaviour 1 gets behaviour 3
 };
 
 inline constexpr IcdO1Variant kElbracCore{TableOf(IcdO1MorphologyTable), true, false, true, true};

@@ -13,12 +13,12 @@ using namespace kelvarin;
 namespace {
 
 struct Case {
-    const char* code;
-    int sexIndex;
-    ConversionResult result;
-    int topography;   // checked on kConverted
-    int morphology;
-    int behaviour;
+  const char* code;
+  int sexIndex;
+  ConversionResult result;
+  int topography;  // checked on kConverted
+  int morphology;
+  int behaviour;
 };
 
 const Case kCases[] = {
@@ -39,7 +39,7 @@ const Case kCases[] = {
     {"218 ", 1, kConverted, 559, 8000, 0},
     {"220 ", 1, kConverted, 569, 8000, 0},
     {"226 ", 1, kConverted, 739, 8000, 0},
-    {"214 ", 1, kConverted, 809, 8000, 6},   // class '7' sets 6
+    {"214 ", 1, kConverted, 809, 8000, 6},  // class '7' sets 6
     {"175 ", 1, kConverted, 509, 8000, 3},
     {"193 ", 1, kConverted, 739, 8000, 3},
     // Classes.
@@ -53,7 +53,7 @@ const Case kCases[] = {
     {"1960", 1, kConverted, 809, 8000, 6},
     {"2000", 1, kConverted, 779, 9680, 3},
     {"2021", 1, kConverted, 449, 9700, 3},
-    {"2024", 1, kConverted, 779, 9941, 3},   // 9940 away from the marrow
+    {"2024", 1, kConverted, 779, 9941, 3},  // 9940 away from the marrow
     {"2010", 1, kConverted, 779, 9660, 3},
     {"2015", 1, kConverted, 779, 9663, 3},
     {"2030", 1, kConverted, 421, 9732, 3},
@@ -63,44 +63,42 @@ const Case kCases[] = {
     {"2377", 1, kConverted, 729, 9540, 1},
     {"2384", 1, kConverted, 421, 9950, 1},
     {"2385", 1, kConverted, 424, 9740, 1},
-    {"2386", 1, kConverted, 421, 9731, 3},   // 9731 of behaviour 1 is made malignant
+    {"2386", 1, kConverted, 421, 9731, 3},  // 9731 of behaviour 1 is made malignant
     // 273.3: 9761 is no ICD-O-1 morphology, so the second stage refuses it.
     {"2733", 1, kInvalidMorphology, 0, 0, 0},
 };
 
-TEST(AlquenConverter, EveryCategoryClassAndSpecialCode)
-{
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << "code '" << c.code << "' sex " << c.sexIndex);
-        ConvertedCodes out;
-        const ConversionResult result = alquen::Icd9ToIcdO1(c.code, c.sexIndex, out);
-        EXPECT_EQ(c.result, result);
-        if (result == kConverted && c.result == kConverted) {
-            EXPECT_EQ(c.topography, out.topography);
-            EXPECT_EQ(c.morphology, out.morphology);
-            EXPECT_EQ(c.behaviour, out.behaviour);
-        }
+TEST(AlquenConverter, EveryCategoryClassAndSpecialCode) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "code '" << c.code << "' sex " << c.sexIndex);
+    ConvertedCodes out;
+    const ConversionResult result = alquen::Icd9ToIcdO1(c.code, c.sexIndex, out);
+    EXPECT_EQ(c.result, result);
+    if (result == kConverted && c.result == kConverted) {
+      EXPECT_EQ(c.topography, out.topography);
+      EXPECT_EQ(c.morphology, out.morphology);
+      EXPECT_EQ(c.behaviour, out.behaviour);
     }
+  }
 }
 
 // Every code of the table converts except 273.3: the table hands the
 // second stage only sites and morphologies it knows.
-TEST(AlquenConverter, EveryCodeOfTheTableConvertsBut2733)
-{
-    int refused = 0;
-    for (std::string_view row : Icd9RuleTable) {
-        for (int sexIndex : {0, 1, -1}) {
-            ConvertedCodes out;
-            const ConversionResult result = alquen::Icd9ToIcdO1(row.data(), sexIndex, out);
-            if (row.substr(0, 4) == "2733") {
-                EXPECT_EQ(kInvalidMorphology, result);
-                ++refused;
-            } else {
-                EXPECT_EQ(kConverted, result) << row;
-            }
-        }
+TEST(AlquenConverter, EveryCodeOfTheTableConvertsBut2733) {
+  int refused = 0;
+  for (std::string_view row : Icd9RuleTable) {
+    for (int sexIndex : {0, 1, -1}) {
+      ConvertedCodes out;
+      const ConversionResult result = alquen::Icd9ToIcdO1(row.data(), sexIndex, out);
+      if (row.substr(0, 4) == "2733") {
+        EXPECT_EQ(kInvalidMorphology, result);
+        ++refused;
+      } else {
+        EXPECT_EQ(kConverted, result) << row;
+      }
     }
-    EXPECT_EQ(3, refused);
+  }
+  EXPECT_EQ(3, refused);
 }
 
 }  // namespace

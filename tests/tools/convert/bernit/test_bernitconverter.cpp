@@ -10,15 +10,15 @@ using namespace kelvarin;
 namespace {
 
 struct Case {
-    const char* code;
-    int morphology;
-    int behaviour;
-    int sexIndex;
-    bool optionB;
-    ConversionResult result;
-    int topography;   // checked on kConverted
-    int morphologyOut;
-    int behaviourOut;
+  const char* code;
+  int morphology;
+  int behaviour;
+  int sexIndex;
+  bool optionB;
+  ConversionResult result;
+  int topography;  // checked on kConverted
+  int morphologyOut;
+  int behaviourOut;
 };
 
 const Case kCases[] = {
@@ -42,7 +42,7 @@ const Case kCases[] = {
     {"2350", 8000, 1, 1, false, kConverted, 89, 8000, 1},
     {"2350", 8000, 2, 1, false, kInvalidCombination, 0, 0, 0},
     {"1958", 8000, 3, 1, false, kConverted, 767, 8000, 3},
-    {"1958", 8000, 6, 1, false, kInvalidCombination, 0, 0, 0},   // '*' needs 3
+    {"1958", 8000, 6, 1, false, kInvalidCombination, 0, 0, 0},  // '*' needs 3
     {"1960", 8000, 3, 1, false, kInvalidCombination, 0, 0, 0},
     {"1960", 8000, 6, 1, false, kConverted, 809, 8000, 3},
     {"1552", 8000, 3, 1, false, kInvalidCombination, 0, 0, 0},
@@ -50,8 +50,8 @@ const Case kCases[] = {
     // benign code (2170), not a malignant one.
     {"217 ", 8000, 0, 1, false, kConverted, 509, 8000, 0},
     {"217 ", 8000, 3, 1, false, kInvalidCombination, 0, 0, 0},
-    {"214 ", 8000, 0, 1, false, kInvalidCombination, 0, 0, 0},    // '7' wants 4 or more
-    {"214 ", 8000, 6, 1, false, kInvalidCombination, 0, 0, 0},    // and 6 is not benign
+    {"214 ", 8000, 0, 1, false, kInvalidCombination, 0, 0, 0},  // '7' wants 4 or more
+    {"214 ", 8000, 6, 1, false, kInvalidCombination, 0, 0, 0},  // and 6 is not benign
     {"175 ", 8000, 3, 1, false, kConverted, 509, 8000, 3},
     {"218 ", 8890, 0, 1, false, kConverted, 559, 8890, 0},
     {"220 ", 8000, 0, 1, false, kConverted, 569, 8000, 0},
@@ -142,36 +142,33 @@ const Case kCases[] = {
     {"2387", 9950, 1, 1, false, kInvalidCombination, 0, 0, 0},
 };
 
-TEST(BernitConverter, EveryRuleAndClass)
-{
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << "code '" << c.code << "' M " << c.morphology << " B "
-                                        << c.behaviour << " sex " << c.sexIndex);
-        ConvertedCodes out;
-        const ConversionResult result =
-            bernit::Icd9ToIcdO1(c.code, c.morphology, c.behaviour, c.sexIndex, c.optionB, out);
-        EXPECT_EQ(c.result, result);
-        if (result == kConverted && c.result == kConverted) {
-            EXPECT_EQ(c.topography, out.topography);
-            EXPECT_EQ(c.morphologyOut, out.morphology);
-            EXPECT_EQ(c.behaviourOut, out.behaviour);
-        }
+TEST(BernitConverter, EveryRuleAndClass) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "code '" << c.code << "' M " << c.morphology << " B "
+                                    << c.behaviour << " sex " << c.sexIndex);
+    ConvertedCodes out;
+    const ConversionResult result =
+        bernit::Icd9ToIcdO1(c.code, c.morphology, c.behaviour, c.sexIndex, c.optionB, out);
+    EXPECT_EQ(c.result, result);
+    if (result == kConverted && c.result == kConverted) {
+      EXPECT_EQ(c.topography, out.topography);
+      EXPECT_EQ(c.morphologyOut, out.morphology);
+      EXPECT_EQ(c.behaviourOut, out.behaviour);
     }
+  }
 }
 
-TEST(BernitConverter, MorphologyListHas9761InPlaceOf9634)
-{
-    EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(9634));
-    EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(9761));
-    EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(8000));
-    EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(9990));
-    EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(8044));   // field trial only
-    EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(-1));
-    EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(10000));
-    int accepted = 0;
-    for (int m = 0; m <= 9999; ++m)
-        accepted += bernit::IsIcdO1MorphologyCode(m);
-    EXPECT_EQ(619, accepted);   // as many as the ICD-O-1 table has rows
+TEST(BernitConverter, MorphologyListHas9761InPlaceOf9634) {
+  EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(9634));
+  EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(9761));
+  EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(8000));
+  EXPECT_TRUE(bernit::IsIcdO1MorphologyCode(9990));
+  EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(8044));  // field trial only
+  EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(-1));
+  EXPECT_FALSE(bernit::IsIcdO1MorphologyCode(10000));
+  int accepted = 0;
+  for (int m = 0; m <= 9999; ++m) accepted += bernit::IsIcdO1MorphologyCode(m);
+  EXPECT_EQ(619, accepted);  // as many as the ICD-O-1 table has rows
 }
 
 }  // namespace

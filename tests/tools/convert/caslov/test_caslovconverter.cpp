@@ -9,12 +9,12 @@ using namespace kelvarin;
 namespace {
 
 struct Case {
-    const char* code;
-    ConversionResult result;
-    int topography;   // checked on kConverted and kCannotConvert
-    int morphology;
-    int behaviour;
-    int grade;
+  const char* code;
+  ConversionResult result;
+  int topography;  // checked on kConverted and kCannotConvert
+  int morphology;
+  int behaviour;
+  int grade;
 };
 
 const Case kCases[] = {
@@ -80,20 +80,19 @@ const Case kCases[] = {
     {"D250", kConverted, 549, 8890, 0, 9},
 };
 
-TEST(CaslovConverter, EveryClassAndDefault)
-{
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << "code '" << c.code << "'");
-        ConvertedCodes out;
-        const ConversionResult result = caslov::Icd10ToIcdO2(c.code, out);
-        EXPECT_EQ(c.result, result);
-        if (c.result == result && (result == kConverted || result == kCannotConvert)) {
-            EXPECT_EQ(c.topography, out.topography);
-            EXPECT_EQ(c.morphology, out.morphology);
-            EXPECT_EQ(c.behaviour, out.behaviour);
-            EXPECT_EQ(c.grade, out.grade);
-        }
+TEST(CaslovConverter, EveryClassAndDefault) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "code '" << c.code << "'");
+    ConvertedCodes out;
+    const ConversionResult result = caslov::Icd10ToIcdO2(c.code, out);
+    EXPECT_EQ(c.result, result);
+    if (c.result == result && (result == kConverted || result == kCannotConvert)) {
+      EXPECT_EQ(c.topography, out.topography);
+      EXPECT_EQ(c.morphology, out.morphology);
+      EXPECT_EQ(c.behaviour, out.behaviour);
+      EXPECT_EQ(c.grade, out.grade);
     }
+  }
 }
 
 }  // namespace

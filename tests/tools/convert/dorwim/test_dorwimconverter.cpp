@@ -13,13 +13,13 @@ using namespace kelvarin;
 namespace {
 
 struct Case {
-    const char* code;
-    int morphology;
-    int behaviour;
-    ConversionResult result;
-    int topography;   // checked on kConverted
-    int morphologyOut;
-    int behaviourOut;
+  const char* code;
+  int morphology;
+  int behaviour;
+  ConversionResult result;
+  int topography;  // checked on kConverted
+  int morphologyOut;
+  int behaviourOut;
 };
 
 const Case kCases[] = {
@@ -140,76 +140,69 @@ const Case kCases[] = {
     {"D45 ", 9950, 3, kInvalidCombination, 0, 0, 0},
 };
 
-TEST(DorwimConverter, EveryRuleAndClass)
-{
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << "code '" << c.code << "' M " << c.morphology << " B "
-                                        << c.behaviour);
-        ConvertedCodes out;
-        const ConversionResult result =
-            dorwim::Icd10ToIcdO2(c.code, c.morphology, c.behaviour, out);
-        EXPECT_EQ(c.result, result);
-        if (result == kConverted && c.result == kConverted) {
-            EXPECT_EQ(c.topography, out.topography);
-            EXPECT_EQ(c.morphologyOut, out.morphology);
-            EXPECT_EQ(c.behaviourOut, out.behaviour);
-        }
+TEST(DorwimConverter, EveryRuleAndClass) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message()
+                 << "code '" << c.code << "' M " << c.morphology << " B " << c.behaviour);
+    ConvertedCodes out;
+    const ConversionResult result = dorwim::Icd10ToIcdO2(c.code, c.morphology, c.behaviour, out);
+    EXPECT_EQ(c.result, result);
+    if (result == kConverted && c.result == kConverted) {
+      EXPECT_EQ(c.topography, out.topography);
+      EXPECT_EQ(c.morphologyOut, out.morphology);
+      EXPECT_EQ(c.behaviourOut, out.behaviour);
     }
+  }
 }
 
 // Each lymphoma and leukaemia code of the table accepts the morphology its
 // row names, and the table speaks for every one of them.
-TEST(DorwimConverter, EveryLymphomaCodeTakesItsOwnMorphology)
-{
-    int rows = 0;
-    for (std::string_view row : Icd10RuleTable) {
-        const char cls = RowClass(row);
-        if ((cls != '6' && cls != '7') || row[0] != 'C')
-            continue;
-        ++rows;
-        const int nnn = Icd10ThreeDigits(row.data());
-        ASSERT_NE(nullptr, dorwim::FindLymphomaRow(nnn)) << row;
-        ConvertedCodes out;
-        EXPECT_EQ(kConverted, dorwim::Icd10ToIcdO2(row.data(), RowNumber(row, 5, 4), 3, out))
-            << row;
-    }
-    EXPECT_EQ(42 + 35, rows);
+TEST(DorwimConverter, EveryLymphomaCodeTakesItsOwnMorphology) {
+  int rows = 0;
+  for (std::string_view row : Icd10RuleTable) {
+    const char cls = RowClass(row);
+    if ((cls != '6' && cls != '7') || row[0] != 'C') continue;
+    ++rows;
+    const int nnn = Icd10ThreeDigits(row.data());
+    ASSERT_NE(nullptr, dorwim::FindLymphomaRow(nnn)) << row;
+    ConvertedCodes out;
+    EXPECT_EQ(kConverted, dorwim::Icd10ToIcdO2(row.data(), RowNumber(row, 5, 4), 3, out)) << row;
+  }
+  EXPECT_EQ(42 + 35, rows);
 }
 
-TEST(DorwimConverter, LymphomaTableBoundaries)
-{
-    struct Probe {
-        int code;
-        int morphology;
-        bool accepted;
-    };
-    const Probe probes[] = {
-        {810, 9656, false}, {810, 9660, true},  {817, 9651, true},  {817, 9668, false},
-        {820, 9690, true},  {829, 9699, true},  {820, 9700, false}, {837, 9687, true},
-        {837, 9670, false}, {839, 9686, true},  {839, 9688, true},  {839, 9687, false},
-        {835, 9595, true},  {835, 9594, false}, {844, 9702, true},  {844, 9703, false},
-        {844, 9707, true},  {845, 9700, true},  {850, 9590, true},  {859, 9594, true},
-        {850, 9593, false}, {850, 9719, true},  {887, 9765, true},  {887, 9769, false},
-        {910, 9826, true},  {910, 9822, false}, {914, 9941, true},  {921, 9880, true},
-        {921, 9864, false}, {927, 9864, true},  {927, 9863, false}, {940, 9841, true},
-        {962, 9741, true},  {963, 9723, true},
-    };
-    for (const Probe& p : probes) {
-        const dorwim::LymphomaRow* row = dorwim::FindLymphomaRow(p.code);
-        ASSERT_NE(nullptr, row) << p.code;
-        EXPECT_EQ(p.accepted, dorwim::LymphomaRowAccepts(*row, p.morphology))
-            << p.code << " " << p.morphology;
-    }
-    for (int unlisted : {814, 818, 846, 860, 884, 903, 916, 926, 933, 946, 953, 964, 809})
-        EXPECT_EQ(nullptr, dorwim::FindLymphomaRow(unlisted)) << unlisted;
+TEST(DorwimConverter, LymphomaTableBoundaries) {
+  struct Probe {
+    int code;
+    int morphology;
+    bool accepted;
+  };
+  const Probe probes[] = {
+      {810, 9656, false}, {810, 9660, true},  {817, 9651, true},  {817, 9668, false},
+      {820, 9690, true},  {829, 9699, true},  {820, 9700, false}, {837, 9687, true},
+      {837, 9670, false}, {839, 9686, true},  {839, 9688, true},  {839, 9687, false},
+      {835, 9595, true},  {835, 9594, false}, {844, 9702, true},  {844, 9703, false},
+      {844, 9707, true},  {845, 9700, true},  {850, 9590, true},  {859, 9594, true},
+      {850, 9593, false}, {850, 9719, true},  {887, 9765, true},  {887, 9769, false},
+      {910, 9826, true},  {910, 9822, false}, {914, 9941, true},  {921, 9880, true},
+      {921, 9864, false}, {927, 9864, true},  {927, 9863, false}, {940, 9841, true},
+      {962, 9741, true},  {963, 9723, true},
+  };
+  for (const Probe& p : probes) {
+    const dorwim::LymphomaRow* row = dorwim::FindLymphomaRow(p.code);
+    ASSERT_NE(nullptr, row) << p.code;
+    EXPECT_EQ(p.accepted, dorwim::LymphomaRowAccepts(*row, p.morphology))
+        << p.code << " " << p.morphology;
+  }
+  for (int unlisted : {814, 818, 846, 860, 884, 903, 916, 926, 933, 946, 953, 964, 809})
+    EXPECT_EQ(nullptr, dorwim::FindLymphomaRow(unlisted)) << unlisted;
 }
 
-TEST(DorwimConverter, MorphologyCodes)
-{
-    EXPECT_TRUE(dorwim::IsIcdO2MorphologyCode(8000));
-    EXPECT_TRUE(dorwim::IsIcdO2MorphologyCode(9989));
-    EXPECT_FALSE(dorwim::IsIcdO2MorphologyCode(9990));
-    EXPECT_FALSE(dorwim::IsIcdO2MorphologyCode(7999));
+TEST(DorwimConverter, MorphologyCodes) {
+  EXPECT_TRUE(dorwim::IsIcdO2MorphologyCode(8000));
+  EXPECT_TRUE(dorwim::IsIcdO2MorphologyCode(9989));
+  EXPECT_FALSE(dorwim::IsIcdO2MorphologyCode(9990));
+  EXPECT_FALSE(dorwim::IsIcdO2MorphologyCode(7999));
 }
 
 }  // namespace

@@ -13,16 +13,16 @@ using namespace kelvarin;
 namespace {
 
 struct CoreCase {
-    const char* what;
-    const IcdO1Variant* variant;
-    int site;
-    int morphology;
-    int behaviour;
-    bool optionB;
-    ConversionResult result;
-    int topography;   // checked on kConverted
-    int morphologyOut;
-    int behaviourOut;
+  const char* what;
+  const IcdO1Variant* variant;
+  int site;
+  int morphology;
+  int behaviour;
+  bool optionB;
+  ConversionResult result;
+  int topography;  // checked on kConverted
+  int morphologyOut;
+  int behaviourOut;
 };
 
 const IcdO1Variant* const E = &kElbracCore;
@@ -135,78 +135,73 @@ const CoreCase kCases[] = {
 
 class IcdO1CoreTest : public ::testing::TestWithParam<CoreCase> {};
 
-TEST_P(IcdO1CoreTest, Converts)
-{
-    const CoreCase& c = GetParam();
-    ConvertedCodes out;
-    out.grade = 7;
-    const ConversionResult result =
-        ConvertCodes(c.site, c.morphology, c.behaviour, *c.variant, c.optionB, out);
-    ASSERT_EQ(c.result, result);
-    if (result == kConverted) {
-        EXPECT_EQ(c.topography, out.topography);
-        EXPECT_EQ(c.morphologyOut, out.morphology);
-        EXPECT_EQ(c.behaviourOut, out.behaviour);
-        EXPECT_EQ(7, out.grade);
-    }
+TEST_P(IcdO1CoreTest, Converts) {
+  const CoreCase& c = GetParam();
+  ConvertedCodes out;
+  out.grade = 7;
+  const ConversionResult result =
+      ConvertCodes(c.site, c.morphology, c.behaviour, *c.variant, c.optionB, out);
+  ASSERT_EQ(c.result, result);
+  if (result == kConverted) {
+    EXPECT_EQ(c.topography, out.topography);
+    EXPECT_EQ(c.morphologyOut, out.morphology);
+    EXPECT_EQ(c.behaviourOut, out.behaviour);
+    EXPECT_EQ(7, out.grade);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, IcdO1CoreTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<CoreCase>& info) {
-                             std::string name;
-                             for (const char* p = info.param.what; *p != '\0'; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name + "_" + std::to_string(info.index);
+                           std::string name;
+                           for (const char* p = info.param.what; *p != '\0'; ++p)
+                             name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+                           return name + "_" + std::to_string(info.index);
                          });
 
 // Every replacement row gives its own target, whatever the site.
-TEST(IcdO1Core, EveryReplacementRowGivesItsTarget)
-{
-    for (const IcdO1Variant* variant : {E, F}) {
-        const TextTable table = variant->morphologyTable;
-        for (int i = 0; i < table.count; ++i) {
-            std::string_view row = table.rows[i];
-            if (RowClass(row) != '1')
-                continue;
-            ConvertedCodes out;
-            const ConversionResult result =
-                ConvertCodes(1509, RowNumber(row, 0, 4), 3, *variant, false, out);
-            if (RowNumber(row, 5, 4) < 0) {
-                EXPECT_EQ(kCannotConvert, result) << row;
-            } else {
-                ASSERT_EQ(kConverted, result) << row;
-                EXPECT_EQ(RowNumber(row, 5, 4), out.morphology) << row;
-                EXPECT_EQ(159, out.topography) << row;
-            }
-        }
+TEST(IcdO1Core, EveryReplacementRowGivesItsTarget) {
+  for (const IcdO1Variant* variant : {E, F}) {
+    const TextTable table = variant->morphologyTable;
+    for (int i = 0; i < table.count; ++i) {
+      std::string_view row = table.rows[i];
+      if (RowClass(row) != '1') continue;
+      ConvertedCodes out;
+      const ConversionResult result =
+          ConvertCodes(1509, RowNumber(row, 0, 4), 3, *variant, false, out);
+      if (RowNumber(row, 5, 4) < 0) {
+        EXPECT_EQ(kCannotConvert, result) << row;
+      } else {
+        ASSERT_EQ(kConverted, result) << row;
+        EXPECT_EQ(RowNumber(row, 5, 4), out.morphology) << row;
+        EXPECT_EQ(159, out.topography) << row;
+      }
     }
+  }
 }
 
 // Plain site rows take their target unchanged whatever the morphology.
-TEST(IcdO1Core, PlainSiteRowsTakeTheirTarget)
-{
-    for (std::string_view row : IcdO1TopographyTable) {
-        for (int morphology : {8000, 8140, 9540, 8890}) {
-            ConvertedCodes out;
-            ASSERT_EQ(kConverted, ConvertCodes(RowNumber(row, 0, 4), morphology, 3, kElbracCore,
-                                               false, out))
-                << row;
-            if (RowClass(row) == ' ') {
-                EXPECT_EQ(RowNumber(row, 5, 3), out.topography) << row;
-            }
-        }
+TEST(IcdO1Core, PlainSiteRowsTakeTheirTarget) {
+  for (std::string_view row : IcdO1TopographyTable) {
+    for (int morphology : {8000, 8140, 9540, 8890}) {
+      ConvertedCodes out;
+      ASSERT_EQ(kConverted,
+                ConvertCodes(RowNumber(row, 0, 4), morphology, 3, kElbracCore, false, out))
+          << row;
+      if (RowClass(row) == ' ') {
+        EXPECT_EQ(RowNumber(row, 5, 3), out.topography) << row;
+      }
     }
+  }
 }
 
-TEST(IcdO1Core, ReviewRule)
-{
-    EXPECT_TRUE(NeedsIcdO1Review(1409, 8000, 3, false));
-    EXPECT_TRUE(NeedsIcdO1Review(1410, 9940, 3, false));
-    EXPECT_TRUE(NeedsIcdO1Review(1410, 8000, 6, true));
-    EXPECT_TRUE(NeedsIcdO1Review(1410, 8000, 9, true));
-    EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 9, false));
-    EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 3, true));
-    EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 0, false));
+TEST(IcdO1Core, ReviewRule) {
+  EXPECT_TRUE(NeedsIcdO1Review(1409, 8000, 3, false));
+  EXPECT_TRUE(NeedsIcdO1Review(1410, 9940, 3, false));
+  EXPECT_TRUE(NeedsIcdO1Review(1410, 8000, 6, true));
+  EXPECT_TRUE(NeedsIcdO1Review(1410, 8000, 9, true));
+  EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 9, false));
+  EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 3, true));
+  EXPECT_FALSE(NeedsIcdO1Review(1410, 8000, 0, false));
 }
 
 }  // namespace

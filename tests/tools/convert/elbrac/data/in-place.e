@@ -1,0 +1,19 @@
+ICD-O-1 to ICD-O-2 - Monday 07 December 2026-23:05
+@INPUT@
+The following records cannot be converted to ICD-O-2
+
+000611830800039zzzzz (S) Invalid sex/site combination
+000731409800039zzzzz (S) Invalid sex code
+000811409800049zzzzz (B) Invalid behaviour code
+00091140980003Xzzzzz (G) Invalid grade code
+001011402800039zzzzz (T) Invalid ICDO-1 (T) code
+00111A409800039zzzzz (T) Invalid ICDO-1 (T) code
+00121140980O039zzzzz (M) Invalid ICDO-1 (M) code
+001311409911139zzzzz (?)
+0016 short *
+00171A4098000x9zzzzz (B) Invalid behaviour code
+001811409804431zzzzz (M) Invalid ICDO-1 (M) code
+001921409976239zzzzz (M) Invalid ICDO-1 (M) code
+00221140989603 zzzzz (G) Invalid grade code
+
+13 record(s)

@@ -1,0 +1,10 @@
+ICD-O-1 (Field Trial Edition, 1988) to ICD-O-2 - Monday 07 December 2026-23:05
+@INPUT@
+The following records should be checked
+
+000111409800039abcde C009800039
+001811409804431zzzzz C009804431
+001921409976239zzzzz C009976339
+009911409800039nolf! C009800039
+
+4 record(s)

@@ -1,0 +1,16 @@
+// Bernit: ICD-9 with ICD-O-1 morphology to ICD-O-2.
+#include <QApplication>
+
+#include "tools/convert/bernit/bernitengine.h"
+#include "tools/convert/common/conversiondialog.h"
+
+namespace kelvarin {
+using CBernitDlg = CConversionDlg;
+using CBernitApp = CConversionApp<BernitEngine>;
+}  // namespace kelvarin
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Bernit"));
+  return kelvarin::CBernitApp().InitInstance();
+}

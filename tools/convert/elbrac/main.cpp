@@ -1,0 +1,16 @@
+// Elbrac: ICD-O-1 to ICD-O-2, on the shared ICD-O-1 core.
+#include <QApplication>
+
+#include "tools/convert/common/conversiondialog.h"
+#include "tools/convert/elbrac/elbracengine.h"
+
+namespace kelvarin {
+using CElbracDlg = CConversionDlg;
+using CElbracApp = CConversionApp<ElbracEngine>;
+}  // namespace kelvarin
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Elbrac"));
+  return kelvarin::CElbracApp().InitInstance();
+}
