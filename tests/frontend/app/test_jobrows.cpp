@@ -68,6 +68,14 @@ std::set<std::string> Changed(const JobSettings& a, const JobSettings& b) {
   return names;
 }
 
+// The row a tool reads: the members' values blank-separated, in the order
+// the tool takes them, followed by the given tail.
+std::string Fields(const JobSettings& job, std::initializer_list<IntMember> members, const std::string& tail) {
+  std::string row;
+  for (IntMember m : members) row += std::to_string(job.*m) + " ";
+  return row + tail + "\n";
+}
+
 const std::set<std::string> kPaths = {"inputFile", "outputFile", "inputFolder", "outputFolder"};
 
 std::set<std::string> With(std::set<std::string> names, std::initializer_list<const char*> more) {
@@ -141,4 +149,28 @@ TEST(JobRows, MultiplePrimaryRowReadsBackAsWritten) {
   EXPECT_EQ(job.duplicatesToFile, read.duplicatesToFile);
   EXPECT_EQ(job.recordLength, read.recordLength);
   EXPECT_EQ(job.fileSize, read.fileSize);
+}
+
+TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
+  // Every whole number of the sheet differs, so a field taken from the
+  // wrong member or written in the wrong place shows.
+  const JobSettings job = ChangedSheet();
+  using J = JobSettings;
+  EXPECT_EQ(Fields(job,
+                   {&J::regNoStart, &J::regNoEnd, &J::sexStart, &J::sexEnd, &J::topographyStart, &J::topographyEnd,
+                    &J::histologyStart, &J::histologyEnd, &J::behaviourStart, &J::behaviourEnd, &J::gradeStart,
+                    &J::gradeEnd, &J::basisStart, &J::basisEnd, &J::ageStart, &J::ageEnd, &J::birthDateStart,
+                    &J::birthDateEnd, &J::birthDateFormat, &J::incidenceDateStart, &J::incidenceDateEnd,
+                    &J::incidenceDateFormat},
+                   "a b c d M F " + std::to_string(job.recordLength) + " 123456789012 " +
+                       std::to_string(job.optionB) + " 77"),
+            FormatRow(CheckRowOf(job)));
+  EXPECT_EQ(Fields(job,
+                   {&J::regNoStart, &J::regNoEnd, &J::seqNoStart, &J::seqNoEnd, &J::sexStart, &J::sexEnd,
+                    &J::topographyStart, &J::topographyEnd, &J::histologyStart, &J::histologyEnd, &J::behaviourStart,
+                    &J::behaviourEnd, &J::incidenceDateStart, &J::incidenceDateEnd, &J::incidenceDateFormat},
+                   "M F " + std::to_string(job.includeBrain) + " " + std::to_string(job.includeBladder) + " " +
+                       std::to_string(job.duplicatesToFile) + " " + std::to_string(job.recordLength) +
+                       " 123456789012"),
+            FormatRow(MultiplePrimaryRowOf(job)));
 }

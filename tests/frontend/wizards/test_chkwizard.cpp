@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <unistd.h>
@@ -90,6 +89,7 @@ class CheckWizardTest : public QObject {
   void nextNeedsAVariable();
   void wholeRunWritesTheLayoutFile();
   void formatPageRefusals();
+  void formatPageStoredFormatBeyondTheList();
   void formatPageShowsTheSheetOnEveryActivation();
   void formatPageSkipped();
   void loneStartMarkerShowsTheFormatPage();
@@ -399,6 +399,30 @@ void CheckWizardTest::formatPageRefusals() {
   QCOMPARE(sheet.birthDateFormat, 0);
 }
 
+void CheckWizardTest::formatPageStoredFormatBeyondTheList() {
+  CheckRun run;
+  run.application.birthDateFormat = 3;  // a date of ten characters has three layouts
+  run.application.incidenceDateFormat = 1;
+  run.ToLayout();
+  DefineVariable(run.layout(), kCheckRegNo, 1, 8);
+  DefineVariable(run.layout(), kCheckIncidenceDate, 21, 28);
+  DefineVariable(run.layout(), kCheckBirthDate, 29, 38);
+  Press(*run.wizard, QWizard::NextButton);
+  QWidget* format = run.wizard->formatPage();
+  auto* birth = Child<QListWidget>(format, "birthFormats");
+  QCOMPARE(birth->count(), 3);
+  QCOMPARE(birth->currentRow(), -1);
+  QCOMPARE(Child<QListWidget>(format, "incidenceFormats")->currentRow(), 1);
+  Press(*run.wizard, QWizard::NextButton);
+  QCOMPARE(run.messages.Take(), QStringList{"stop: Birth date format is not defined!"});
+  QCOMPARE(run.current(), int(CCHKwizard::kFormatPage));
+  QCOMPARE(run.wizard->settings().incidenceDateFormat, 1);  // stored before the refusal
+  birth->setCurrentRow(2);
+  Press(*run.wizard, QWizard::NextButton);
+  QCOMPARE(run.current(), int(CCHKwizard::kFinishPage));
+  QCOMPARE(run.wizard->settings().birthDateFormat, 2);
+}
+
 void CheckWizardTest::formatPageShowsTheSheetOnEveryActivation() {
   CheckRun run;
   run.ToLayout();
@@ -532,6 +556,28 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
     Press(*run.wizard, QWizard::NextButton);
     QCOMPARE(Child<QLineEdit>(run.wizard->formatPage(), "male")->text(), QStringLiteral("H"));
   }
+  // Yes, but the file cannot be removed (a folder full of files has taken
+  // its name by then): the pair is dropped and the next one is asked about.
+  {
+    CheckRun run;
+    QVERIFY(WriteCheckLayoutFile(run.frm, stored));
+    QStringList seen;
+    int questions = 0;
+    SetMessageHandler([&](MessageKind kind, const QString& text) {
+      seen << QString::fromLatin1(kind == MessageKind::kQuestion ? "question: " : "information: ") + text;
+      if (kind != MessageKind::kQuestion || questions++ > 0) return false;
+      fs::remove(run.frm);
+      fs::create_directories(run.frm + "/kept");
+      return true;
+    });
+    run.ToLayout();
+    QCOMPARE(seen, (QStringList{question, "information: Cannot remove definition file!", question}));
+    const CLayoutColumns& columns = run.layout()->columns();
+    QCOMPARE(columns.Pair(kCheckHistology), std::make_pair(14, 17));
+    QCOMPARE(columns.Pair(kCheckBasis), std::make_pair(-1, -1));
+    QCOMPARE(columns.Pair(kCheckBirthDate), std::make_pair(-1, -1));
+    QCOMPARE(columns.Pair(kCheckAge), std::make_pair(38, 40));
+  }
 }
 
 void CheckWizardTest::definitionFileTruncatedOrGarbage() {
@@ -607,23 +653,25 @@ void CheckWizardTest::cancelWritesNothing() {
 
 void CheckWizardTest::helpTopics() {
   CheckRun run;
-  run.Open();
-  QSignalSpy topics(run.wizard.get(), &CWizardSheet::helpTopicRequested);
-  Press(*run.wizard, QWizard::HelpButton);
+  run.wizard = std::make_unique<CCHKwizard>(run.application);
+  QCOMPARE(run.wizard->windowTitle(), QStringLiteral("Orvo check wizard..."));
+  QCOMPARE(run.wizard->banner(), QStringLiteral("Orvo/Semu check program"));
+  run.wizard->show();
+  HelpWalk walk(*run.wizard);
+  walk.PressHelp();
   run.SetFiles(run.input, run.output);
   Press(*run.wizard, QWizard::NextButton);
-  Press(*run.wizard, QWizard::HelpButton);
+  walk.PressHelp();
   DefineAll(run.layout());
   Press(*run.wizard, QWizard::NextButton);
-  Press(*run.wizard, QWizard::HelpButton);
+  walk.PressHelp();
   Child<QListWidget>(run.wizard->formatPage(), "incidenceFormats")->setCurrentRow(0);
   Child<QListWidget>(run.wizard->formatPage(), "birthFormats")->setCurrentRow(0);
   Press(*run.wizard, QWizard::NextButton);
-  Press(*run.wizard, QWizard::HelpButton);
-  QCOMPARE(topics.count(), 4);
-  QStringList seen;
-  for (const QList<QVariant>& arguments : topics) seen << arguments.at(0).toString();
-  QCOMPARE(seen, (QStringList{"htm/WizFiles.htm", "htm/WizLayoutCHK.htm", "htm/WizFormatCHK.htm", ""}));
+  walk.PressHelp();
+  QCOMPARE(walk.topics, (QStringList{"htm/WizFiles.htm", "htm/WizLayoutCHK.htm", "htm/WizFormatCHK.htm", ""}));
+  QCOMPARE(walk.titles, (QStringList{"Orvo/Semu check program (1/4)", "Orvo/Semu check program (2/4)",
+                                     "Orvo/Semu check program (3/4)", "Orvo/Semu check program (4/4)"}));
 }
 
 QTEST_MAIN(CheckWizardTest)

@@ -72,6 +72,7 @@ class MultipleWizardTest : public QObject {
   void definitionFileThatDoesNotCorrespond();
   void filesPageIsTheSharedOne();
   void cancelWritesNothing();
+  void titlesAndHelpTopics();
 };
 
 void MultipleWizardTest::wholeRunWritesTheLayoutFile() {
@@ -283,6 +284,33 @@ void MultipleWizardTest::cancelWritesNothing() {
   Press(*run.wizard, QWizard::CancelButton);
   QCOMPARE(run.wizard->result(), int(QDialog::Rejected));
   QVERIFY(!fs::exists(run.mpr));
+}
+
+void MultipleWizardTest::titlesAndHelpTopics() {
+  MultipleRun run;
+  run.wizard = std::make_unique<CMULwizard>(run.application);
+  QCOMPARE(run.wizard->windowTitle(), QStringLiteral("Orvo/Semu multiple primary..."));
+  QCOMPARE(run.wizard->banner(), QStringLiteral("Orvo/Semu multiple primary check program"));
+  run.wizard->show();
+  HelpWalk walk(*run.wizard);
+  walk.PressHelp();
+  run.wizard->filesPage()->inputEdit()->setText(QString::fromStdString(run.input));
+  run.wizard->filesPage()->outputEdit()->setText(QString::fromStdString(run.output));
+  Press(*run.wizard, QWizard::NextButton);
+  walk.PressHelp();
+  DefineRequired(run.layout());
+  Press(*run.wizard, QWizard::NextButton);
+  walk.PressHelp();
+  QCOMPARE(walk.topics, (QStringList{"htm/WizFiles.htm", "htm/WizLayoutMUL.htm", "htm/WizFormatMUL.htm"}));
+  QCOMPARE(walk.titles, (QStringList{"Orvo/Semu multiple primary check (1/3)",
+                                     "Orvo/Semu multiple primary check (2/3)",
+                                     "Orvo/Semu multiple primary check (3/3)"}));
+  QStringList options;
+  for (int i = 0; i < 3; ++i) options << run.layout()->optionBox(i)->text();
+  QCOMPARE(options, (QStringList{"Includes unspecified (/1) or in situ (/2) tumours of the bladder",
+                                 "Includes benign (/0) and unspecified (/1) tumours of the brain ",
+                                 "Write duplicate records into a separate file"}));
+  QCOMPARE(run.messages.Take(), QStringList());
 }
 
 QTEST_MAIN(MultipleWizardTest)

@@ -15,6 +15,7 @@
 #include <deque>
 #include <string>
 
+#include "frontend/wizards/wizardsheet.h"
 #include "frontend/wizards/wizlayout.h"
 #include "platform/messagebox.h"
 
@@ -92,5 +93,28 @@ T* Child(QWidget* page, const char* name) {
 }
 
 inline void Press(QWizard& wizard, QWizard::WizardButton which) { wizard.button(which)->click(); }
+
+// Presses Help on the pages a test walks through, keeping the sheet's title
+// at each press and the help topic the page asked for.
+class HelpWalk {
+ public:
+  explicit HelpWalk(CWizardSheet& sheet)
+      : m_sheet(sheet),
+        m_connection(QObject::connect(&sheet, &CWizardSheet::helpTopicRequested,
+                                      [this](const QString& topic) { topics << topic; })) {}
+  ~HelpWalk() { QObject::disconnect(m_connection); }
+
+  void PressHelp() {
+    titles << m_sheet.windowTitle();
+    Press(m_sheet, QWizard::HelpButton);
+  }
+
+  QStringList titles;
+  QStringList topics;
+
+ private:
+  CWizardSheet& m_sheet;
+  QMetaObject::Connection m_connection;
+};
 
 }  // namespace kelvarin::test
