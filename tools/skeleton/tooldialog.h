@@ -3,6 +3,7 @@
 // A timer drives the engine one batch per tick.
 #pragma once
 
+#include <QApplication>
 #include <QDialog>
 #include <QMap>
 
@@ -72,6 +73,16 @@ class CToolApp {
   ToolEngine& m_engine;
   const DialogDescriptor& m_descriptor;
 };
+
+// The main routine of a tool program: the Qt application named after the
+// program, then the whole run; returns the exit code.
+template <class App>
+int RunToolProgram(int argc, char** argv, const char* programName) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(programName));
+  App app;
+  return app.InitInstance();
+}
 
 // A path as the engines take it (the bytes of the file name).
 std::string ToPath(const QString& path);

@@ -1,6 +1,4 @@
 // Alquen: ICD-9 to ICD-O-2.
-#include <QApplication>
-
 #include "tools/convert/alquen/alquenengine.h"
 #include "tools/convert/common/conversiondialog.h"
 
@@ -10,7 +8,5 @@ using CAlquenApp = CConversionApp<AlquenEngine>;
 }  // namespace kelvarin
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Alquen"));
-  return kelvarin::CAlquenApp().InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CAlquenApp>(argc, argv, "Alquen");
 }

@@ -1,6 +1,4 @@
 // Bernit: ICD-9 with ICD-O-1 morphology to ICD-O-2.
-#include <QApplication>
-
 #include "tools/convert/bernit/bernitengine.h"
 #include "tools/convert/common/conversiondialog.h"
 
@@ -10,7 +8,5 @@ using CBernitApp = CConversionApp<BernitEngine>;
 }  // namespace kelvarin
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Bernit"));
-  return kelvarin::CBernitApp().InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CBernitApp>(argc, argv, "Bernit");
 }

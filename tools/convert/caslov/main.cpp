@@ -1,6 +1,4 @@
 // Caslov: ICD-10 to ICD-O-2.
-#include <QApplication>
-
 #include "tools/convert/caslov/caslovengine.h"
 #include "tools/convert/common/conversiondialog.h"
 
@@ -10,7 +8,5 @@ using CCaslovApp = CConversionApp<CaslovEngine>;
 }  // namespace kelvarin
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Caslov"));
-  return kelvarin::CCaslovApp().InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CCaslovApp>(argc, argv, "Caslov");
 }

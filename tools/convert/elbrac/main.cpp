@@ -1,6 +1,4 @@
 // Elbrac: ICD-O-1 to ICD-O-2, on the shared ICD-O-1 core.
-#include <QApplication>
-
 #include "tools/convert/common/conversiondialog.h"
 #include "tools/convert/elbrac/elbracengine.h"
 
@@ -10,7 +8,5 @@ using CElbracApp = CConversionApp<ElbracEngine>;
 }  // namespace kelvarin
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Elbrac"));
-  return kelvarin::CElbracApp().InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CElbracApp>(argc, argv, "Elbrac");
 }

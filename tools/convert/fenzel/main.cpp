@@ -1,6 +1,4 @@
 // Fenzel: ICD-O-1 (field trial edition, 1988) to ICD-O-2, on the shared ICD-O-1 core.
-#include <QApplication>
-
 #include "tools/convert/common/conversiondialog.h"
 #include "tools/convert/fenzel/fenzelengine.h"
 
@@ -10,7 +8,5 @@ using CFenzelApp = CConversionApp<FenzelEngine>;
 }  // namespace kelvarin
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Fenzel"));
-  return kelvarin::CFenzelApp().InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CFenzelApp>(argc, argv, "Fenzel");
 }

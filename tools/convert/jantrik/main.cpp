@@ -1,10 +1,5 @@
-#include <QApplication>
-
 #include "tools/convert/jantrik/jantrikdlg.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Jantrik"));
-  kelvarin::CJantrikApp app;
-  return app.InitInstance();
+  return kelvarin::RunToolProgram<kelvarin::CJantrikApp>(argc, argv, "Jantrik");
 }
