@@ -3,6 +3,10 @@
 // the second stage.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/bernit/bernitconverter.h"
 
 using namespace kelvarin;
@@ -154,6 +158,92 @@ TEST(BernitConverter, EveryRuleAndClass) {
       EXPECT_EQ(c.topography, out.topography);
       EXPECT_EQ(c.morphologyOut, out.morphology);
       EXPECT_EQ(c.behaviourOut, out.behaviour);
+    }
+  }
+}
+
+// The lymphoma, Hodgkin and leukaemia codes: which morphologies each code
+// takes, written as lists, over every ICD-O-1 morphology of these families.
+TEST(BernitConverter, EachHaematopoieticCodeTakesItsMorphologies) {
+  const std::string lymphoma = "9590-9649,9690-9721,9723-9730,9732-9739,9741-9799";
+  const std::string leukaemia = "9804-9829,9831-9839,9843-9849,9851-9899,9901-9909,9911-9930";
+  struct CodeRule {
+    const char* code;
+    std::string morphologies;
+  };
+  const CodeRule rules[] = {
+      // Lymphomas.
+      {"2000", lymphoma},
+      {"2001", lymphoma},
+      {"2002", "9750"},
+      {"2008", lymphoma},
+      {"2020", lymphoma},
+      {"2021", "9700"},
+      {"2022", "9701"},
+      {"2023", lymphoma},
+      {"2024", lymphoma + ",9940"},
+      {"2025", lymphoma + ",9722"},
+      {"2026", lymphoma + ",9740"},
+      {"2028", lymphoma},
+      {"2029", lymphoma},
+      // Hodgkin's disease.
+      {"2010", "9660"},
+      {"2011", "9661"},
+      {"2012", "9662"},
+      {"2014", "9651"},
+      {"2015", "9656,9657"},
+      {"2016", "9652"},
+      {"2017", "9650-9689"},
+      {"2019", "9650"},
+      // Myeloma and leukaemias.
+      {"2030", "9730"},
+      {"2031", "9830"},
+      {"2038", "9731"},
+      {"2040", "9821"},
+      {"2041", "9823"},
+      {"2042", "9822"},
+      {"2048", "9820-9829"},
+      {"2049", "9820,9825"},
+      {"2050", "9861,9866"},
+      {"2051", "9863,9865,9870,9880"},
+      {"2052", "9862"},
+      {"2053", "9930"},
+      {"2058", "9860-9869"},
+      {"2059", "9860"},
+      {"2060", "9891"},
+      {"2061", "9893"},
+      {"2062", "9892"},
+      {"2068", "9894"},
+      {"2069", "9890"},
+      {"2070", leukaemia + ",9840,9841"},
+      {"2071", leukaemia + ",9842"},
+      {"2072", leukaemia + ",9910"},
+      {"2078", leukaemia + ",9850,9900"},
+      {"2080", leukaemia + ",9801"},
+      {"2081", leukaemia + ",9803"},
+      {"2082", leukaemia + ",9802"},
+      {"2088", leukaemia},
+      {"2089", leukaemia + ",9800"},
+  };
+  std::vector<int> morphologies = {9761};
+  for (int m = 9500; m <= 9989; ++m)
+    if (bernit::IsIcdO1MorphologyCode(m)) morphologies.push_back(m);
+  for (const CodeRule& rule : rules) {
+    const int code = std::stoi(rule.code);
+    const int site = code >= 2030 ? 421 : code >= 2010 && code <= 2019 ? 809 : -1;
+    for (int m : morphologies) {
+      ConvertedCodes out;
+      const ConversionResult result = bernit::Icd9ToIcdO1(rule.code, m, 3, 1, false, out);
+      const bool taken = test::InCodeList(m, rule.morphologies);
+      // 9761 passes the first stage's list but not the second stage's table.
+      const ConversionResult expected =
+          !taken ? kInvalidCombination : m == 9761 ? kInvalidMorphology : kConverted;
+      EXPECT_EQ(expected, result) << rule.code << " M " << m;
+      if (!taken || result != kConverted) continue;
+      // Lymphomas: 9700 of the skin, 9940 of the marrow, the rest of no site.
+      const int topography = site >= 0 ? site : m == 9700 ? 449 : m == 9940 ? 421 : 809;
+      EXPECT_EQ(topography, out.topography) << rule.code << " M " << m;
+      EXPECT_EQ(3, out.behaviour) << rule.code << " M " << m;
     }
   }
 }

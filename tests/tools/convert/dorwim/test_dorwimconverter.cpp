@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "icdo2morphologycodes.h"
+#include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/dorwim/dorwimconverter.h"
 #include "tools/convert/dorwim/lymphomatable.h"
 #include "tools/convert/older/icd10code.h"
@@ -196,6 +198,127 @@ TEST(DorwimConverter, LymphomaTableBoundaries) {
   }
   for (int unlisted : {814, 818, 846, 860, 884, 903, 916, 926, 933, 946, 953, 964, 809})
     EXPECT_EQ(nullptr, dorwim::FindLymphomaRow(unlisted)) << unlisted;
+}
+
+// The codes whose class asks for certain morphologies: every ICD-O-2
+// morphology against the class's list as the rules print it (for in situ
+// codes narrowed by what their behaviour allows).
+TEST(DorwimConverter, EachClassTakesItsMorphologies) {
+  struct ClassRule {
+    const char* code;
+    int behaviour;
+    const char* morphologies;
+    int topography;
+  };
+  const ClassRule rules[] = {
+      {"C220", 3, "8170-8171", 220},
+      {"C221", 3, "8140-8141,8160-8162,8260,8440,8480-8481,8490,8500,8550,8560", 221},
+      {"C222", 3, "8970", 220},
+      {"C223", 3, "9120-9133,9161", 220},
+      {"C224", 3, "8800-8811,8830,8840-8920,8990-8991,9040-9044,9150,9170,9540-9581", 220},
+      {"C227", 3, "8001-8572", 220},
+      {"C229", 3, "8000", 220},
+      {"C430", 3, "8720-8790", 440},
+      {"D030", 2, "8720-8790", 440},
+      {"D220", 0, "8720-8790", 440},
+      {"C450", 3, "9050-9055", 384},
+      {"D190", 0, "9050-9055", 384},
+      {"C460", 3, "9140", 449},
+      {"D050", 2, "8520,8522", 509},
+      {"D051", 2, "8500-8506", 509},
+      {"D057", 2, "8021-8572", 509},
+      {"D059", 2, "8010-8679", 509},
+      {"D170", 0, "8850-8889", 490},
+      {"D180", 0, "9120-9179", 809},
+      {"D250", 0, "8890-8899", 549},
+      {"D477", 1, "9766-9768", 809},
+      {"C509", 3, "8000-9589", 509},
+      {"C01 ", 3, "8000-9589", 19},
+      {"D487", 1, "8000-9589", 767},
+      {"C780", 6, "8000-9989", 809},
+  };
+  for (const ClassRule& rule : rules) {
+    for (std::string_view text : IcdO2MorphologyCodes) {
+      const int m = RowNumber(text, 0, 4);
+      ConvertedCodes out;
+      const ConversionResult result = dorwim::Icd10ToIcdO2(rule.code, m, rule.behaviour, out);
+      const bool taken = test::InCodeList(m, rule.morphologies);
+      EXPECT_EQ(taken ? kConverted : kInvalidCombination, result) << rule.code << " M " << m;
+      if (taken && result == kConverted) {
+        EXPECT_EQ(rule.topography, out.topography) << rule.code << " M " << m;
+      }
+    }
+  }
+}
+
+// The lymphoma and leukaemia codes: every ICD-O-2 morphology against the
+// lymphoma rule's table, written out as the rules print it.
+TEST(DorwimConverter, EachLymphomaCodeTakesItsMorphologies) {
+  struct LymphomaRule {
+    int first, last;  // NNN
+    const char* morphologies;
+  };
+  // In the rules' order; the first row holding NNN speaks for it, so 837
+  // stands before the rest of 830 to 839.
+  const LymphomaRule rules[] = {
+      {810, 810, "9657-9660"}, {811, 811, "9663-9667"},
+      {812, 812, "9652"},      {813, 813, "9653-9655"},
+      {817, 817, "9651-9667"}, {819, 819, "9650"},
+      {820, 829, "9690-9699"}, {837, 837, "9687"},
+      {830, 839, "9670-9686,9688-9689,9593,9595"},
+      {840, 840, "9700"},      {841, 841, "9701"},
+      {842, 842, "9703"},      {843, 843, "9704"},
+      {844, 844, "9702,9705-9707"},
+      {845, 845, "9700-9709"}, {850, 859, "9710-9719,9590-9592,9594"},
+      {880, 880, "9761"},      {881, 881, "9762"},
+      {882, 882, "9763"},      {883, 883, "9764"},
+      {887, 887, "9765-9768"}, {889, 889, "9760"},
+      {900, 900, "9732"},      {901, 901, "9830"},
+      {902, 902, "9731"},      {910, 910, "9821,9826"},
+      {911, 911, "9823"},      {912, 912, "9822"},
+      {913, 913, "9825"},      {914, 914, "9940,9941"},
+      {915, 915, "9827"},      {917, 917, "9824,9826"},
+      {919, 919, "9820"},      {920, 920, "9861"},
+      {921, 921, "9863,9868,9870,9880"},
+      {922, 922, "9862"},      {923, 923, "9930"},
+      {924, 924, "9866"},      {925, 925, "9867"},
+      {927, 927, "9864,9868,9870,9880"},
+      {929, 929, "9860"},      {930, 930, "9891"},
+      {931, 931, "9893"},      {932, 932, "9892"},
+      {937, 937, "9894"},      {939, 939, "9890"},
+      {940, 940, "9840,9841"}, {941, 941, "9842"},
+      {942, 942, "9910"},      {943, 943, "9900"},
+      {944, 944, "9931"},      {945, 945, "9932"},
+      {947, 947, "9850"},      {950, 950, "9801"},
+      {951, 951, "9803"},      {952, 952, "9802"},
+      {957, 957, "9804"},      {959, 959, "9800"},
+      {960, 960, "9722"},      {961, 961, "9720"},
+      {962, 962, "9740,9741"}, {963, 963, "9723"},
+  };
+  int codes = 0;
+  for (std::string_view row : Icd10RuleTable) {
+    const char cls = RowClass(row);
+    if ((cls != '6' && cls != '7') || row[0] != 'C') continue;
+    ++codes;
+    const std::string code(row.substr(0, 4));
+    const int nnn = Icd10ThreeDigits(code.c_str());
+    const LymphomaRule* rule = nullptr;
+    for (const LymphomaRule& r : rules) {
+      if (nnn >= r.first && nnn <= r.last) {
+        rule = &r;
+        break;
+      }
+    }
+    ASSERT_NE(nullptr, rule) << code;
+    for (std::string_view text : IcdO2MorphologyCodes) {
+      const int m = RowNumber(text, 0, 4);
+      ConvertedCodes out;
+      const ConversionResult result = dorwim::Icd10ToIcdO2(code.c_str(), m, 3, out);
+      const bool taken = test::InCodeList(m, rule->morphologies);
+      EXPECT_EQ(taken ? kConverted : kInvalidCombination, result) << code << " M " << m;
+    }
+  }
+  EXPECT_EQ(42 + 35, codes);
 }
 
 TEST(DorwimConverter, MorphologyCodes) {

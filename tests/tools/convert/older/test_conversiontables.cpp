@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "icdo2morphologycodes.h"
+#include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/older/icd10code.h"
 #include "tools/convert/older/icd9code.h"
 #include "tools/convert/older/icdo1converter.h"
@@ -450,14 +451,19 @@ TEST(ConversionTables, IcdO2MorphologyCodes) {
 }
 
 TEST(ConversionTables, ReviewCodes) {
+  // The review lists as the rules print them; every other code is no review code.
+  const std::string_view sites =
+      "1409,1455,1460,1468,1548,1579,1598,1608,1709,1844,1849,1869,1874,1878,1915,1920,1921,"
+      "1922,1943,1958";
+  const std::string_view morphologies =
+      "8940,9380,9590,9630,9640,9641,9651,9656,9720,9861,9863,9940";
   EXPECT_EQ(20u, std::size(ReviewSiteCodes));
   EXPECT_EQ(12u, std::size(ReviewMorphologyCodes));
-  EXPECT_TRUE(std::is_sorted(std::begin(ReviewSiteCodes), std::end(ReviewSiteCodes)));
-  EXPECT_TRUE(std::is_sorted(std::begin(ReviewMorphologyCodes), std::end(ReviewMorphologyCodes)));
-  for (int site : {1409, 1455, 1958, 1920}) EXPECT_TRUE(IsReviewSiteCode(site)) << site;
-  for (int site : {1400, 1959, 1410}) EXPECT_FALSE(IsReviewSiteCode(site)) << site;
-  for (int m : {8940, 9940, 9651}) EXPECT_TRUE(IsReviewMorphologyCode(m)) << m;
-  EXPECT_FALSE(IsReviewMorphologyCode(9941));
+  for (int site = 1000; site <= 2999; ++site)
+    EXPECT_EQ(test::InCodeList(site, sites), IsReviewSiteCode(site)) << site;
+  for (int morphology = 7000; morphology <= 9999; ++morphology)
+    EXPECT_EQ(test::InCodeList(morphology, morphologies), IsReviewMorphologyCode(morphology))
+        << morphology;
 }
 
 TEST(ConversionTables, CodeNumbersReadABlankSubsiteAsZero) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/older/icdo1converter.h"
 
 using namespace kelvarin;
@@ -189,6 +190,56 @@ TEST(IcdO1Core, PlainSiteRowsTakeTheirTarget) {
           << row;
       if (RowClass(row) == ' ') {
         EXPECT_EQ(RowNumber(row, 5, 3), out.topography) << row;
+      }
+    }
+  }
+}
+
+// The site rows whose target depends on the morphology, with their morphology
+// lists as the rules print them, over every morphology of both tables.
+TEST(IcdO1Core, SiteRowsMoveTheirTargetByMorphology) {
+  struct SiteRule {
+    int site;
+    int target;            // for a morphology on neither list
+    const char* first;     // morphologies of the first changed target
+    int firstTarget;
+    const char* second;    // and of the second
+    int secondTarget;
+  };
+  const char* const nerve = "9490-9507,9540-9562";
+  const SiteRule rules[] = {
+      {1710, 490, nerve, 470, "", 0},
+      {1712, 491, nerve, 471, "", 0},
+      {1713, 492, nerve, 472, "", 0},
+      {1714, 493, nerve, 473, "", 0},
+      {1715, 494, nerve, 474, "", 0},
+      {1716, 495, nerve, 475, "", 0},
+      {1717, 496, nerve, 476, "", 0},
+      {1718, 498, nerve, 478, "", 0},
+      {1719, 499, nerve, 479, "", 0},
+      {1820, 549, "8010-8573", 541, "8800-9581", 542},
+      {1940, 749, "8010-8045,8140,8310,8370-8375", 740,
+       "8680-8691,8700-8710,9490-9504,9540-9560", 741},
+  };
+  for (const IcdO1Variant* variant : {E, F}) {
+    const TextTable table = variant->morphologyTable;
+    for (int i = 0; i < table.count; ++i) {
+      const int morphology = RowNumber(table.rows[i], 0, 4);
+      const bool replacedByNothing = RowNumber(table.rows[i], 5, 4) < 0 &&
+                                     RowClass(table.rows[i]) == '1';
+      for (const SiteRule& rule : rules) {
+        ConvertedCodes out;
+        const ConversionResult result =
+            ConvertCodes(rule.site, morphology, 3, *variant, false, out);
+        if (replacedByNothing) {
+          EXPECT_EQ(kCannotConvert, result) << table.rows[i];
+          continue;
+        }
+        ASSERT_EQ(kConverted, result) << rule.site << " " << morphology;
+        const int expected = test::InCodeList(morphology, rule.first)    ? rule.firstTarget
+                             : test::InCodeList(morphology, rule.second) ? rule.secondTarget
+                                                                          : rule.target;
+        EXPECT_EQ(expected, out.topography) << rule.site << " " << morphology;
       }
     }
   }
