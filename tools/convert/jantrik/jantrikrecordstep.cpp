@@ -39,12 +39,14 @@ void JantrikRecordStep::ConvertRecord(std::string_view record, const ConversionR
   Icd10Conversion conversion{{'?', '?', '?', '?', '\0'}, ' ', ' '};
 
   // Topography: C and three digits, or the digits alone until the first code
-  // with the C. A code in which no number is found cannot be looked up.
+  // with the C. A code in which no number is found cannot be looked up; a
+  // code without its C is reported as such whatever its digits.
   char digits[4];
   m_topography.Read(record, row.topographyStart, row.topographyEnd, digits);
   if (m_topography.MissingPrefix()) conversion.errorMark = 'T';
   int value = 0;
-  if (!ScanDecimal(digits, 3, 3, &value)) conversion.errorMark = 't';
+  if (!ScanDecimal(digits, 3, 3, &value) && conversion.errorMark == ' ')
+    conversion.errorMark = 't';
   char topography[5];
   TopographyText(value, topography);
 

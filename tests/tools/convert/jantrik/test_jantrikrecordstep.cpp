@@ -96,6 +96,9 @@ TEST(JantrikRecordStep, TheFirstCodeWithCMakesTheCRequired) {
   Expect(step, {"Fc50981403", "Fc50981403 C509", nullptr, nullptr});
   Expect(step, {"F50 981403", nullptr, nullptr, "F50 981403 Invalid ICD-O-3 code (T)"});
   Expect(step, {"X50 981403", nullptr, nullptr, "X50 981403 ???? Invalid sex code"});
+  // Without the C and without a number: still the missing C.
+  Expect(step, {"Fxx 981403", nullptr, nullptr, "Fxx 981403 Invalid ICD-O-3 code (T)"});
+  Expect(step, {"F-- 981403", nullptr, nullptr, "F-- 981403 Invalid ICD-O-3 code (T)"});
   Expect(step, {"FC50981403", "FC50981403 C509", nullptr, nullptr});
 }
 
