@@ -1,5 +1,7 @@
 #include "jantrikrecordstep.h"
 
+#include "common/dateformats.h"
+
 #include "tools/convert/jantrik/checksexsiteicd10.h"
 #include "tools/convert/jantrik/icdo3toicd10.h"
 
@@ -39,12 +41,21 @@ void JantrikRecordStep::ConvertRecord(std::string_view record, const ConversionR
   Icd10Conversion conversion{{'?', '?', '?', '?', '\0'}, ' ', ' '};
 
   // Topography: C and three digits, or the digits alone until the first code
-  // with the C. A code in which no number is found cannot be looked up.
+  // with the C. A code in which no number is found cannot be looked up; a
+  // code without its C is reported as such whatever its digits.
   char digits[4];
   m_topography.Read(record, row.topographyStart, row.topographyEnd, digits);
   if (m_topography.MissingPrefix()) conversion.errorMark = 'T';
+  // Blanks count as '0'; any other character that is not a digit makes the
+  // code an error, never a number read from part of the field (a stray
+  // character or a blank subsite would otherwise turn C50.9 into another site).
+  char number[3] = {digits[0], digits[1], digits[2]};
   int value = 0;
-  if (!ScanDecimal(digits, 3, 3, &value)) conversion.errorMark = 't';
+  if (IsAllDigits(number, 3) != 0) {
+    if (conversion.errorMark == ' ') conversion.errorMark = 't';
+  } else {
+    value = (number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0');
+  }
   char topography[5];
   TopographyText(value, topography);
 

@@ -6,6 +6,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "tests/tools/convert/common/conversionrun.h"
 #include "tools/convert/common/conversiondialog.h"
 
@@ -39,6 +45,50 @@ ConversionRow Row() {
 
 QString Text(CToolDlg& dialog, int id) { return qobject_cast<QLabel*>(dialog.control(id))->text(); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// A control as the dialog template places it: id (-1 for the group boxes),
+// initial text and rectangle in dialog units.
+using Placed = std::tuple<int, std::string, int, int, int, int>;
+
+std::vector<Placed> Sorted(std::vector<Placed> controls) {
+  std::sort(controls.begin(), controls.end());
+  return controls;
+}
+
+// The controls every conversion program's dialog shares.
+std::vector<Placed> Frame() {
+  return {{1, "OK", 135, 179, 50, 14},         {2, "Stop", 135, 179, 50, 14},
+          {1000, "", 7, 151, 306, 12},         {-1, "Files", 7, 21, 306, 69},
+          {-1, "Statistics", 7, 93, 306, 58}};
+}
+
+// The file lines and counters of the dialog, by layout.
+std::vector<Placed> StandardLayout() {
+  std::vector<Placed> controls = Frame();
+  controls.insert(controls.end(), {{1002, "Input file:", 15, 35, 290, 12},
+                                   {1003, "Output file:", 15, 48, 290, 12},
+                                   {1010, "Error file:", 15, 61, 290, 12},
+                                   {1011, "Warning file:", 15, 74, 290, 12},
+                                   {1004, "Records:", 15, 109, 62, 12},
+                                   {1005, "Warnings:", 15, 122, 62, 12},
+                                   {1006, "Errors:", 15, 135, 62, 12},
+                                   {1007, "0", 240, 109, 62, 12},
+                                   {1008, "0", 240, 122, 62, 12},
+                                   {1009, "0", 240, 135, 62, 12}});
+  return Sorted(controls);
+}
+
+std::vector<Placed> CompactLayout() {
+  std::vector<Placed> controls = Frame();
+  controls.insert(controls.end(), {{1002, "Input file:", 15, 35, 290, 12},
+                                   {1003, "Output file:", 15, 55, 290, 12},
+                                   {1010, "Error file:", 15, 75, 290, 12},
+                                   {1004, "Records:", 15, 110, 62, 12},
+                                   {1006, "Errors:", 15, 130, 62, 12},
+                                   {1007, "0", 240, 110, 62, 12},
+                                   {1009, "0", 240, 130, 62, 12}});
+  return Sorted(controls);
+}
 
 }  // namespace
 
@@ -75,6 +125,28 @@ class ConversionDialogTest : public QObject {
       QCOMPARE(dialog.timer()->interval(), 250);
       QCOMPARE(engine.programTitle(), std::string(program.programTitle));
       engine.Finish();
+    }
+  }
+
+  void templateOfEveryProgram() {
+    // Dorwim, which has no warning file, has the smaller layout.
+    const std::map<std::string, bool> compactByName = {
+        {"Alquen", false}, {"Bernit", false}, {"Caslov", false}, {"Dorwim", true},
+        {"Elbrac", false}, {"Fenzel", false}, {"Gorvat", false}, {"Jantrik", false}};
+    QCOMPARE(static_cast<int>(compactByName.size()), kConversionProgramCount);
+    for (const auto& [name, compact] : compactByName) {
+      const ConversionProgram* program = FindConversionProgram(name.c_str());
+      QVERIFY(program != nullptr);
+      const DialogDescriptor& dialog = ConversionDialog(*program);
+      QCOMPARE(dialog.caption, name);
+      QCOMPARE(dialog.width, 320);
+      QCOMPARE(dialog.height, 200);
+      QCOMPARE(dialog.timerMilliseconds, 250);
+      QCOMPARE(dialog.recordsPerTick, 5000);
+      std::vector<Placed> placed;
+      for (const DialogControl& c : dialog.controls)
+        placed.emplace_back(c.id, c.text, c.x, c.y, c.width, c.height);
+      QVERIFY2(Sorted(placed) == (compact ? CompactLayout() : StandardLayout()), name.c_str());
     }
   }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "tests/tools/convert/common/conversionrun.h"
 
 using namespace kelvarin;
@@ -47,10 +49,34 @@ ConversionRow Row(int recordLength) {
 
 const std::string kTitleDate = " - Monday 07 December 2026-23:05\n";
 
+// What each program's reports say: its title, the classification its error
+// file names, and whether it writes a warning file.
+struct ProgramReports {
+  const char* name;
+  const char* title;
+  const char* target;
+  bool warningFile;
+};
+
+const ProgramReports kProgramReports[] = {
+    {"Alquen", "ICD-9 to ICD-O-2", "ICD-O-2", true},
+    {"Bernit", "ICD-9+ICD-O-1(M) to ICD-O-2", "ICD-O-2", true},
+    {"Caslov", "ICD-10 to ICD-O-2", "ICD-O-2", false},
+    {"Dorwim", "ICD-10+ICD-O-2(M) to ICD-O-2", "ICD-O-2", false},
+    {"Elbrac", "ICD-O-1 to ICD-O-2", "ICD-O-2", true},
+    {"Fenzel", "ICD-O-1 (Field Trial Edition, 1988) to ICD-O-2", "ICD-O-2", true},
+    {"Gorvat", "ICD-O-2 to ICD-O-3", "ICD-O-3", true},
+    {"Jantrik", "ICD-O-3 to ICD-10", "ICD-10", true},
+};
+
 TEST(ConversionEngine, ReportsOfEveryProgram) {
-  for (const ConversionProgram& program : ConversionPrograms) {
-    SCOPED_TRACE(program.name);
-    const bool warningFile = program.writesWarningFile;
+  ASSERT_EQ(kConversionProgramCount, static_cast<int>(std::size(kProgramReports)));
+  for (const ProgramReports& expected : kProgramReports) {
+    SCOPED_TRACE(expected.name);
+    const ConversionProgram* found = FindConversionProgram(expected.name);
+    ASSERT_NE(nullptr, found);
+    const ConversionProgram& program = *found;
+    const bool warningFile = expected.warningFile;
     ConversionRun run;
     SortingStep step;
     ConversionEngine engine(program, step);
@@ -64,9 +90,9 @@ TEST(ConversionEngine, ReportsOfEveryProgram) {
     EXPECT_EQ("x1C5098140 3 C509\n" + reviewed + (warningFile ? " C509\n" : "#C509\n"),
               ReadFile(run.output));
 
-    const std::string title = program.programTitle + kTitleDate;
+    const std::string title = expected.title + kTitleDate;
     EXPECT_EQ(title + run.input + "\nThe following records cannot be converted to " +
-                  program.targetName + "\n\nE1C5098140 3 (?)\nshort *\n\n2 record(s)\n",
+                  expected.target + "\n\nE1C5098140 3 (?)\nshort *\n\n2 record(s)\n",
               ReadFile(run.Report(std::string(".e") + program.name)));
     if (warningFile) {
       EXPECT_EQ(title + run.input +
@@ -143,8 +169,10 @@ TEST(ConversionEngine, ProgressEstimateByProgram) {
     unsigned long long fileSize;
     int afterFour;
   };
-  const Case cases[] = {{"Elbrac", 130, 40}, {"Dorwim", 130, 40}, {"Gorvat", 130, 44},
-                        {"Jantrik", 130, 44}, {"Gorvat", 0, 0},    {"Alquen", 11, 0}};
+  const Case cases[] = {{"Alquen", 130, 40}, {"Bernit", 130, 40}, {"Caslov", 130, 40},
+                        {"Dorwim", 130, 40}, {"Elbrac", 130, 40}, {"Fenzel", 130, 40},
+                        {"Gorvat", 130, 44}, {"Jantrik", 130, 44}, {"Gorvat", 0, 0},
+                        {"Alquen", 11, 0}};
   for (const Case& c : cases) {
     ConversionRun run;
     SortingStep step;
@@ -211,10 +239,20 @@ TEST(ConversionEngine, RowChecks) {
       {"Gorvat", FormatRow(noMorphology), "the morphology field is not in the records"},
       {"Jantrik", FormatRow(noBehaviour), "the behaviour field is not in the records"},
       {"Alquen", FormatRow(noMorphology), nullptr},  // reads no morphology
+      {"Caslov", FormatRow(noMorphology), nullptr},
       {"Caslov", FormatRow(noBehaviour), nullptr},
+      {"Bernit", FormatRow(noMorphology), "the morphology field is not in the records"},
+      {"Dorwim", FormatRow(noBehaviour), "the behaviour field is not in the records"},
+      {"Fenzel", FormatRow(noMorphology), "the morphology field is not in the records"},
       {"Gorvat", FormatRow(shortSite), "topography at columns 11 to 13 does not fit"},
       {"Elbrac", FormatRow(gradeOutside), "grade at columns 13 to 13 does not fit"},
+      {"Bernit", FormatRow(gradeOutside), "grade at columns 13 to 13 does not fit"},
+      {"Dorwim", FormatRow(gradeOutside), "grade at columns 13 to 13 does not fit"},
+      {"Fenzel", FormatRow(gradeOutside), "grade at columns 13 to 13 does not fit"},
+      {"Gorvat", FormatRow(gradeOutside), "grade at columns 13 to 13 does not fit"},
       {"Jantrik", FormatRow(gradeOutside), nullptr},  // has no grade
+      {"Alquen", FormatRow(gradeOutside), nullptr},
+      {"Caslov", FormatRow(gradeOutside), nullptr},
       {"Gorvat", FormatRow(narrowReplace),
        "the morphology field at columns 7 to 9 is narrower than the 4 characters"},
       {"Elbrac", FormatRow(narrowSite),
@@ -225,6 +263,13 @@ TEST(ConversionEngine, RowChecks) {
        "10 would share columns"},
       {"Alquen", FormatRow(narrowReplace), nullptr},  // always appends
       {"Caslov", FormatRow(narrowSite), nullptr},
+      {"Jantrik", FormatRow(narrowReplace), nullptr},
+      {"Bernit", FormatRow(narrowSite),
+       "the topography field at columns 3 to 5 is narrower than the 4 characters"},
+      {"Dorwim", FormatRow(narrowSite),
+       "the topography field at columns 3 to 5 is narrower than the 4 characters"},
+      {"Fenzel", FormatRow(narrowSite),
+       "the topography field at columns 3 to 5 is narrower than the 4 characters"},
       {"Bernit", FormatRow(goodReplace), nullptr},
   };
   for (const Case& c : cases) {

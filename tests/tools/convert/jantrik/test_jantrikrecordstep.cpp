@@ -82,11 +82,13 @@ TEST(JantrikRecordStep, ATopographyWithoutANumberIsATopographyError) {
   Expect(step, {"FC50981403", "FC50981403 C509", nullptr, nullptr});
   Expect(step, {"FCxx981403", nullptr, nullptr, "FCxx981403 Invalid ICD-O-3 code (t)"});
   Expect(step, {"FC--981403", nullptr, nullptr, "FC--981403 Invalid ICD-O-3 code (t)"});
-  // Leading blanks are skipped: "  9" is 9, C00.9.
+  // Blanks count as '0': "  9" is C00.9 and "5 9" is C50.9.
   Expect(step, {"FC  981403", "FC  981403 C009", nullptr, nullptr});
+  Expect(step, {"FC5 981403", "FC5 981403 C509", nullptr, nullptr});
   Expect(step, {"MCxx981403", nullptr, nullptr, "MCxx981403 Invalid ICD-O-3 code (t)"});
-  // A number found in part of the field is read as far as it goes: "5x9" is 5.
-  Expect(step, {"FC5x981403", "FC5x981403 C005", nullptr, nullptr});
+  // A character that is not a digit makes the code an error, never the
+  // number found before it ("5x9" is not C00.5).
+  Expect(step, {"FC5x981403", nullptr, nullptr, "FC5x981403 Invalid ICD-O-3 code (t)"});
 }
 
 TEST(JantrikRecordStep, TheFirstCodeWithCMakesTheCRequired) {
@@ -96,6 +98,9 @@ TEST(JantrikRecordStep, TheFirstCodeWithCMakesTheCRequired) {
   Expect(step, {"Fc50981403", "Fc50981403 C509", nullptr, nullptr});
   Expect(step, {"F50 981403", nullptr, nullptr, "F50 981403 Invalid ICD-O-3 code (T)"});
   Expect(step, {"X50 981403", nullptr, nullptr, "X50 981403 ???? Invalid sex code"});
+  // Without the C and without a number: still the missing C.
+  Expect(step, {"Fxx 981403", nullptr, nullptr, "Fxx 981403 Invalid ICD-O-3 code (T)"});
+  Expect(step, {"F-- 981403", nullptr, nullptr, "F-- 981403 Invalid ICD-O-3 code (T)"});
   Expect(step, {"FC50981403", "FC50981403 C509", nullptr, nullptr});
 }
 
