@@ -1,11 +1,10 @@
 #include "common/inputfileprobe.h"
-#include "tests/common/tempfolder.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,7 @@ namespace {
 
 class ProbeTest : public ::testing::Test {
  protected:
-  std::string Write(const std::string& name, const std::string& bytes) { return m_temp.Write(name, bytes); }
-
-  test::TempFolder m_temp;
-  const fs::path& m_folder = m_temp.path();
+  test::TempDir m_temp;
 };
 
 // n lines of `width` characters, each followed by `lineEnd`.
@@ -64,7 +60,7 @@ TEST_F(ProbeTest, RecordLengthOverTheEdgeCases) {
   };
   for (const LengthCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string path = Write("data.txt", c.bytes);
+    const std::string path = m_temp.Write("data.txt", c.bytes);
     CInputFileProbe probe;
     EXPECT_EQ(c.result, probe.DetectRecordLength(path));
     EXPECT_EQ(c.recordLength, probe.recordLength);
@@ -74,7 +70,7 @@ TEST_F(ProbeTest, RecordLengthOverTheEdgeCases) {
 }
 
 TEST_F(ProbeTest, PreviewOfAFiveLineFileLeavesTheOtherLinesEmpty) {
-  const std::string path = Write("five.txt", "aaa\r\nbb\nc\rdddd\r\neeeee\n");
+  const std::string path = m_temp.Write("five.txt", "aaa\r\nbb\nc\rdddd\r\neeeee\n");
   CInputFileProbe probe;
   probe.previewLines[8] = "stale";
   probe.previewLineLengths[8] = 5;
@@ -95,7 +91,7 @@ TEST_F(ProbeTest, PreviewStopsAfterTwelveLines) {
   for (int i = 0; i < 14; ++i) text += "line" + std::to_string(i) + "\n";
   text += std::string(3000, 'z') + "\n";  // too long, but never read
   CInputFileProbe probe;
-  ASSERT_EQ(0, probe.LoadPreview(Write("many.txt", text)));
+  ASSERT_EQ(0, probe.LoadPreview(m_temp.Write("many.txt", text)));
   EXPECT_EQ(12, probe.previewLineCount);
   EXPECT_EQ("line11", probe.previewLines[11]);
 }
@@ -103,7 +99,7 @@ TEST_F(ProbeTest, PreviewStopsAfterTwelveLines) {
 TEST_F(ProbeTest, PreviewKeepsALastLineWithoutLineEndAndEveryByte) {
   const std::string bytes = std::string("ab\0\xe9\xff", 5) + "\n" + "tail";
   CInputFileProbe probe;
-  ASSERT_EQ(0, probe.LoadPreview(Write("bytes.txt", bytes)));
+  ASSERT_EQ(0, probe.LoadPreview(m_temp.Write("bytes.txt", bytes)));
   EXPECT_EQ(2, probe.previewLineCount);
   EXPECT_EQ(std::string("ab\0\xe9\xff", 5), probe.previewLines[0]);
   EXPECT_EQ("tail", probe.previewLines[1]);
@@ -112,27 +108,27 @@ TEST_F(ProbeTest, PreviewKeepsALastLineWithoutLineEndAndEveryByte) {
 
 TEST_F(ProbeTest, PreviewLineLimitIsAMessageNotASilentRefusal) {
   CInputFileProbe probe;
-  const std::string fits = Write("fits.txt", std::string(1025, 'a') + "\n" + "b\n");
+  const std::string fits = m_temp.Write("fits.txt", std::string(1025, 'a') + "\n" + "b\n");
   ASSERT_EQ(0, probe.LoadPreview(fits));
   EXPECT_EQ(1025, probe.previewLineLengths[0]);
   EXPECT_EQ(1025, probe.longestPreviewLine);
 
-  const std::string tooLong = Write("long.txt", "b\n" + std::string(1026, 'a') + "\n");
+  const std::string tooLong = m_temp.Write("long.txt", "b\n" + std::string(1026, 'a') + "\n");
   EXPECT_EQ(3, probe.LoadPreview(tooLong));
   EXPECT_EQ(tooLong + ":\r\nline 2 is longer than 1025 characters.", probe.message());
 }
 
 TEST_F(ProbeTest, EmptyFilePreviewIsOneEmptyLine) {
   CInputFileProbe probe;
-  ASSERT_EQ(0, probe.LoadPreview(Write("empty.txt", "")));
+  ASSERT_EQ(0, probe.LoadPreview(m_temp.Write("empty.txt", "")));
   EXPECT_EQ(1, probe.previewLineCount);
   EXPECT_EQ(0, probe.previewLineLengths[0]);
   EXPECT_EQ(0u, probe.fileSize);
 }
 
 TEST_F(ProbeTest, RefusesWhatIsMissingOrNotARegularFile) {
-  const std::string missing = (m_folder / "none.txt").string();
-  const std::string folder = (m_folder / "sub.txt").string();
+  const std::string missing = m_temp / "none.txt";
+  const std::string folder = m_temp / "sub.txt";
   fs::create_directory(folder);
   struct Case {
     std::string path;
@@ -152,7 +148,7 @@ TEST_F(ProbeTest, RefusesWhatIsMissingOrNotARegularFile) {
 
 TEST_F(ProbeTest, UnreadableFileGetsTheMessage) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  const std::string path = Write("locked.txt", Lines(3, 10, "\n"));
+  const std::string path = m_temp.Write("locked.txt", Lines(3, 10, "\n"));
   fs::permissions(path, fs::perms::none);
   CInputFileProbe probe;
   EXPECT_EQ(3, probe.DetectRecordLength(path));
@@ -162,8 +158,8 @@ TEST_F(ProbeTest, UnreadableFileGetsTheMessage) {
 }
 
 TEST_F(ProbeTest, LinkToAFileIsProbedAsTheFile) {
-  const std::string path = Write("target.txt", Lines(3, 10, "\n"));
-  const std::string link = (m_folder / "link.txt").string();
+  const std::string path = m_temp.Write("target.txt", Lines(3, 10, "\n"));
+  const std::string link = m_temp / "link.txt";
   fs::create_symlink(path, link);
   CInputFileProbe probe;
   EXPECT_EQ(0, probe.DetectRecordLength(link));

@@ -1,5 +1,5 @@
 #include "common/layoutfile.h"
-#include "tests/common/tempfolder.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -8,8 +8,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -80,16 +78,15 @@ void ExpectSameCheckLayout(const CheckLayoutRecord& want, const CheckLayoutRecor
 
 class LayoutFileTest : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return m_temp.PathOf(name); }
   std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
     return m_temp.Write(name, std::string(bytes.begin(), bytes.end()));
   }
   std::vector<uint8_t> ReadBytes(const std::string& path) {
-    const std::string bytes = test::TempFolder::Read(path);
+    const std::string bytes = test::ReadFile(path);
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
   }
 
-  test::TempFolder m_temp;
+  test::TempDir m_temp;
 };
 
 }  // namespace
@@ -207,14 +204,14 @@ TEST(LayoutFileCodec, GarbageDecodesAndOnlyThePaddingIsLost) {
 }
 
 TEST_F(LayoutFileTest, RoundTripThroughFiles) {
-  const std::string frm = PathOf("records.frm");
+  const std::string frm = m_temp / "records.frm";
   ASSERT_TRUE(WriteCheckLayoutFile(frm, SampleCheckLayout()));
   EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
   CheckLayoutRecord read;
   EXPECT_EQ(LayoutFileStatus::kComplete, ReadCheckLayoutFile(frm, read));
   ExpectSameCheckLayout(SampleCheckLayout(), read);
 
-  const std::string mpr = PathOf("records.mpr");
+  const std::string mpr = m_temp / "records.mpr";
   ASSERT_TRUE(WriteMultiplePrimaryLayoutFile(mpr, SampleMultiplePrimaryLayout()));
   const std::vector<uint8_t> bytes = ReadBytes(mpr);
   ASSERT_EQ(64u, bytes.size());
@@ -252,9 +249,9 @@ TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
 
 TEST_F(LayoutFileTest, FilesThatDoNotOpenForReadingAndWritingCountAsAbsent) {
   CheckLayoutRecord record;
-  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(PathOf("none.frm"), record));
-  fs::create_directory(PathOf("folder.frm"));
-  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(PathOf("folder.frm"), record));
+  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(m_temp / "none.frm", record));
+  fs::create_directory(m_temp / "folder.frm");
+  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(m_temp / "folder.frm", record));
   if (geteuid() != 0) {
     const std::string readOnly = WriteBytes("readonly.frm", Hex(kSampleCheckBytes));
     fs::permissions(readOnly, fs::perms::owner_read);
@@ -267,15 +264,15 @@ TEST_F(LayoutFileTest, FilesThatDoNotOpenForReadingAndWritingCountAsAbsent) {
 }
 
 TEST_F(LayoutFileTest, FileThatCannotBeCreatedIsNotWritten) {
-  EXPECT_FALSE(WriteCheckLayoutFile(PathOf("missing/records.frm"), SampleCheckLayout()));
-  EXPECT_FALSE(fs::exists(PathOf("missing")));
+  EXPECT_FALSE(WriteCheckLayoutFile(m_temp / "missing/records.frm", SampleCheckLayout()));
+  EXPECT_FALSE(fs::exists(m_temp / "missing"));
 }
 
 TEST_F(LayoutFileTest, HalfWrittenFileIsRemoved) {
   // A child process whose files may not grow beyond 10 bytes writes both
   // kinds of file; neither may stay behind.
-  const std::string frm = PathOf("records.frm");
-  const std::string mpr = PathOf("records.mpr");
+  const std::string frm = m_temp / "records.frm";
+  const std::string mpr = m_temp / "records.mpr";
   const pid_t child = fork();
   ASSERT_NE(-1, child);
   if (child == 0) {

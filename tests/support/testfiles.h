@@ -32,6 +32,8 @@ class TempDir {
 
   const std::string& path() const { return m_path; }
   std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+  // Writes the bytes as they are into a file of the folder; returns its path.
+  std::string Write(const std::string& name, const std::string& bytes) const;
 
  private:
   std::string m_path;
@@ -50,6 +52,11 @@ inline std::string ReadFile(const std::string& path) {
 }
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+inline std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
+  WriteFile(*this / name, bytes);
+  return *this / name;
+}
 
 // A fixed start time for runs whose reports carry a dated title line:
 // Monday 7 December 2026, 23:05.

@@ -13,7 +13,7 @@
 #include <QtTest>
 
 #include "../shell/modalhelper.h"
-#include "../shell/testfiles.h"
+#include "tests/support/qttestfiles.h"
 #include "app/cquandorapp.h"
 #include "shell/pathtext.h"
 #include "res/commandids.h"

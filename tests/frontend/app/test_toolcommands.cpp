@@ -12,8 +12,8 @@
 #include "shell/cchildframe.h"
 #include "shell/cmainframe.h"
 #include "shell/cquandordoc.h"
-#include "tests/common/tempfolder.h"
 #include "tests/frontend/app/toolruntesting.h"
+#include "tests/support/testfiles.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -49,12 +49,12 @@ class ToolCommandsTest : public QObject {
   }
 
   void checkOpensTheLogMaximised() {
-    std::ofstream(Home("records.txt")) << Records(15, 40);
+    WriteFile(Home("records.txt"), Records(15, 40));
     WriteStandIn(Home("pgm/Tesmar"), 0, Home("checked.log"));
     auto app = Start();
     WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, Home("records.txt"), Home("checked.txt")); });
     QVERIFY(app->Commands().Execute(kIdToolsCheck));
-    QCOMPARE(TempFolder::Read(Home("pgm/arguments.txt")), std::string("1\n730462\n"));
+    QCOMPARE(ReadFile(Home("pgm/arguments.txt")), std::string("1\n730462\n"));
     const QList<CChildFrame*>& children = app->MainFrame()->Children();
     QCOMPARE(children.size(), 1);
     QVERIFY(children.front()->isMaximized());
@@ -64,7 +64,7 @@ class ToolCommandsTest : public QObject {
   }
 
   void multiplePrimaryOpensTheList() {
-    std::ofstream(Home("cases.txt")) << Records(10, 30, "\n");
+    WriteFile(Home("cases.txt"), Records(10, 30, "\n"));
     WriteStandIn(Home("pgm/Multiple"), 0, Home("cases.mul"));
     auto app = Start();
     WhenShown<CMULwizard>(
@@ -78,7 +78,7 @@ class ToolCommandsTest : public QObject {
   }
 
   void failedToolOpensNothing() {
-    std::ofstream(Home("records.txt")) << Records(15, 40);
+    WriteFile(Home("records.txt"), Records(15, 40));
     WriteStandIn(Home("pgm/Tesmar"), 2, Home("checked.log"));
     auto app = Start();
     WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, Home("records.txt"), Home("checked.txt")); });

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "frontend/app/toolrun.h"
-#include "tests/common/tempfolder.h"
 #include "tests/frontend/app/toolruntesting.h"
+#include "tests/support/testfiles.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -17,10 +17,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct ToolRun {
-  TempFolder folder;
-  std::string pgm = folder.PathOf("pgm");
+  TempDir folder;
+  std::string pgm = folder / "pgm";
   std::string input = folder.Write("records.txt", Records(15, 40));
-  std::string output = folder.PathOf("checked.txt");
+  std::string output = folder / "checked.txt";
   JobSettings job;
   QStringList opened;
   QStringList helpTopics;
@@ -31,7 +31,7 @@ struct ToolRun {
     return {&job, FromLocalPath(pgm), nullptr, [this](const QString& path) { opened << path; },
             [this](const QString& topic) { helpTopics << topic; }};
   }
-  std::string Seen(const char* name) const { return TempFolder::Read(pgm + "/" + name); }
+  std::string Seen(const char* name) const { return ReadFile(pgm + "/" + name); }
   void RunCheckCommand() {
     WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, input, output); });
     RunCheck(Host());
@@ -57,7 +57,7 @@ class ToolRunTest : public QObject {
 void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
   ToolRun run;
   run.job.optionB = 1;  // left by a conversion
-  const std::string log = run.folder.PathOf("checked.log");
+  const std::string log = run.folder / "checked.log";
   WriteStandIn(run.pgm + "/Tesmar", 0, log);
   run.RunCheckCommand();
   QCOMPARE(run.messages.Take(), QStringList());
@@ -74,9 +74,9 @@ void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
 
 void ToolRunTest::logNamedAsTheToolNamesIt() {
   ToolRun run;
-  fs::create_directory(run.folder.PathOf("out.d"));
-  run.output = run.folder.PathOf("out.d/result");
-  const std::string log = run.folder.PathOf("out.d/result.log");
+  fs::create_directory(run.folder / "out.d");
+  run.output = run.folder / "out.d/result";
+  const std::string log = run.folder / "out.d/result.log";
   WriteStandIn(run.pgm + "/Tesmar", 0, log);
   run.folder.Write("out.log", "not this one\n");
   run.RunCheckCommand();
@@ -86,7 +86,7 @@ void ToolRunTest::logNamedAsTheToolNamesIt() {
   WriteStandIn(run.pgm + "/Tesmar", 0, "");
   fs::remove(log);
   run.opened.clear();
-  fs::remove(run.folder.PathOf("records.frm"));  // the next layout is clicked anew
+  fs::remove(run.folder / "records.frm");  // the next layout is clicked anew
   fs::remove(run.pgm + "/arguments.txt");
   run.RunCheckCommand();
   QCOMPARE(run.opened, QStringList());
@@ -97,9 +97,9 @@ void ToolRunTest::logNamedAsTheToolNamesIt() {
 void ToolRunTest::toolThatDidNotFinishOpensNothing() {
   for (int exitCode : {1, 3, -1}) {
     ToolRun run;
-    WriteStandIn(run.pgm + "/Tesmar", exitCode, run.folder.PathOf("checked.log"));
+    WriteStandIn(run.pgm + "/Tesmar", exitCode, run.folder / "checked.log");
     run.RunCheckCommand();
-    QVERIFY(fs::exists(run.folder.PathOf("checked.log")));
+    QVERIFY(fs::exists(run.folder / "checked.log"));
     QCOMPARE(run.opened, QStringList());
     QCOMPARE(run.messages.Take(), QStringList());
   }
@@ -115,7 +115,7 @@ void ToolRunTest::missingToolGivesItsMessage() {
 
 void ToolRunTest::parameterFileThatCannotBeWrittenStopsTheRun() {
   ToolRun run;
-  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder.PathOf("checked.log"));
+  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder / "checked.log");
   fs::create_directory(run.pgm + "/parameter.dat");
   run.RunCheckCommand();
   QCOMPARE(run.messages.Take(),
@@ -127,7 +127,7 @@ void ToolRunTest::parameterFileThatCannotBeWrittenStopsTheRun() {
 
 void ToolRunTest::cancelLeavesTheJobUntouched() {
   ToolRun run;
-  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder.PathOf("checked.log"));
+  WriteStandIn(run.pgm + "/Tesmar", 0, run.folder / "checked.log");
   run.job.inputFile = "/elsewhere/old.txt";
   WhenShown<CCHKwizard>([&run](CCHKwizard& wizard) {
     FillFiles(wizard, wizard.filesPage(), run.input, run.output);
@@ -144,16 +144,16 @@ void ToolRunTest::cancelLeavesTheJobUntouched() {
   QCOMPARE(run.job.recordLength, 0);
   QVERIFY(!fs::exists(run.pgm + "/parameter.dat"));
   QVERIFY(!fs::exists(run.pgm + "/arguments.txt"));
-  QVERIFY(!fs::exists(run.folder.PathOf("records.frm")));
+  QVERIFY(!fs::exists(run.folder / "records.frm"));
 }
 
 void ToolRunTest::multiplePrimaryOpensTheListBesideTheInput() {
   ToolRun run;
-  fs::create_directory(run.folder.PathOf("data.d"));
-  fs::create_directory(run.folder.PathOf("results"));
+  fs::create_directory(run.folder / "data.d");
+  fs::create_directory(run.folder / "results");
   run.input = run.folder.Write("data.d/cases.txt", Records(10, 30, "\n"));
-  run.output = run.folder.PathOf("results/result.dat");
-  const std::string list = run.folder.PathOf("data.d/cases.mul");
+  run.output = run.folder / "results/result.dat";
+  const std::string list = run.folder / "data.d/cases.mul";
   WriteStandIn(run.pgm + "/Multiple", 0, list);
   WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, true); });
   RunMultiplePrimary(run.Host());
@@ -164,14 +164,14 @@ void ToolRunTest::multiplePrimaryOpensTheListBesideTheInput() {
   QCOMPARE(run.opened, QStringList{FromLocalPath(list)});
   QCOMPARE(run.job.incidenceDateFormat, 0);
   QCOMPARE(run.job.duplicatesToFile, 1);
-  QVERIFY(fs::exists(run.folder.PathOf("data.d/cases.mpr")));
+  QVERIFY(fs::exists(run.folder / "data.d/cases.mpr"));
 }
 
 void ToolRunTest::multiplePrimaryWithoutTheListTellsWhereTheNumbersAre() {
   ToolRun run;
   run.input = run.folder.Write("cases.txt", Records(10, 30, "\n"));
-  run.output = run.folder.PathOf("result.dat");
-  WriteStandIn(run.pgm + "/Multiple", 0, run.folder.PathOf("cases.mul"));
+  run.output = run.folder / "result.dat";
+  WriteStandIn(run.pgm + "/Multiple", 0, run.folder / "cases.mul");
   WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, false); });
   RunMultiplePrimary(run.Host());
   QCOMPARE(run.messages.Take(),

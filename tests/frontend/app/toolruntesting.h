@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -20,6 +19,7 @@
 #include "frontend/wizards/mulwizfiles.h"
 #include "frontend/wizards/mulwizlayout.h"
 #include "tests/frontend/wizards/wizardtesting.h"
+#include "tests/support/testfiles.h"
 
 namespace kelvarin::test {
 // A stand-in tool: it keeps its arguments and the parameter file it found,
@@ -31,7 +31,7 @@ inline void WriteStandIn(const std::string& path, int exitCode, const std::strin
                        "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n";
   if (!report.empty()) script += "printf 'report\\n' > '" + report + "'\n";
   script += exitCode < 0 ? "kill -SEGV $$\n" : "exit " + std::to_string(exitCode) + "\n";
-  std::ofstream(path) << script;
+  WriteFile(path, script);
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 

@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "testfiles.h"
+#include "tests/support/qttestfiles.h"
 #include "res/commandids.h"
 #include "shell/ccommandtable.h"
 #include "shell/cchildframe.h"

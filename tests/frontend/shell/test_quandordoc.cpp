@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "testfiles.h"
+#include "tests/support/qttestfiles.h"
 #include "shell/cquandordoc.h"
 
 namespace kelvarin {

@@ -15,7 +15,7 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "testfiles.h"
+#include "tests/support/qttestfiles.h"
 #include "res/commandids.h"
 #include "shell/cfontsheet.h"
 #include "shell/cpage1.h"

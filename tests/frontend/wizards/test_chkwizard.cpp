@@ -19,8 +19,8 @@
 #include "frontend/wizards/chkwizfinish.h"
 #include "frontend/wizards/chkwizformat.h"
 #include "frontend/wizards/chkwizlayout.h"
-#include "tests/common/tempfolder.h"
 #include "tests/frontend/wizards/wizardtesting.h"
+#include "tests/support/testfiles.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -48,10 +48,10 @@ void DefineAll(CWizLayout* page) {
 
 // A check wizard over a fresh folder with a data file of 15 records.
 struct CheckRun {
-  TempFolder folder;
+  TempDir folder;
   std::string input = folder.Write("records.txt", Records(15, kRecordLength));
-  std::string output = folder.PathOf("checked.txt");
-  std::string frm = folder.PathOf("records.frm");
+  std::string output = folder / "checked.txt";
+  std::string frm = folder / "records.frm";
   JobSettings application;
   std::unique_ptr<CCHKwizard> wizard;
   MessageRecorder messages;
@@ -110,16 +110,16 @@ void CheckWizardTest::filesPageRefusals() {
     bool answerYes = false;
   };
   CheckRun run;
-  TempFolder& f = run.folder;
+  TempDir& f = run.folder;
   const std::string good = run.input;
   const std::string existing = f.Write("existing.txt", "keep\n");
-  fs::create_directory(f.PathOf("folder"));
-  fs::create_symlink(good, f.PathOf("link.txt"));
+  fs::create_directory(f / "folder");
+  fs::create_symlink(good, f / "link.txt");
   const QString recordLength = QStringLiteral("stop: Record length of the selected file is %1: records must have 1 to 1024 characters.");
   const std::vector<Case> cases = {
       {"empty input", "", run.output, {}},
-      {"missing input", f.PathOf("none.txt"), run.output, {"stop: Cannot open input file!"}},
-      {"folder as input", f.PathOf("folder"), run.output, {"stop: Cannot open input file!"}},
+      {"missing input", f / "none.txt", run.output, {"stop: Cannot open input file!"}},
+      {"folder as input", f / "folder", run.output, {"stop: Cannot open input file!"}},
       {"lengths differ", f.Write("ragged.txt", Records(3, 40) + Records(1, 39)), run.output,
        {"information: Selected file does not have a fixed length record format."}},
       {"no line end", f.Write("oneline.txt", std::string(40, 'x')), run.output, {recordLength.arg(0)}},
@@ -128,13 +128,13 @@ void CheckWizardTest::filesPageRefusals() {
       {"records of 1025", f.Write("long1025.txt", Records(3, 1025)), run.output, {recordLength.arg(1025)}},
       {"empty output", good, "", {}},
       {"same text", good, good, {"stop: Output and input file names are identical!"}},
-      {"another spelling", good, f.PathOf("folder/../records.txt"),
+      {"another spelling", good, f / "folder/../records.txt",
        {"stop: Output and input file names are identical!"}},
-      {"a link to the input", good, f.PathOf("link.txt"), {"stop: Output and input file names are identical!"}},
+      {"a link to the input", good, f / "link.txt", {"stop: Output and input file names are identical!"}},
       {"existing output, No", good, existing,
        {"question: Output file already exists. Do you want to overwrite it?"}},
-      {"output in a missing folder", good, f.PathOf("missing/out.txt"), {"stop: Output file is not accessible!"}},
-      {"output is a folder", good, f.PathOf("folder"), {"stop: Output file is not accessible!"}},
+      {"output in a missing folder", good, f / "missing/out.txt", {"stop: Output file is not accessible!"}},
+      {"output is a folder", good, f / "folder", {"stop: Output file is not accessible!"}},
   };
   run.Open();
   for (const Case& c : cases) {
@@ -143,8 +143,8 @@ void CheckWizardTest::filesPageRefusals() {
     QCOMPARE(run.current(), int(CCHKwizard::kFilesPage));
     QVERIFY2(run.messages.Take() == c.messages, c.name);
   }
-  QCOMPARE(TempFolder::Read(existing), std::string("keep\n"));
-  QVERIFY(fs::is_symlink(f.PathOf("link.txt")));
+  QCOMPARE(ReadFile(existing), std::string("keep\n"));
+  QVERIFY(fs::is_symlink(f / "link.txt"));
 
   if (geteuid() != 0) {
     const std::string readOnly = f.Write("readonly.txt", Records(3, 40));
@@ -157,7 +157,7 @@ void CheckWizardTest::filesPageRefusals() {
     run.SetFiles(good, locked);
     Press(*run.wizard, QWizard::NextButton);
     QCOMPARE(run.messages.Take(), QStringList{"stop: Output file is not accessible!"});
-    QCOMPARE(TempFolder::Read(locked), std::string("keep\n"));
+    QCOMPARE(ReadFile(locked), std::string("keep\n"));
   }
 
   // Yes to the question goes on.
@@ -166,7 +166,7 @@ void CheckWizardTest::filesPageRefusals() {
   Press(*run.wizard, QWizard::NextButton);
   QCOMPARE(run.current(), int(CCHKwizard::kLayoutPage));
   QCOMPARE(run.wizard->settings().outputFile, existing);
-  QCOMPARE(TempFolder::Read(existing), std::string("keep\n"));
+  QCOMPARE(ReadFile(existing), std::string("keep\n"));
 }
 
 void CheckWizardTest::filesPageKeepsTheProbeResultsWhenTheOutputFails() {
@@ -210,7 +210,7 @@ void CheckWizardTest::browseTakesTheFolder() {
   QVERIFY(browseInput != nullptr);
   browseInput->click();
   QCOMPARE(run.wizard->filesPage()->inputEdit()->text(), QString::fromStdString(run.input));
-  QCOMPARE(run.wizard->settings().inputFolder, run.folder.path().string());
+  QCOMPARE(run.wizard->settings().inputFolder, run.folder.path());
   QVERIFY(run.wizard->settings().inputFile != run.input);  // only Next takes the file
 }
 

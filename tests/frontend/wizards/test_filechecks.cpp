@@ -1,12 +1,10 @@
 #include "frontend/wizards/filechecks.h"
-#include "tests/common/tempfolder.h"
+#include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 using namespace kelvarin;
@@ -16,53 +14,49 @@ namespace {
 
 class FileChecksTest : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return m_temp.PathOf(name); }
-  std::string Write(const std::string& name, const std::string& text) { return m_temp.Write(name, text); }
-  static std::string Read(const std::string& path) { return test::TempFolder::Read(path); }
-
-  test::TempFolder m_temp;
+  test::TempDir m_temp;
 };
 
 }  // namespace
 
 TEST_F(FileChecksTest, OutputTestLeavesEveryFileAsItWas) {
-  const std::string existing = Write("existing.txt", "keep me\n");
+  const std::string existing = m_temp.Write("existing.txt", "keep me\n");
   EXPECT_EQ(OutputFileState::kExists, CheckOutputFile(existing));
-  EXPECT_EQ("keep me\n", Read(existing));
+  EXPECT_EQ("keep me\n", test::ReadFile(existing));
 
-  const std::string absent = PathOf("new.txt");
+  const std::string absent = m_temp / "new.txt";
   EXPECT_EQ(OutputFileState::kAbsent, CheckOutputFile(absent));
   EXPECT_FALSE(fs::exists(absent));
 
-  fs::create_directory(PathOf("folder"));
-  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("folder")));
-  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("missing/new.txt")));
+  fs::create_directory(m_temp / "folder");
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(m_temp / "folder"));
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(m_temp / "missing/new.txt"));
   EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(""));
 
-  fs::create_symlink(PathOf("nowhere.txt"), PathOf("dangling.txt"));
-  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("dangling.txt")));
-  EXPECT_TRUE(fs::is_symlink(PathOf("dangling.txt")));
-  EXPECT_FALSE(fs::exists(PathOf("nowhere.txt")));
+  fs::create_symlink(m_temp / "nowhere.txt", m_temp / "dangling.txt");
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(m_temp / "dangling.txt"));
+  EXPECT_TRUE(fs::is_symlink(m_temp / "dangling.txt"));
+  EXPECT_FALSE(fs::exists(m_temp / "nowhere.txt"));
 }
 
 TEST_F(FileChecksTest, ExistingFileThatCannotBeWrittenIsNotAccessibleAndStays) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes every file";
-  const std::string locked = Write("locked.txt", "keep me\n");
+  const std::string locked = m_temp.Write("locked.txt", "keep me\n");
   fs::permissions(locked, fs::perms::owner_read);
   EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(locked));
-  EXPECT_EQ("keep me\n", Read(locked));
+  EXPECT_EQ("keep me\n", test::ReadFile(locked));
   EXPECT_FALSE(OpensForUpdate(locked));
 
-  fs::create_directory(PathOf("closed"));
-  fs::permissions(PathOf("closed"), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(PathOf("closed/new.txt")));
-  fs::permissions(PathOf("closed"), fs::perms::owner_all);
+  fs::create_directory(m_temp / "closed");
+  fs::permissions(m_temp / "closed", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(m_temp / "closed/new.txt"));
+  fs::permissions(m_temp / "closed", fs::perms::owner_all);
 }
 
 TEST_F(FileChecksTest, UpdateTestOpensWithoutChanging) {
-  const std::string data = Write("data.txt", "records\n");
+  const std::string data = m_temp.Write("data.txt", "records\n");
   EXPECT_TRUE(OpensForUpdate(data));
-  EXPECT_EQ("records\n", Read(data));
-  EXPECT_FALSE(OpensForUpdate(PathOf("missing.txt")));
-  EXPECT_FALSE(fs::exists(PathOf("missing.txt")));
+  EXPECT_EQ("records\n", test::ReadFile(data));
+  EXPECT_FALSE(OpensForUpdate(m_temp / "missing.txt"));
+  EXPECT_FALSE(fs::exists(m_temp / "missing.txt"));
 }

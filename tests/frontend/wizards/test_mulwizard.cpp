@@ -13,8 +13,8 @@
 #include "frontend/wizards/mulwizfiles.h"
 #include "frontend/wizards/mulwizformat.h"
 #include "frontend/wizards/mulwizlayout.h"
-#include "tests/common/tempfolder.h"
 #include "tests/frontend/wizards/wizardtesting.h"
+#include "tests/support/testfiles.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -39,10 +39,10 @@ void DefineRequired(CWizLayout* page, int incidenceLast = 28) {
 }
 
 struct MultipleRun {
-  TempFolder folder;
+  TempDir folder;
   std::string input = folder.Write("cases.dat", Records(20, kRecordLength, "\n"));
-  std::string output = folder.PathOf("result.dat");
-  std::string mpr = folder.PathOf("cases.mpr");
+  std::string output = folder / "result.dat";
+  std::string mpr = folder / "cases.mpr";
   JobSettings application;
   std::unique_ptr<CMULwizard> wizard;
   MessageRecorder messages;
@@ -113,7 +113,7 @@ void MultipleWizardTest::wholeRunWritesTheLayoutFile() {
   QCOMPARE(sheet.incidenceDateFormat, 3);
   QCOMPARE(sheet.fileSize, uint64_t(20 * 31));
 
-  const std::string bytes = TempFolder::Read(run.mpr);
+  const std::string bytes = ReadFile(run.mpr);
   QCOMPARE(bytes.size(), size_t(64));
   QCOMPARE(bytes[61], '\0');
   QCOMPARE(bytes[63], '\0');

@@ -4,47 +4,30 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
-namespace fs = std::filesystem;
+#include "tests/support/testfiles.h"
+
+using namespace kelvarin::test;
 
 namespace {
 
 class GeneratorRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tablegen-XXXXXX").string();
-    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
-
   // Writes the two data files, runs the generator; its exit status.
   int Run(const std::string& rows, const std::string& groups) {
-    Write("rows.txt", rows);
-    Write("groups.txt", groups);
-    const std::string command = std::string(CONSISTENCYTABLEGEN) + " " + Path("rows.txt") + " " +
-                                Path("groups.txt") + " " + Path("rows.cpp") + " " +
-                                Path("groups.cpp") + " 2>" + Path("messages.txt");
+    m_folder.Write("rows.txt", rows);
+    m_folder.Write("groups.txt", groups);
+    const std::string command = std::string(CONSISTENCYTABLEGEN) + " " + (m_folder / "rows.txt") +
+                                " " + (m_folder / "groups.txt") + " " + (m_folder / "rows.cpp") +
+                                " " + (m_folder / "groups.cpp") + " 2>" + (m_folder / "messages.txt");
     return std::system(command.c_str());
   }
 
-  std::string Read(const std::string& name) const {
-    std::ifstream in(m_folder / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Read(const std::string& name) const { return ReadFile(m_folder / name); }
 
  private:
-  std::string Path(const std::string& name) const { return (m_folder / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(m_folder / name, std::ios::binary) << text;
-  }
-
-  fs::path m_folder;
+  TempDir m_folder;
 };
 
 const std::string kRows = "800031\n801031\r\n814031\n81420KD131 \n";
