@@ -53,6 +53,18 @@ inline std::string ReadFile(const std::string& path) {
 
 inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+// The path of a file of the test's own data folder.
+inline std::string TestDataPath(const std::string& name) {
+  return std::string(KELVARIN_TEST_DATA_DIR) + "/" + name;
+}
+
+// The text with every `from` replaced by `to`.
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
 inline std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
   WriteFile(*this / name, bytes);
   return *this / name;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 #include "tools/check/tesmarengine.h"
 
 namespace kelvarin::test {
@@ -17,16 +17,13 @@ inline constexpr char kCheckTitle[] = "Orvo-Check program - Monday 07 December 2
 // failed start *message (when given) holds the engine's message.
 inline bool RunCheck(const TempDir& dir, const std::string& data, const std::string& row,
                      std::string* message = nullptr, int batch = 5000) {
-  WriteFile(dir / "data.txt", data);
-  WriteFile(dir / "parameter.dat", (dir / "data.txt") + "\n" + (dir / "out.txt") + "\n" + row);
   TesmarEngine engine;
-  if (!engine.Start(dir / "parameter.dat", FixedStartTime())) {
+  if (!engine.Start(PrepareRun(dir, data, row), FixedStartTime())) {
     if (message) *message = engine.message();
     engine.Finish();
     return false;
   }
-  while (engine.Step(batch) == StepStatus::kRunning) {
-  }
+  RunToEnd(engine, batch);
   return engine.Finish();
 }
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 #include "tools/check/tesmardlg.h"
 
 using namespace kelvarin;
@@ -18,21 +18,17 @@ namespace {
 const char kRowFormat[] =
     "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 5 6 7 7 1 2 4 %llu 0 999\n";
 
-struct CheckRun {
-  TempDir dir;
+struct CheckRun : RunFolder {
   TesmarEngine engine;
-  std::string input() const { return dir / "data.txt"; }
-  std::string output() const { return dir / "out.txt"; }
 
   // Writes `records` records of length 4, one in every `wrongEvery` of length 3.
   bool Start(int records, int wrongEvery = 0) {
     std::string data;
     for (int i = 0; i < records; ++i) data += (wrongEvery && i % wrongEvery == 0) ? "abc\n" : "abcd\n";
-    WriteFile(input(), data);
     char row[200];
     std::snprintf(row, sizeof row, kRowFormat, static_cast<unsigned long long>(data.size()));
-    WriteFile(dir / "parameter.dat", input() + "\n" + output() + "\n" + row);
-    return engine.Start(dir / "parameter.dat", FixedStartTime());
+    Prepare(data, row);
+    return engine.Start(parameter, FixedStartTime());
   }
 };
 
@@ -50,8 +46,8 @@ class TesmarDialogTest : public QObject {
     QVERIFY(run.Start(10));
     CTesmarDlg dialog(run.engine);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Orvo/Semu check"));
-    QCOMPARE(Text(dialog, 1002), QString::fromStdString("Input file: " + run.input()));
-    QCOMPARE(Text(dialog, 1003), QString::fromStdString("Output file: " + run.output()));
+    QCOMPARE(Text(dialog, 1002), QString::fromStdString("Input file: " + run.input));
+    QCOMPARE(Text(dialog, 1003), QString::fromStdString("Output file: " + run.output));
     QCOMPARE(Text(dialog, 1010), QString::fromStdString("Error file: " + (run.dir / "data.err")));
     QCOMPARE(Text(dialog, 1011), QString::fromStdString("Warning file: " + (run.dir / "data.chk")));
     QCOMPARE(Text(dialog, 1007), QStringLiteral("0"));
@@ -85,7 +81,7 @@ class TesmarDialogTest : public QObject {
     QTest::mouseClick(qobject_cast<QPushButton*>(dialog.control(kIdOk)), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(run.engine.Finish());
-    QVERIFY(Exists(run.output()));
+    QVERIFY(Exists(run.output));
     QVERIFY(Exists(run.dir / "data.err"));
     QVERIFY(Exists(run.dir / "out.log"));
     QVERIFY(!Exists(run.dir / "data.chk"));  // no warning: removed
@@ -116,7 +112,7 @@ class TesmarDialogTest : public QObject {
       QVERIFY(!run.engine.Finish());
       for (const char* name : {"out.txt", "data.err", "data.chk", "out.log"})
         QVERIFY2(!Exists(run.dir / name), name);
-      QVERIFY(Exists(run.input()));
+      QVERIFY(Exists(run.input));
     }
   }
 

@@ -24,12 +24,7 @@ std::string GoldenRow(int oneRecordPerError) {
 
 // An expected file of the test data, its folder placeholder replaced.
 std::string Expected(const std::string& name, const TempDir& dir) {
-  std::string text = ReadFile(std::string(KELVARIN_TEST_DATA_DIR) + "/" + name);
-  const std::string placeholder = "@DIR@";
-  for (size_t at = text.find(placeholder); at != std::string::npos;
-       at = text.find(placeholder, at + dir.path().size()))
-    text.replace(at, placeholder.size(), dir.path());
-  return text;
+  return ReplaceAll(ReadFile(TestDataPath(name)), "@DIR@", dir.path());
 }
 
 class GoldenRun : public ::testing::TestWithParam<int> {};
@@ -37,7 +32,7 @@ class GoldenRun : public ::testing::TestWithParam<int> {};
 TEST_P(GoldenRun, OutputAndReportsMatchByteForByte) {
   const int oneRecordPerError = GetParam();
   TempDir dir;
-  const std::string input = ReadFile(std::string(KELVARIN_TEST_DATA_DIR) + "/golden-input.txt");
+  const std::string input = ReadFile(TestDataPath("golden-input.txt"));
   // Small batches, so that the run crosses many steps.
   ASSERT_TRUE(RunCheck(dir, input, GoldenRow(oneRecordPerError), nullptr, 7));
   EXPECT_EQ(Expected("golden-expected.out", dir), ReadFile(dir / "out.txt"));

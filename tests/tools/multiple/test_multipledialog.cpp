@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "platform/messagebox.h"
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 #include "tools/multiple/multipledlg.h"
 
 using namespace kelvarin;
@@ -27,18 +27,14 @@ std::string Record(int person, char behaviour = '3') {
   return r;
 }
 
-struct MultipleDialogRun {
-  TempDir dir;
+struct MultipleDialogRun : RunFolder {
   MultipleEngine engine;
-  std::string input() const { return dir / "data.txt"; }
-  std::string output() const { return dir / "out.txt"; }
 
   bool Start(const std::string& data, int duplicatesToFile = 1) {
-    WriteFile(input(), data);
     char row[200];
     std::snprintf(row, sizeof row, kRowFormat, duplicatesToFile, static_cast<unsigned long long>(data.size()));
-    WriteFile(dir / "parameter.dat", input() + "\n" + output() + "\n" + row);
-    return engine.Start(dir / "parameter.dat", FixedStartTime());
+    Prepare(data, row);
+    return engine.Start(parameter, FixedStartTime());
   }
 };
 
@@ -67,8 +63,8 @@ class MultipleDialogTest : public QObject {
       QVERIFY(run.Start(Record(1) + "\n", duplicatesToFile));
       CMultipleDlg dialog(run.engine);
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Multiple"));
-      QCOMPARE(Text(dialog, 1002), QString::fromStdString("Input file: " + run.input()));
-      QCOMPARE(Text(dialog, 1003), QString::fromStdString("Output file: " + run.output()));
+      QCOMPARE(Text(dialog, 1002), QString::fromStdString("Input file: " + run.input));
+      QCOMPARE(Text(dialog, 1003), QString::fromStdString("Output file: " + run.output));
       QCOMPARE(Text(dialog, 1010), QString::fromStdString("Excluded: " + (run.dir / "data.exl")));
       // The list's line shows its name also when no list is written.
       QCOMPARE(Text(dialog, 1011), QString::fromStdString("Multiple: " + (run.dir / "data.mul")));
@@ -120,7 +116,7 @@ class MultipleDialogTest : public QObject {
     QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(run.engine.Finish());
-    QCOMPARE(ReadFile(run.output()).size(), std::size_t{4000 * 41});
+    QCOMPARE(ReadFile(run.output).size(), std::size_t{4000 * 41});
     QVERIFY(Exists(run.dir / "data.exl"));
     QVERIFY(Exists(run.dir / "data.mul"));
   }
@@ -157,7 +153,7 @@ class MultipleDialogTest : public QObject {
     QVERIFY(!Shown(dialog, kIdStop));
     QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
     QVERIFY(!run.engine.Finish());
-    QVERIFY(!Exists(run.output()));
+    QVERIFY(!Exists(run.output));
     QVERIFY(!Exists(run.dir / "data.exl"));
     QVERIFY(Exists(run.dir / "data.mul"));
   }
@@ -178,7 +174,7 @@ class MultipleDialogTest : public QObject {
     QTest::mouseClick(Button(dialog, kIdOk), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QVERIFY(!run.engine.Finish());
-    QVERIFY(!Exists(run.output()));
+    QVERIFY(!Exists(run.output));
     QVERIFY(!Exists(run.dir / "data.exl"));
     const std::string list = ReadFile(run.dir / "data.mul");
     QVERIFY(list.size() > 10800 * 41);

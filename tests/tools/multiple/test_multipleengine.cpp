@@ -11,20 +11,14 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
 
 namespace {
 
-std::string Golden(const std::string& name) { return ReadFile(std::string(KELVARIN_TEST_DATA_DIR) + "/" + name); }
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
+std::string Golden(const std::string& name) { return ReadFile(TestDataPath(name)); }
 
 // Records of 40 characters: key 1-6, sequence 7-8, sex 9, topography 10-13,
 // morphology 14-17, behaviour 18, incidence date 19-26 (YYYYMMDD).
@@ -42,34 +36,23 @@ std::string Record(const char* key, const char* topography, const char* morpholo
   return r;
 }
 
-struct MultipleRun {
-  TempDir dir;
+struct MultipleRun : RunFolder {
   MultipleEngine engine;
-  std::string input() const { return dir / "data.txt"; }
-  std::string output() const { return dir / "out.txt"; }
-  std::string excluded() const { return dir / "data.exl"; }
-  std::string multiple() const { return dir / "data.mul"; }
-  std::string parameter() const { return dir / "parameter.dat"; }
+  std::string excluded() const { return Report(".exl"); }
+  std::string multiple() const { return Report(".mul"); }
 
   bool Start(const std::string& data, int duplicatesToFile, long long fileSize = -1) {
-    WriteFile(input(), data);
     const unsigned long long size = fileSize < 0 ? data.size() : static_cast<unsigned long long>(fileSize);
-    WriteFile(parameter(), input() + "\n" + output() + "\n" + Row(duplicatesToFile, size));
-    return engine.Start(parameter(), FixedStartTime());
-  }
-
-  StepStatus RunToEnd(int batch) {
-    StepStatus status = StepStatus::kRunning;
-    while (status == StepStatus::kRunning) status = engine.Step(batch);
-    return status;
+    Prepare(data, Row(duplicatesToFile, size));
+    return engine.Start(parameter, FixedStartTime());
   }
 
   std::string Expected(const std::string& name) const {
-    return Replace(Replace(Golden(name), "@INPUT@", input()), "@OUTPUT@", output());
+    return ReplaceAll(ReplaceAll(Golden(name), "@INPUT@", input), "@OUTPUT@", output);
   }
 };
 
-std::string WithCrLf(const std::string& text) { return Replace(text, "\n", "\r\n"); }
+std::string WithCrLf(const std::string& text) { return ReplaceAll(text, "\n", "\r\n"); }
 
 }  // namespace
 
@@ -88,9 +71,9 @@ TEST(MultipleRun, GoldenRunWithTheListOfMultiples) {
     ASSERT_TRUE(run.Start(data, 1, c.fileSize)) << run.engine.message();
     const std::string keyFile = run.engine.keyFilePath();
     ASSERT_FALSE(keyFile.empty());
-    EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(c.batch)) << run.engine.message();
+    EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine, c.batch)) << run.engine.message();
     EXPECT_TRUE(run.engine.Finish());
-    EXPECT_EQ(run.Expected("golden.out"), ReadFile(run.output())) << c.batch;
+    EXPECT_EQ(run.Expected("golden.out"), ReadFile(run.output)) << c.batch;
     EXPECT_EQ(run.Expected("golden.exl"), ReadFile(run.excluded())) << c.batch;
     EXPECT_EQ(run.Expected("golden.mul"), ReadFile(run.multiple())) << c.batch;
     EXPECT_EQ(90, run.engine.Counter(kRecordsCounter));
@@ -107,9 +90,9 @@ TEST(MultipleRun, GoldenRunWithNumberedDuplicatesInTheOutput) {
   for (int batch : {5000, 3}) {
     MultipleRun run;
     ASSERT_TRUE(run.Start(Golden("golden.dat"), 0)) << run.engine.message();
-    EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(batch));
+    EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine, batch));
     EXPECT_TRUE(run.engine.Finish());
-    EXPECT_EQ(run.Expected("golden-numbered.out"), ReadFile(run.output()));
+    EXPECT_EQ(run.Expected("golden-numbered.out"), ReadFile(run.output));
     EXPECT_EQ(run.Expected("golden.exl"), ReadFile(run.excluded()));
     EXPECT_FALSE(Exists(run.multiple()));
     EXPECT_EQ(68, run.engine.duplicates());
@@ -141,7 +124,7 @@ TEST(MultipleRun, PhasesAndStatusFollowTheRun) {
   EXPECT_EQ(100, run.engine.Progress());
   EXPECT_TRUE(run.engine.Finish());
   // B00002 sorts before A00001; each keeps its first record.
-  EXPECT_EQ(data.substr(0, 41) + data.substr(41, 41), ReadFile(run.output()));
+  EXPECT_EQ(data.substr(0, 41) + data.substr(41, 41), ReadFile(run.output));
 }
 
 TEST(MultipleRun, EveryRecordExcluded) {
@@ -149,10 +132,10 @@ TEST(MultipleRun, EveryRecordExcluded) {
   const std::string data = Record("A00001", "C187", "8140", '2', "20010101") + "\n" +
                            Record("A00001", "C509", "8500", '9', "20010101") + "\n";
   ASSERT_TRUE(run.Start(data, 1));
-  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine));
   EXPECT_TRUE(run.engine.Finish());
-  EXPECT_EQ("", ReadFile(run.output()));
-  EXPECT_EQ("Orvo/Semu multiple primaries program - Monday 07 December 2026-23:05\n" + run.input() + "\n" +
+  EXPECT_EQ("", ReadFile(run.output));
+  EXPECT_EQ("Orvo/Semu multiple primaries program - Monday 07 December 2026-23:05\n" + run.input + "\n" +
                 data + "\n2 record(s)\n",
             ReadFile(run.excluded()));
   EXPECT_EQ(0, run.engine.multiples());
@@ -166,11 +149,11 @@ TEST(MultipleRun, NobodyWithTwoRecordsSkipsTheRules) {
   const std::string data = Record("A00001", "C187", "8140", '3', "20010101") + "\n" +
                            Record("B00001", "C187", "8140", '3', "20010101") + "\n";
   ASSERT_TRUE(run.Start(data, 0));
-  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine));
   EXPECT_TRUE(run.engine.Finish());
   EXPECT_EQ(0, run.engine.multiples());
   EXPECT_EQ(0, run.engine.duplicates());
-  EXPECT_EQ(data.substr(41, 40) + " 00\n" + data.substr(0, 40) + " 00\n", ReadFile(run.output()));
+  EXPECT_EQ(data.substr(41, 40) + " 00\n" + data.substr(0, 40) + " 00\n", ReadFile(run.output));
   EXPECT_FALSE(Exists(run.excluded()));  // nothing excluded: removed
 }
 
@@ -180,11 +163,11 @@ TEST(MultipleRun, ListWithoutDuplicatesHasNoTrailer) {
   const std::string colon = Record("A00001", "C187", "8140", '3', "20020101");
   const std::string lung = Record("A00001", "C341", "8140", '3', "20010101");
   ASSERT_TRUE(run.Start(colon + "\n" + lung + "\n", 1));
-  EXPECT_EQ(StepStatus::kFinished, run.RunToEnd(5000));
+  EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine));
   EXPECT_TRUE(run.engine.Finish());
   const std::string header = run.Expected("golden.mul").substr(0, run.Expected("golden.mul").find("P0000"));
   EXPECT_EQ(header + lung + "\n" + colon + "  \n\n", ReadFile(run.multiple()));
-  EXPECT_EQ(colon + "\n" + lung + "\n", ReadFile(run.output()));
+  EXPECT_EQ(colon + "\n" + lung + "\n", ReadFile(run.output));
 }
 
 TEST(MultipleRun, WrongLengthRecordHaltsTheRunAndKeepsOnlyTheList) {
@@ -203,11 +186,11 @@ TEST(MultipleRun, WrongLengthRecordHaltsTheRunAndKeepsOnlyTheList) {
   EXPECT_EQ(StepStatus::kHalted, run.engine.Step(5000));  // nothing more happens
   const std::string keyFile = run.engine.keyFilePath();
   EXPECT_FALSE(run.engine.Finish());
-  EXPECT_FALSE(Exists(run.output()));
+  EXPECT_FALSE(Exists(run.output));
   EXPECT_FALSE(Exists(run.excluded()));
   EXPECT_TRUE(Exists(run.multiple()));
   EXPECT_FALSE(Exists(keyFile));
-  EXPECT_EQ(data, ReadFile(run.input()));
+  EXPECT_EQ(data, ReadFile(run.input));
 }
 
 TEST(MultipleRun, StopWhileWritingKeepsTheFinishedList) {
@@ -218,7 +201,7 @@ TEST(MultipleRun, StopWhileWritingKeepsTheFinishedList) {
   EXPECT_EQ(StepStatus::kRunning, run.engine.Step(5));
   run.engine.Stop();
   EXPECT_FALSE(run.engine.Finish());
-  EXPECT_FALSE(Exists(run.output()));
+  EXPECT_FALSE(Exists(run.output));
   EXPECT_FALSE(Exists(run.excluded()));
   EXPECT_EQ(run.Expected("golden.mul"), ReadFile(run.multiple()));
 }
@@ -245,21 +228,21 @@ TEST(MultipleRun, KeyFileIsUniqueInTheTemporaryFolderAndAlwaysRemoved) {
     failed.Finish();
     EXPECT_TRUE(path.empty() || !Exists(path));
   }
-  second.RunToEnd(5000);
+  RunToEnd(second.engine);
   EXPECT_TRUE(second.engine.Finish());
   EXPECT_FALSE(Exists(two));
 }
 
 TEST(MultipleRun, FailedStartLeavesEarlierFilesAlone) {
   MultipleRun run;
-  WriteFile(run.output(), "earlier output\n");
+  WriteFile(run.output, "earlier output\n");
   WriteFile(run.multiple(), "earlier list\n");
   ::mkdir(run.excluded().c_str(), 0700);  // the excluded file cannot be opened
   EXPECT_FALSE(run.Start(Golden("golden.dat"), 1));
   EXPECT_EQ("Cannot open file(s). Program halted\n", run.engine.message());
   const std::string keyFile = run.engine.keyFilePath();
   EXPECT_FALSE(run.engine.Finish());
-  EXPECT_EQ("earlier output\n", ReadFile(run.output()));
+  EXPECT_EQ("earlier output\n", ReadFile(run.output));
   EXPECT_EQ("earlier list\n", ReadFile(run.multiple()));
   EXPECT_TRUE(std::filesystem::is_directory(run.excluded()));
 }
@@ -276,11 +259,10 @@ TEST(MultipleRun, RowWithoutPersonKeyOrWithFieldsOutsideTheRecordFails) {
   };
   for (const auto& c : cases) {
     MultipleRun run;
-    WriteFile(run.input(), Golden("golden.dat"));
-    WriteFile(run.parameter(), run.input() + "\n" + run.output() + "\n" + Row(1, 3690, c.person));
-    EXPECT_FALSE(run.engine.Start(run.parameter(), FixedStartTime())) << c.person;
+    run.Prepare(Golden("golden.dat"), Row(1, 3690, c.person));
+    EXPECT_FALSE(run.engine.Start(run.parameter, FixedStartTime())) << c.person;
     EXPECT_NE(std::string::npos, run.engine.message().find(c.message)) << run.engine.message();
     EXPECT_FALSE(run.engine.Finish());
-    EXPECT_FALSE(Exists(run.output()));
+    EXPECT_FALSE(Exists(run.output));
   }
 }

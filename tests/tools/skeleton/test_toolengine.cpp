@@ -8,7 +8,7 @@
 
 #include "common/parameterfile.h"
 #include "common/reportname.h"
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -56,85 +56,62 @@ std::string Row(int recordLength, unsigned long long fileSize = 0, int sexStart 
          std::to_string(recordLength) + " " + std::to_string(fileSize) + "\n";
 }
 
-struct RunFolder {
-  TempDir dir;
-  std::string parameter() const { return dir / "parameter.dat"; }
-  std::string input() const { return dir / "data.txt"; }
-  std::string output() const { return dir / "out.txt"; }
-  std::string report() const { return dir / "data.rep"; }
-
-  void Parameters(const std::string& in, const std::string& out, const std::string& row) {
-    WriteFile(parameter(), in + "\n" + out + "\n" + row);
-  }
-};
-
-// Runs to the end in batches of `batch`; returns the status of the last step.
-StepStatus RunToEnd(ToolEngine& engine, int batch = 5000) {
-  StepStatus status = StepStatus::kRunning;
-  while (status == StepStatus::kRunning) status = engine.Step(batch);
-  return status;
-}
-
 }  // namespace
 
 TEST(ToolEngine, FinishedRunKeepsOutputAndNonEmptyReports) {
   RunFolder run;
-  WriteFile(run.input(), "abcd\nab\nabcd\r\nabcdef\nabcd");  // last line without line end
-  run.Parameters(run.input(), run.output(), Row(4));
+  run.Prepare("abcd\nab\nabcd\r\nabcdef\nabcd", Row(4));  // last line without line end
   CopyEngine engine;
-  ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime())) << engine.message();
+  ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime())) << engine.message();
   EXPECT_EQ(StepStatus::kFinished, RunToEnd(engine, 2));
   EXPECT_TRUE(engine.Finish());
   EXPECT_EQ(5, engine.records());
-  EXPECT_EQ("abcd\nabcd\nabcd\n", ReadFile(run.output()));
+  EXPECT_EQ("abcd\nabcd\nabcd\n", ReadFile(run.output));
   EXPECT_EQ("Copy program - Monday 07 December 2026-23:05\nab *\nabcdef *\n\n2 record(s)\n",
-            ReadFile(run.report()));
+            ReadFile(run.Report(".rep")));
   EXPECT_EQ(100, engine.Progress());
 }
 
 TEST(ToolEngine, EmptyReportIsRemovedAfterAFinishedRun) {
   RunFolder run;
-  WriteFile(run.input(), "abcd\n");
-  run.Parameters(run.input(), run.output(), Row(4));
+  run.Prepare("abcd\n", Row(4));
   CopyEngine engine;
-  ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime()));
+  ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime()));
   RunToEnd(engine);
   EXPECT_TRUE(engine.Finish());
-  EXPECT_EQ("abcd\n", ReadFile(run.output()));
-  EXPECT_FALSE(Exists(run.report()));
+  EXPECT_EQ("abcd\n", ReadFile(run.output));
+  EXPECT_FALSE(Exists(run.Report(".rep")));
 }
 
 TEST(ToolEngine, StopRemovesEverythingTheRunWroteAndFails) {
   RunFolder run;
   std::string data;
   for (int i = 0; i < 100; ++i) data += (i % 10 ? "abcd\n" : "x\n");
-  WriteFile(run.input(), data);
-  run.Parameters(run.input(), run.output(), Row(4));
+  run.Prepare(data, Row(4));
   CopyEngine engine;
-  ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime()));
+  ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime()));
   EXPECT_EQ(StepStatus::kRunning, engine.Step(30));
   engine.Stop();
   EXPECT_FALSE(engine.running());
   EXPECT_EQ(30, engine.records());
   EXPECT_FALSE(engine.Finish());
-  EXPECT_FALSE(Exists(run.output()));
-  EXPECT_FALSE(Exists(run.report()));
-  EXPECT_EQ(data, ReadFile(run.input()));
-  EXPECT_EQ(ReadFile(run.parameter()).substr(0, 3), run.input().substr(0, 3));
+  EXPECT_FALSE(Exists(run.output));
+  EXPECT_FALSE(Exists(run.Report(".rep")));
+  EXPECT_EQ(data, ReadFile(run.input));
+  EXPECT_EQ(ReadFile(run.parameter).substr(0, 3), run.input.substr(0, 3));
 }
 
 TEST(ToolEngine, LongLineIsOneWrongLengthRecordWrittenWhole) {
   RunFolder run;
   const std::string longLine(3000, 'L');
-  WriteFile(run.input(), "abcd\n" + longLine + "\nabcd\n");
-  run.Parameters(run.input(), run.output(), Row(4));
+  run.Prepare("abcd\n" + longLine + "\nabcd\n", Row(4));
   CopyEngine engine;
-  ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime()));
+  ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime()));
   RunToEnd(engine);
   ASSERT_TRUE(engine.Finish());
   EXPECT_EQ(3, engine.records());
   EXPECT_EQ(1, engine.errors());
-  EXPECT_NE(std::string::npos, ReadFile(run.report()).find("\n" + longLine + " *\n"));
+  EXPECT_NE(std::string::npos, ReadFile(run.Report(".rep")).find("\n" + longLine + " *\n"));
 }
 
 TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
@@ -144,12 +121,12 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
     const char* messagePart;
   };
   RunFolder run;
-  WriteFile(run.input(), "abcd\n");
-  const std::string in = run.input();
-  const std::string out = run.output();
+  WriteFile(run.input, "abcd\n");
+  const std::string in = run.input;
+  const std::string out = run.output;
   // Earlier results that a failed start must leave alone.
   WriteFile(out, "earlier output\n");
-  WriteFile(run.report(), "earlier report\n");
+  WriteFile(run.Report(".rep"), "earlier report\n");
   ASSERT_EQ(0, ::symlink(in.c_str(), (run.dir / "alias.txt").c_str()));
   ::mkdir((run.dir / "folder").c_str(), 0700);
 
@@ -165,9 +142,9 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
        "the output file and the input file are the same file"},
       {"output is the input through a link", in + "\n" + (run.dir / "alias.txt") + "\n" + Row(4),
        "the output file and the input file are the same file"},
-      {"output is the parameter file", in + "\n" + run.parameter() + "\n" + Row(4),
+      {"output is the parameter file", in + "\n" + run.parameter + "\n" + Row(4),
        "the output file and the parameter file are the same file"},
-      {"output is the report", in + "\n" + run.report() + "\n" + Row(4),
+      {"output is the report", in + "\n" + run.Report(".rep") + "\n" + Row(4),
        "the error file and the output file are the same file"},
       {"input missing", (run.dir / "none.txt") + "\n" + out + "\n" + Row(4),
        "Cannot open file(s). Program halted\n"},
@@ -177,17 +154,17 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
        "Cannot open file(s). Program halted\n"},
   };
   for (const auto& c : cases) {
-    ::unlink(run.parameter().c_str());
-    if (!c.parameterText.empty()) WriteFile(run.parameter(), c.parameterText);
+    ::unlink(run.parameter.c_str());
+    if (!c.parameterText.empty()) WriteFile(run.parameter, c.parameterText);
     CopyEngine engine;
-    EXPECT_FALSE(engine.Start(run.parameter(), FixedStartTime())) << c.name;
+    EXPECT_FALSE(engine.Start(run.parameter, FixedStartTime())) << c.name;
     EXPECT_NE(std::string::npos, engine.message().find(c.messagePart))
         << c.name << ": " << engine.message();
     EXPECT_EQ(StepStatus::kHalted, engine.Step(10)) << c.name;
     EXPECT_FALSE(engine.Finish()) << c.name;
     EXPECT_EQ("abcd\n", ReadFile(in)) << c.name;
     EXPECT_EQ("earlier output\n", ReadFile(out)) << c.name;
-    EXPECT_EQ("earlier report\n", ReadFile(run.report())) << c.name;
+    EXPECT_EQ("earlier report\n", ReadFile(run.Report(".rep"))) << c.name;
     EXPECT_FALSE(Exists(run.dir / "none.rep")) << c.name;
   }
 }
@@ -196,20 +173,19 @@ TEST(ToolEngine, WriteErrorIsAFailureNotASuccess) {
   RunFolder run;
   std::string data;
   for (int i = 0; i < 2000; ++i) data += "abcdefghij\n";
-  WriteFile(run.input(), data);
-  run.Parameters(run.input(), run.output(), Row(10));
+  run.Prepare(data, Row(10));
   for (int records : {200, 2000}) {  // fails at closing, and while running
-    WriteFile(run.input(), data.substr(0, 11 * records));
+    WriteFile(run.input, data.substr(0, 11 * records));
     CopyEngine engine;
-    ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime())) << engine.message();
+    ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime())) << engine.message();
     FileSizeLimit limit(1000);
     const StepStatus status = RunToEnd(engine, records == 200 ? 5000 : 10);
     const bool finished = engine.Finish();
     EXPECT_FALSE(finished);
     EXPECT_TRUE(status == StepStatus::kFailed || engine.closeFailed());
-    EXPECT_NE(std::string::npos, engine.message().find(run.output() + ":\r\ncannot write"))
+    EXPECT_NE(std::string::npos, engine.message().find(run.output + ":\r\ncannot write"))
         << engine.message();
-    EXPECT_FALSE(Exists(run.output()));
+    EXPECT_FALSE(Exists(run.output));
   }
 }
 
@@ -222,10 +198,9 @@ TEST(ToolEngine, ProgressNeverDividesByZeroNorPassesAHundred) {
   const Case cases[] = {{0, 4, 0}, {3, 4, 0}, {6, 4, 100}, {60, 4, 10}};
   for (const auto& c : cases) {
     RunFolder run;
-    WriteFile(run.input(), "abcd\nabcd\nabcd\n");
-    run.Parameters(run.input(), run.output(), Row(c.recordLength, c.fileSize));
+    run.Prepare("abcd\nabcd\nabcd\n", Row(c.recordLength, c.fileSize));
     CopyEngine engine;
-    ASSERT_TRUE(engine.Start(run.parameter(), FixedStartTime()));
+    ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime()));
     EXPECT_EQ(0, engine.Progress());
     engine.Step(1);
     EXPECT_EQ(c.afterOneRecord, engine.Progress()) << c.fileSize;
@@ -239,21 +214,20 @@ TEST(ToolEngine, ProgressNeverDividesByZeroNorPassesAHundred) {
 
 TEST(ToolEngine, FailedStartAfterSomeFilesOpenedLeavesEarlierFilesAlone) {
   RunFolder run;
-  WriteFile(run.input(), "abcd\n");
-  WriteFile(run.output(), "earlier output\n");
-  ::mkdir(run.report().c_str(), 0700);  // the report cannot open: it is a folder
-  run.Parameters(run.input(), run.output(), Row(4));
+  run.Prepare("abcd\n", Row(4));
+  WriteFile(run.output, "earlier output\n");
+  ::mkdir(run.Report(".rep").c_str(), 0700);  // the report cannot open: it is a folder
   CopyEngine engine;
-  EXPECT_FALSE(engine.Start(run.parameter(), FixedStartTime()));
+  EXPECT_FALSE(engine.Start(run.parameter, FixedStartTime()));
   EXPECT_EQ("Cannot open file(s). Program halted\n", engine.message());
   EXPECT_FALSE(engine.Finish());
-  EXPECT_EQ("earlier output\n", ReadFile(run.output()));
+  EXPECT_EQ("earlier output\n", ReadFile(run.output));
 
-  ::rmdir(run.report().c_str());
-  ::unlink(run.output().c_str());
-  ::mkdir(run.report().c_str(), 0700);
+  ::rmdir(run.Report(".rep").c_str());
+  ::unlink(run.output.c_str());
+  ::mkdir(run.Report(".rep").c_str(), 0700);
   CopyEngine fresh;
-  EXPECT_FALSE(fresh.Start(run.parameter(), FixedStartTime()));
+  EXPECT_FALSE(fresh.Start(run.parameter, FixedStartTime()));
   fresh.Finish();
-  EXPECT_FALSE(Exists(run.output()));  // created by the failed start, taken back
+  EXPECT_FALSE(Exists(run.output));  // created by the failed start, taken back
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/parameterfile.h"
-#include "tests/support/testfiles.h"
+#include "tests/support/enginerun.h"
 #include "tools/convert/common/conversionrecordstep.h"
 #include "tools/skeleton/toolengine.h"
 
@@ -40,39 +40,24 @@ struct CollectedLines : ConversionReports {
   void CountWarning() override { ++counted; }
 };
 
-struct ConversionRun {
-  TempDir dir;
-  std::string input = dir / "data.txt";
-  std::string output = dir / "out.txt";
-  std::string parameter = dir / "parameter.dat";
-
-  // The report beside the input: "data" + suffix.
-  std::string Report(const std::string& suffix) const { return dir / ("data" + suffix); }
-
-  void Prepare(const std::string& records, const std::string& rowText) {
-    WriteFile(input, records);
-    WriteFile(parameter, input + "\n" + output + "\n" + rowText);
-  }
-
+// A run's files (RunFolder) and a whole run of a conversion engine over them.
+struct ConversionRun : RunFolder {
   // Runs the engine over records to its end and finishes it; returns what
   // Finish returned.
   bool Run(ToolEngine& engine, const std::string& records, const ConversionRow& row,
            int batch = 5000) {
     Prepare(records, FormatRow(row));
     if (!engine.Start(parameter, FixedStartTime())) return false;
-    StepStatus status = StepStatus::kRunning;
-    while (status == StepStatus::kRunning) status = engine.Step(batch);
+    RunToEnd(engine, batch);
     return engine.Finish();
   }
 };
 
 // An expected file of a test's data folder, with "@INPUT@" standing for the
-// input path of the run.
+// input path of the run; "<missing>" (as ReadFile gives for a file that is
+// not there) when the data folder has no such file, the run must not leave it.
 inline std::string ExpectedFile(const std::string& name, const std::string& inputPath) {
-  std::string text = ReadFile(std::string(KELVARIN_TEST_DATA_DIR) + "/" + name);
-  const size_t at = text.find("@INPUT@");
-  if (at != std::string::npos) text.replace(at, 7, inputPath);
-  return text;
+  return ReplaceAll(ReadFile(TestDataPath(name)), "@INPUT@", inputPath);
 }
 
 }  // namespace kelvarin::test

@@ -185,8 +185,7 @@ TEST(ConversionEngine, ProgressEstimateByProgram) {
     ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime()));
     engine.Step(4);
     EXPECT_EQ(c.afterFour, engine.Progress()) << c.program << " " << c.fileSize;
-    while (engine.Step(5000) == StepStatus::kRunning) {
-    }
+    RunToEnd(engine);
     EXPECT_EQ(100, engine.Progress());
     engine.Finish();
   }

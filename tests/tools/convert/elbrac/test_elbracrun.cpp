@@ -36,7 +36,7 @@ TEST(ElbracRun, ProgressWithoutEstimate) {
     ConversionRun run;
     ConversionRow row = GoldenRow(true, 15, 0, 0);
     row.fileSize = fileSize;
-    run.Prepare(ReadFile(DataFile("icdo1.dat")), FormatRow(row));
+    run.Prepare(ReadFile(TestDataPath("icdo1.dat")), FormatRow(row));
     ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime())) << engine.message();
     StepStatus status = StepStatus::kRunning;
     while ((status = engine.Step(1)) == StepStatus::kRunning) EXPECT_EQ(0, engine.Progress());

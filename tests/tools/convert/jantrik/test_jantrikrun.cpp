@@ -39,8 +39,7 @@ void RunAndCompare(const std::string& rowText) {
   const std::string input = ExpectedFile("jantrik-input.txt", "");
   run.Prepare(input, rowText);
   ASSERT_TRUE(engine.Start(run.parameter, FixedStartTime())) << engine.message();
-  while (engine.Step(7) == StepStatus::kRunning) {
-  }
+  RunToEnd(engine, 7);
   ASSERT_TRUE(engine.Finish()) << engine.message();
   EXPECT_EQ(21, engine.records());
   EXPECT_EQ(8, engine.errors());

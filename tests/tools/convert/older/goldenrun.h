@@ -10,7 +10,6 @@
 #include <string>
 
 #include "common/parameterfile.h"
-#include "tests/support/testfiles.h"
 #include "tests/tools/convert/common/conversionrun.h"
 #include "tools/convert/common/conversionrecordstep.h"
 #include "tools/skeleton/toolengine.h"
@@ -41,24 +40,14 @@ inline ConversionRow GoldenRow(bool withMorphology, int gradeStart, int optionA,
   return row;
 }
 
-// What one record step wrote for one record.
-struct StepLines : ConversionReports {
-  std::string output, warning, error;
-  int counted = 0;
-  void WriteOutput(std::string_view line) override { output.assign(line); }
-  void WriteWarning(std::string_view line) override { warning.assign(line); }
-  void WriteError(std::string_view line) override { error.assign(line); }
-  void CountWarning() override { ++counted; }
-};
-
 // The text a record step appended to the record in the error file (empty
 // when the record converted).
 inline std::string MessageFor(ConversionRecordStep& step, const std::string& record,
                               const ConversionRow& row) {
-  StepLines lines;
+  CollectedLines lines;
   step.ConvertRecord(record, row, lines);
-  if (lines.error.empty()) return std::string();
-  return lines.error.substr(record.size());
+  if (lines.errors.empty()) return std::string();
+  return lines.errors.back().substr(record.size());
 }
 
 // A record and the message the program appends to it in the error file
@@ -75,19 +64,6 @@ void ExpectMessages(ConversionRecordStep& step, const ConversionRow& row,
     EXPECT_EQ(c.message, MessageFor(step, c.record, row)) << c.record;
 }
 
-inline std::string DataFile(const std::string& name) {
-  return std::string(KELVARIN_TEST_DATA_DIR) + "/" + name;
-}
-
-// The expected content of a file, or "<missing>" when the run must not leave it.
-inline std::string Expected(const std::string& name, const std::string& inputPath) {
-  std::string text = ReadFile(DataFile(name));
-  const std::string mark = "@INPUT@";
-  for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
-    text.replace(at, mark.size(), inputPath);
-  return text;
-}
-
 // Runs engine over <input> with row (its fileSize set to the input's size)
 // and compares the output file with <expected>.out, the error report with
 // <expected>.e and the warning report with <expected>.w.
@@ -95,15 +71,15 @@ inline void ExpectGoldenRun(ToolEngine& engine, const std::string& program,
                             const std::string& input, ConversionRow row,
                             const std::string& expected) {
   ConversionRun run;
-  const std::string records = ReadFile(DataFile(input));
+  const std::string records = ReadFile(TestDataPath(input));
   ASSERT_NE("<missing>", records) << input;
   row.fileSize = records.size();
   ASSERT_TRUE(run.Run(engine, records, row)) << engine.message();
   EXPECT_EQ(100, engine.Progress());
-  EXPECT_EQ(Expected(expected + ".out", run.input), ReadFile(run.output)) << "output file";
-  EXPECT_EQ(Expected(expected + ".e", run.input), ReadFile(run.Report(".e" + program)))
+  EXPECT_EQ(ExpectedFile(expected + ".out", run.input), ReadFile(run.output)) << "output file";
+  EXPECT_EQ(ExpectedFile(expected + ".e", run.input), ReadFile(run.Report(".e" + program)))
       << "error file";
-  EXPECT_EQ(Expected(expected + ".w", run.input), ReadFile(run.Report(".w" + program)))
+  EXPECT_EQ(ExpectedFile(expected + ".w", run.input), ReadFile(run.Report(".w" + program)))
       << "warning file";
 }
 
