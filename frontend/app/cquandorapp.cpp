@@ -12,13 +12,13 @@
 #include "app/jobsettingsdefaults.h"
 #include "app/toolcommands.h"
 #include "platform/messagebox.h"
+#include "platform/pathtext.h"
 #include "platform/programicon.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
 #include "shell/cmainframe.h"
 #include "shell/filefilters.h"
-#include "shell/pathtext.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {

@@ -5,8 +5,8 @@
 #include <QSettings>
 
 #include "common/fileidentity.h"
+#include "platform/pathtext.h"
 #include "shell/menutext.h"
-#include "shell/pathtext.h"
 
 namespace kelvarin {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/jobsettings.h"
-#include "shell/pathtext.h"
+#include "platform/pathtext.h"
 
 namespace kelvarin {
 

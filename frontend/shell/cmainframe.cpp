@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "common/fileidentity.h"
+#include "platform/pathtext.h"
 #include "res/commandids.h"
 #include "res/menus.h"
 #include "res/strings.h"
@@ -24,7 +25,6 @@
 #include "shell/cquandorview.h"
 #include "shell/mdiclientpainter.h"
 #include "shell/menutext.h"
-#include "shell/pathtext.h"
 #include "shell/shellmessage.h"
 
 namespace kelvarin {

@@ -7,7 +7,7 @@
 #include <QWizardPage>
 
 #include "frontend/app/jobsettings.h"
-#include "frontend/shell/pathtext.h"
+#include "platform/pathtext.h"
 
 class QListWidget;
 

@@ -3,21 +3,21 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
+#include "platform/pathtext.h"
 #include "tests/support/testfiles.h"
 
 namespace kelvarin::test {
 
 // Writes (or rewrites) the file and returns its path.
 inline QString WriteTestFile(const QString& path, const QByteArray& bytes) {
-  WriteFile(QFile::encodeName(path).toStdString(), bytes.toStdString());
+  WriteFile(ToLocalPath(path), bytes.toStdString());
   return path;
 }
 
 inline QByteArray ReadTestFile(const QString& path) {
-  return QByteArray::fromStdString(ReadFile(QFile::encodeName(path).toStdString()));
+  return QByteArray::fromStdString(ReadFile(ToLocalPath(path)));
 }
 
 }  // namespace kelvarin::test

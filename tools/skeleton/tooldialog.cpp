@@ -1,7 +1,6 @@
 #include "tooldialog.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,15 +11,10 @@
 
 #include "common/reportname.h"
 #include "platform/messagebox.h"
+#include "platform/pathtext.h"
 #include "platform/programicon.h"
 
 namespace kelvarin {
-
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString FromPath(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidget* parent)
     : QDialog(parent), m_engine(engine), m_descriptor(descriptor) {
@@ -70,7 +64,7 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
       case DialogControl::kStaticCentered: {
         QString text = QString::fromStdString(c.text);
         if (c.fileSlot >= 0)
-          text = QString::fromStdString(c.filePrefix) + FromPath(m_engine.FilePath(c.fileSlot));
+          text = QString::fromStdString(c.filePrefix) + FromLocalPath(m_engine.FilePath(c.fileSlot));
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         if (c.kind == DialogControl::kStaticRight)
@@ -190,7 +184,7 @@ CToolApp::CToolApp(ToolEngine& engine, const DialogDescriptor& descriptor)
 int CToolApp::InitInstance() {
   const std::tm start = LocalNow();
   const QString parameterFile = ProgramFolder() + QLatin1Char('/') + QLatin1String("parameter.dat");
-  if (!m_engine.Start(ToPath(parameterFile), start))
+  if (!m_engine.Start(ToLocalPath(parameterFile), start))
     ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
 
   {

@@ -84,8 +84,4 @@ int RunToolProgram(int argc, char** argv, const char* programName) {
   return app.InitInstance();
 }
 
-// A path as the engines take it (the bytes of the file name).
-std::string ToPath(const QString& path);
-QString FromPath(const std::string& path);
-
 }  // namespace kelvarin

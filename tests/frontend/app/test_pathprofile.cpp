@@ -11,7 +11,7 @@
 
 #include "app/jobsettings.h"
 #include "app/pathprofile.h"
-#include "shell/pathtext.h"
+#include "platform/pathtext.h"
 
 namespace kelvarin {
 namespace {

@@ -15,7 +15,7 @@
 #include "../shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 #include "app/cquandorapp.h"
-#include "shell/pathtext.h"
+#include "platform/pathtext.h"
 #include "res/commandids.h"
 #include "shell/cchildframe.h"
 #include "shell/cmainframe.h"

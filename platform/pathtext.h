@@ -1,5 +1,5 @@
-// Paths between the widgets' text and the 8-bit strings of the job settings
-// and the file routines.
+// Paths between Qt's text and the 8-bit strings the engines, the job settings
+// and the file routines take: the bytes of the file name.
 #pragma once
 
 #include <QFile>
