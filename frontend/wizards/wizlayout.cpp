@@ -14,8 +14,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "frontend/wizards/dialogunits.h"
 #include "frontend/wizards/wizardsheet.h"
+#include "platform/dialogunits.h"
 #include "platform/messagebox.h"
 
 namespace kelvarin {

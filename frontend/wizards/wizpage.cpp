@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "frontend/wizards/dialogunits.h"
 #include "frontend/wizards/formatfields.h"
 #include "frontend/wizards/wizardsheet.h"
+#include "platform/dialogunits.h"
 #include "platform/messagebox.h"
 
 namespace kelvarin {

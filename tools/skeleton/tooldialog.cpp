@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "common/reportname.h"
+#include "platform/dialogunits.h"
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
 #include "platform/programicon.h"
@@ -22,16 +23,7 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-
-  // Dialog units follow the font: a quarter of the average character width,
-  // an eighth of the character height.
-  const QFontMetrics metrics(font());
-  const int letters = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  m_baseX = (letters / 26 + 1) / 2;
-  m_baseY = metrics.height();
-  const QPoint size = DialogUnits(descriptor.width, descriptor.height);
-  setFixedSize(size.x(), size.y());
+  setFixedSize(DialogRect(this, 0, 0, descriptor.width, descriptor.height).size());
 
   for (const DialogControl& c : descriptor.controls) {
     QWidget* widget = nullptr;
@@ -79,9 +71,7 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
         break;
       }
     }
-    const QPoint topLeft = DialogUnits(c.x, c.y);
-    const QPoint extent = DialogUnits(c.width, c.height);
-    widget->setGeometry(topLeft.x(), topLeft.y(), extent.x(), extent.y());
+    widget->setGeometry(DialogRect(this, c.x, c.y, c.width, c.height));
     if (c.id >= 0) m_controls.insert(c.id, widget);
   }
 
@@ -92,9 +82,7 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
   m_timer->start();  // also after a failed start: its ticks then do nothing
 }
 
-QPoint CToolDlg::DialogUnits(int x, int y) const {
-  return QPoint(x * m_baseX / 4, y * m_baseY / 8);
-}
+QPoint CToolDlg::DialogUnits(int x, int y) const { return DialogRect(this, x, y, 0, 0).topLeft(); }
 
 bool CToolDlg::timerRunning() const { return m_timer->isActive(); }
 

@@ -54,8 +54,6 @@ class CToolDlg : public QDialog {
   QPushButton* m_ok = nullptr;
   QPushButton* m_stop = nullptr;
   QTimer* m_timer = nullptr;
-  int m_baseX = 6;
-  int m_baseY = 13;
 };
 
 // The application side of a tool program: the whole run happens here.

@@ -1,4 +1,4 @@
-#include "frontend/wizards/dialogunits.h"
+#include "platform/dialogunits.h"
 
 #include <QFontMetrics>
 #include <QWidget>
