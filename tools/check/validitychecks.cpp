@@ -1,13 +1,11 @@
 #include "tools/check/validitychecks.h"
 
+#include "common/recordfield.h"
 #include "tools/check/codetables.h"
-#include "tools/check/recordfield.h"
 
 namespace kelvarin {
 
 namespace {
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -30,10 +28,8 @@ bool MatchesUnknownCode(std::string_view field, int width, std::string_view code
 
 CodeValue CheckSexCode(std::string_view record, int sexStart, char maleCode, char femaleCode) {
   if (sexStart < 1) return {0, false};
-  const char sex = UpperAscii(ColumnChar(record, sexStart));
-  if (sex == UpperAscii(maleCode)) return {0, false};
-  if (sex == UpperAscii(femaleCode)) return {1, false};
-  return {0, true};
+  const int sex = SexIndex(record, sexStart, maleCode, femaleCode);
+  return sex < 0 ? CodeValue{0, true} : CodeValue{sex, false};
 }
 
 CodeValue CheckTopographyCode(std::string_view record, int topographyStart, int topographyEnd,
@@ -55,7 +51,7 @@ CodeValue CheckTopographyCode(std::string_view record, int topographyStart, int 
   // Every record starts from its own value: a code without any number is an
   // error and never inherits another record's topography.
   int value = kAbsentTopography;
-  const bool found = ScanDecimal(text, 3, &value);
+  const bool found = ScanDecimal(text, 3, 3, &value);
   if (!error) error = !found || !IsDigitField(text, 3) || FindTopographyCode(value) < 0;
   return {value, error};
 }
@@ -65,7 +61,7 @@ CodeValue CheckMorphologyCode(std::string_view record, int histologyStart) {
   char text[4];
   for (int i = 0; i < 4; ++i) text[i] = ColumnChar(record, histologyStart + i);
   int value = kAbsentMorphology;
-  const bool found = ScanDecimal(text, 4, &value);
+  const bool found = ScanDecimal(text, 4, 4, &value);
   const bool error = !found || !IsDigitField(text, 4) || FindMorphologyCode(value) < 0;
   return {value, error};
 }
@@ -105,11 +101,10 @@ AgeValue CheckAgeField(std::string_view record, int ageStart, int ageEnd,
       offset < record.size() ? record.substr(offset, static_cast<std::size_t>(width))
                              : std::string_view();
   if (MatchesUnknownCode(field, width, ageUnknownCode)) return {kUnstatedAge, kAgeValid};
+  const int length = static_cast<int>(field.size());
   int age = 0;
-  ScanDecimal(field.data(), static_cast<int>(field.size()), &age);
-  if (field.size() != static_cast<std::size_t>(width) ||
-      !IsDigitField(field.data(), static_cast<int>(field.size())))
-    return {age, kAgeNotDigits};
+  ScanDecimal(field.data(), length, length, &age);
+  if (length != width || !IsDigitField(field.data(), length)) return {age, kAgeNotDigits};
   if (age < 0 || age > kMaxRecordedAge) return {age, kAgeOutOfRange};
   return {age, kAgeValid};
 }

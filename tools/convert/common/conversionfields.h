@@ -5,12 +5,9 @@
 
 #include <string_view>
 
-namespace kelvarin {
+#include "common/recordfield.h"
 
-// The character at 1-based column c; '\0' when the column lies outside the record.
-inline char CharAt(std::string_view record, int column) {
-  return column >= 1 && static_cast<size_t>(column) <= record.size() ? record[column - 1] : '\0';
-}
+namespace kelvarin {
 
 // The failures found while reading and testing one record's fields.
 enum RecordFlag : unsigned {
@@ -21,11 +18,6 @@ enum RecordFlag : unsigned {
   kInvalidBehaviourFlag = 1u << 4,
   kInvalidGradeFlag = 1u << 5,
 };
-
-// sexIndex of the sex character at sexStart: 0 male, 1 female, -1 neither.
-// The codes compare without regard to letter case; the male code wins when
-// both codes are the same letter.
-int SexIndex(std::string_view record, int sexStart, char maleCode, char femaleCode);
 
 // Which characters of a site text must be digits.
 enum class SiteDigitTest {
@@ -54,12 +46,6 @@ bool ReadBehaviour(std::string_view record, int behaviourStart, int* value);
 // The grade character at gradeStart: with gradeStart below 1 the record has no
 // grade (true, *grade '9'); else false when the character is not a digit.
 bool ReadGrade(std::string_view record, int gradeStart, char* grade);
-
-// Reads a decimal number the way a "%Nd" conversion does: leading white space
-// skipped, then an optional sign and digits, at most maxWidth characters of
-// them, within the first length characters of text. False when no digit is
-// found; *value is then left unchanged.
-bool ScanDecimal(const char* text, int length, int maxWidth, int* value);
 
 // A topography code read from three columns, with or without the letter C in
 // front. The first record whose code begins with C switches the run to codes

@@ -44,9 +44,9 @@ void GorvatRecordStep::ConvertRecord(std::string_view record, const ConversionRo
 
   // Morphology and behaviour make the 5-digit input code.
   char code[6];
-  for (int i = 0; i < 4; ++i) code[i] = CharAt(record, row.histologyStart + i);
+  for (int i = 0; i < 4; ++i) code[i] = ColumnChar(record, row.histologyStart + i);
   if (IsAllDigits(code, 4) != 0) flags |= kInvalidMorphologyFlag;
-  code[4] = CharAt(record, row.behaviourStart);
+  code[4] = ColumnChar(record, row.behaviourStart);
   code[5] = '\0';
   if (!IsDigit(code[4])) flags |= kInvalidBehaviourFlag;
   int inputCode = 0;

@@ -10,28 +10,6 @@ namespace {
 
 // Record layout used below: sex at 1, site at 3-6, morphology at 8-11,
 // behaviour at 12, grade at 13.
-struct SexCase {
-  const char* record;
-  char male, female;
-  int expected;
-};
-
-TEST(ConversionFields, SexIndexComparesWithoutRegardToCase) {
-  const SexCase cases[] = {
-      {"M", 'M', 'F', 0}, {"m", 'M', 'F', 0}, {"M", 'm', 'f', 0}, {"f", 'M', 'F', 1},
-      {"F", 'm', 'f', 1}, {"X", 'M', 'F', -1}, {" ", 'M', 'F', -1}, {"1", '1', '2', 0},
-      {"2", '1', '2', 1}, {"3", '1', '2', -1}, {"A", 'a', 'a', 0},  // the male code wins
-  };
-  for (const SexCase& c : cases)
-    EXPECT_EQ(c.expected, SexIndex(c.record, 1, c.male, c.female)) << c.record;
-}
-
-TEST(ConversionFields, SexOutsideTheRecordIsNeitherCode) {
-  EXPECT_EQ(-1, SexIndex("M", 2, 'M', 'F'));
-  EXPECT_EQ(-1, SexIndex("M", 0, 'M', 'F'));
-  EXPECT_EQ(-1, SexIndex("M", -1, 'M', 'F'));
-}
-
 struct SiteCase {
   const char* field;  // the site field from column 1
   int end;            // column of the subsite
@@ -89,29 +67,6 @@ TEST(ConversionFields, MorphologyBehaviourAndGrade) {
   EXPECT_EQ('9', grade);
   EXPECT_TRUE(ReadGrade("x ", 0, &grade));
   EXPECT_EQ('9', grade);
-}
-
-struct ScanCase {
-  const char* text;
-  int width;
-  bool found;
-  int value;
-};
-
-TEST(ConversionFields, ScanDecimalReadsLikePercentNd) {
-  const ScanCase cases[] = {
-      {"509", 3, true, 509}, {" 09", 3, true, 9},   {"  9", 3, true, 9},  {"5 1", 3, true, 5},
-      {"5x1", 3, true, 5},   {"x51", 3, false, 0},  {"   ", 3, false, 0}, {"-12", 3, true, -12},
-      {"+12", 3, true, 12},  {"-", 3, false, 0},    {"12345", 3, true, 123},
-      {"81403", 5, true, 81403}, {"", 3, false, 0},
-  };
-  for (const ScanCase& c : cases) {
-    int value = 777;
-    EXPECT_EQ(c.found, ScanDecimal(c.text, static_cast<int>(std::string(c.text).size()), c.width,
-                                   &value))
-        << c.text;
-    EXPECT_EQ(c.found ? c.value : 777, value) << c.text << ": unchanged when nothing is found";
-  }
 }
 
 TEST(ConversionFields, PrefixDecidedByTheFirstCodeWithC) {
