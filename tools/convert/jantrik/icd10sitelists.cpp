@@ -37,13 +37,21 @@ bool IsClosingEntry(std::string_view entry) { return entry.substr(0, 4) == "aos.
 
 }  // namespace
 
-int LookupSiteColumn(int column, const char topography[3], char code[4]) {
+std::string_view FindSiteColumns(const char topography[3]) {
   const char key[4] = {' ', topography[0], topography[1], topography[2]};
   const int index = FindTableRow(IcdO3TopographyColumns, IcdO3TopographyColumnsCount,
                                  std::string_view(key, 4));
-  if (index < 0) return 1;
-  if (column >= 1 && column <= 5)
-    CopyCode(IcdO3TopographyColumns[index].substr(4 + 4 * (column - 1), 4), code);
+  return index < 0 ? std::string_view() : IcdO3TopographyColumns[index];
+}
+
+void CopySiteColumn(std::string_view row, int column, char code[4]) {
+  if (column >= 1 && column <= 5) CopyCode(row.substr(4 + 4 * (column - 1), 4), code);
+}
+
+int LookupSiteColumn(int column, const char topography[3], char code[4]) {
+  const std::string_view row = FindSiteColumns(topography);
+  if (row.empty()) return 1;
+  CopySiteColumn(row, column, code);
   return 0;
 }
 

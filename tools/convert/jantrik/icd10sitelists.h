@@ -2,7 +2,17 @@
 // ICD-O-3 topography, the site groups and the sex split list.
 #pragma once
 
+#include <string_view>
+
 namespace kelvarin {
+
+// The row of a topography (three digits, e.g. "509") in the table of the five
+// ICD-10 columns; an empty view when it has none.
+std::string_view FindSiteColumns(const char topography[3]);
+
+// Copies the ICD-10 code of a behaviour column 1 to 5 of a topography's row
+// into code (four characters); any other column leaves code alone.
+void CopySiteColumn(std::string_view row, int column, char code[4]);
 
 // The ICD-10 code of a topography (three digits, e.g. "509") for a behaviour
 // column 1 to 5 (1 malignant, 2 benign, 3 in situ, 4 uncertain, 5 secondary)

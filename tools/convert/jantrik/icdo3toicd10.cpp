@@ -41,14 +41,15 @@ const char* LiverCode(int morphology) {
 }
 
 // Rule 7: the code written in the row, with the fixed exceptions for some
-// morphologies on named sites; the row's mark character (its terminator when
-// the row ends after the code) becomes the review mark.
+// morphologies on named sites (siteColumns: the topography's row of ICD-10
+// columns); the row's mark character (its terminator when the row ends after
+// the code) becomes the review mark.
 void CodeFromRow(std::string_view row, int morphology, char behaviour, int topography,
-                 const char digits[3], int sexIndex, Icd10Conversion* result) {
+                 std::string_view siteColumns, int sexIndex, Icd10Conversion* result) {
   std::memcpy(result->code, row.data() + 6, 4);
   if (morphology == 8930 && behaviour == '3') {
     if (sexIndex == 0)
-      LookupSiteColumn(1, digits, result->code);
+      CopySiteColumn(siteColumns, 1, result->code);
     else if (topography == 540)
       SetCode(result->code, "C540");
   }
@@ -66,8 +67,9 @@ void IcdO3ToIcd10(const char topography[3], const char key[5], int sexIndex,
                   Icd10Conversion* result) {
   SetCode(result->code, "????");
   result->code[4] = '\0';
-  char code[4];
-  if (LookupSiteColumn(0, topography, code) != 0) {
+  // The topography's row, found once for every rule that reads a column.
+  const std::string_view siteColumns = FindSiteColumns(topography);
+  if (siteColumns.empty()) {
     result->errorMark = 't';
     return;
   }
@@ -97,9 +99,9 @@ void IcdO3ToIcd10(const char topography[3], const char key[5], int sexIndex,
     result->reviewMark = 'b';
   }
   if (rule >= 1 && rule <= 5) {
-    LookupSiteColumn(rule, topography, result->code);
+    CopySiteColumn(siteColumns, rule, result->code);
   } else if (rule == 7) {
-    CodeFromRow(row, morphology, behaviour, site, topography, sexIndex, result);
+    CodeFromRow(row, morphology, behaviour, site, siteColumns, sexIndex, result);
   } else if (rule == 8) {
     const int entry = EntryNumber(row);
     if (entry == 185 && site == 300) {
