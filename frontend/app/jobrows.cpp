@@ -6,27 +6,6 @@ namespace {
 
 using JobInt = int32_t JobSettings::*;
 
-// The whole-number members each command takes back from its wizard.
-const JobInt kCheckCopyBack[] = {
-    &JobSettings::regNoStart,          &JobSettings::regNoEnd,           &JobSettings::sexStart,
-    &JobSettings::sexEnd,              &JobSettings::topographyStart,    &JobSettings::topographyEnd,
-    &JobSettings::histologyStart,      &JobSettings::histologyEnd,       &JobSettings::behaviourStart,
-    &JobSettings::behaviourEnd,        &JobSettings::gradeStart,         &JobSettings::gradeEnd,
-    &JobSettings::basisStart,          &JobSettings::basisEnd,           &JobSettings::ageStart,
-    &JobSettings::ageEnd,              &JobSettings::birthDateStart,     &JobSettings::birthDateEnd,
-    &JobSettings::birthDateFormat,     &JobSettings::incidenceDateStart, &JobSettings::incidenceDateEnd,
-    &JobSettings::incidenceDateFormat, &JobSettings::optionB,            &JobSettings::recordLength,
-};
-const JobInt kMultiplePrimaryCopyBack[] = {
-    &JobSettings::regNoStart,       &JobSettings::regNoEnd,           &JobSettings::seqNoStart,
-    &JobSettings::seqNoEnd,         &JobSettings::sexStart,           &JobSettings::sexEnd,
-    &JobSettings::topographyStart,  &JobSettings::topographyEnd,      &JobSettings::histologyStart,
-    &JobSettings::histologyEnd,     &JobSettings::behaviourStart,     &JobSettings::behaviourEnd,
-    &JobSettings::incidenceDateStart, &JobSettings::incidenceDateEnd, &JobSettings::incidenceDateFormat,
-    &JobSettings::includeBrain,     &JobSettings::includeBladder,     &JobSettings::duplicatesToFile,
-    &JobSettings::recordLength,
-};
-
 // The row fields that carry a whole-number member as it stands.
 template <typename Row>
 struct RowField {
@@ -83,12 +62,16 @@ const RowField<MultiplePrimaryRow> kMultiplePrimaryRowFields[] = {
     {&MultiplePrimaryRow::recordLength, &JobSettings::recordLength},
 };
 
-// Everything both commands take back besides their whole numbers.
-void CopyBackCommon(const JobSettings& sheet, JobSettings& job) {
+// What a command takes back from its wizard: the paths, and every member its
+// row carries (the whole numbers of its row fields, the sex codes, the file
+// size).
+template <typename Row, size_t N>
+void CopyBack(const JobSettings& sheet, JobSettings& job, const RowField<Row> (&fields)[N]) {
   job.inputFile = sheet.inputFile;
   job.outputFile = sheet.outputFile;
   job.inputFolder = sheet.inputFolder;
   job.outputFolder = sheet.outputFolder;
+  for (const RowField<Row>& f : fields) job.*(f.member) = sheet.*(f.member);
   job.maleCode = sheet.maleCode;
   job.femaleCode = sheet.femaleCode;
   job.fileSize = sheet.fileSize;
@@ -107,15 +90,13 @@ Row RowOf(const JobSettings& job, const RowField<Row> (&fields)[N]) {
 }  // namespace
 
 void CopyBackCheck(const JobSettings& sheet, JobSettings& job) {
-  CopyBackCommon(sheet, job);
-  for (JobInt member : kCheckCopyBack) job.*member = sheet.*member;
+  CopyBack(sheet, job, kCheckRowFields);
   job.microscopicCodes = sheet.microscopicCodes;
   job.ageUnknownCode = sheet.ageUnknownCode;
 }
 
 void CopyBackMultiplePrimary(const JobSettings& sheet, JobSettings& job) {
-  CopyBackCommon(sheet, job);
-  for (JobInt member : kMultiplePrimaryCopyBack) job.*member = sheet.*member;
+  CopyBack(sheet, job, kMultiplePrimaryRowFields);
 }
 
 CheckRow CheckRowOf(const JobSettings& job) {
