@@ -10,6 +10,10 @@ namespace kelvarin {
 
 inline constexpr const char* kParameterFileName = "parameter.dat";
 
+// The longest record the tool programs read; the wizards refuse a data file
+// of longer records before a row is written.
+inline constexpr int kMaxRecordLength = 1024;
+
 // Row type numbers as the front-end's commands choose them.
 enum RowType { kConversionRowType = 0, kCheckRowType = 1, kMultiplePrimaryRowType = 2 };
 

@@ -13,6 +13,7 @@
 
 #include "common/fileidentity.h"
 #include "common/inputfileprobe.h"
+#include "common/parameterfile.h"
 #include "frontend/wizards/filechecks.h"
 #include "frontend/wizards/wizardsheet.h"
 #include "platform/messagebox.h"
@@ -20,9 +21,6 @@
 namespace kelvarin {
 
 namespace {
-
-// The tools read records of at most this many characters.
-constexpr int kLongestRecord = 1024;
 
 QLineEdit* AddFileGroup(QVBoxLayout* layout, const QString& title, const QString& name,
                         QPushButton** browse) {
@@ -128,10 +126,10 @@ bool CWizFiles::AcceptInput(const std::string& input) {
     return false;
   }
   if (lengths != CInputFileProbe::kProbeOk) return refuseWithProbeMessage();
-  if (probe.recordLength < 1 || probe.recordLength > kLongestRecord) {
+  if (probe.recordLength < 1 || probe.recordLength > kMaxRecordLength) {
     ShowStopMessage(this, QStringLiteral("Record length of the selected file is %1: records must have 1 to %2 characters.")
                               .arg(probe.recordLength)
-                              .arg(kLongestRecord));
+                              .arg(kMaxRecordLength));
     return false;
   }
   if (probe.LoadPreview(input) != CInputFileProbe::kProbeOk) return refuseWithProbeMessage();

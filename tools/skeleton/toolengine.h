@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/parameterfile.h"
 #include "common/recordreader.h"
 #include "common/reportfile.h"
 
@@ -30,8 +31,6 @@ enum CounterSlot { kRecordsCounter = 0, kErrorsCounter = 1, kWarningsCounter = 2
 
 // File slot of the input file; the files a program declares take 1, 2, ...
 inline constexpr int kInputSlot = 0;
-
-inline constexpr int kMaxRecordLength = 1024;
 
 class ToolEngine {
  public:
