@@ -18,8 +18,6 @@ const char kProgramTitle[] = "Orvo/Semu multiple primaries program";
 const char kReading[] = "Reading data file...";
 const char kCreatingOutput[] = "Creating output file...";
 const char kCompleted[] = "Completed!";
-constexpr int kSiteWidth = 2;
-constexpr int kMorphologyWidth = 4;
 // The index grows as records come, so the room set aside at the start only
 // saves early regrowth; a file size in the parameter row far above the real
 // one must not make the start-up ask for more memory than the machine has.
@@ -58,8 +56,8 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
   if (!CheckSpan("registration number", r.regNoStart, r.regNoEnd, length, error) ||
       !CheckSpan("sequence number", r.seqNoStart, r.seqNoEnd, length, error) ||
       !CheckField("sex", r.sexStart, 1, length, error) ||
-      !CheckField("topography", r.topographyStart, kSiteWidth, length, error) ||
-      !CheckField("morphology", r.histologyStart, kMorphologyWidth, length, error) ||
+      !CheckField("topography", r.topographyStart, MultipleLayout::kSiteWidth, length, error) ||
+      !CheckField("morphology", r.histologyStart, MultipleLayout::kMorphologyWidth, length, error) ||
       !CheckField("behaviour", r.behaviourStart, 1, length, error) ||
       !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
     return false;

@@ -9,9 +9,6 @@ namespace kelvarin {
 
 namespace {
 
-constexpr int kSiteWidth = 2;
-constexpr int kMorphologyWidth = 4;
-
 // The characters of a field, or an empty view when it is absent or does not
 // lie wholly inside the record.
 std::string_view Field(std::string_view record, int column, int width) {

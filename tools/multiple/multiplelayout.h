@@ -13,6 +13,10 @@ namespace kelvarin {
 // below 1 means the variable is absent). Sex, behaviour, site and morphology
 // are read from their first column with a fixed width.
 struct MultipleLayout {
+  // Widths of the two-digit site and the morphology code.
+  static constexpr int kSiteWidth = 2;
+  static constexpr int kMorphologyWidth = 4;
+
   int regNoStart = -1;
   int regNoEnd = -1;
   int seqNoStart = -1;
