@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -16,41 +15,13 @@
 
 namespace kelvarin {
 
-namespace {
-
-QLineEdit* CodeEdit(const QString& name, int width, Qt::Alignment alignment) {
-  auto* edit = new QLineEdit;
-  edit->setObjectName(name);
-  edit->setFixedWidth(width);
-  edit->setAlignment(alignment);
-  edit->setMaxLength(1);
-  return edit;
-}
-
-QListWidget* FormatList(const QString& name) {
-  auto* list = new QListWidget;
-  list->setObjectName(name);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  return list;
-}
-
-}  // namespace
-
 CCHKwizFormat::CCHKwizFormat(QWidget* parent)
     : CWizPage({CCHKwizard::kFormatPage, "Orvo/Semu check program (3/4)", "htm/WizFormatCHK.htm", 25}, parent) {
-  const int codeWidth = fontMetrics().horizontalAdvance(QLatin1Char('M')) * 3;
+  const int codeWidth = CodeEditWidth(this);
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(10, 70, 10, 10);
 
-  m_sexGroup = new QGroupBox(QStringLiteral("Sex codes"));
-  auto* sexRow = new QHBoxLayout(m_sexGroup);
-  m_male = CodeEdit(QStringLiteral("male"), codeWidth, Qt::AlignCenter);
-  m_female = CodeEdit(QStringLiteral("female"), codeWidth, Qt::AlignCenter);
-  sexRow->addWidget(m_male);
-  sexRow->addWidget(new QLabel(QStringLiteral("Male")));
-  sexRow->addWidget(m_female);
-  sexRow->addWidget(new QLabel(QStringLiteral("Female")));
-  sexRow->addStretch();
+  m_sexGroup = SexCodesGroup(codeWidth, &m_male, &m_female);
   grid->addWidget(m_sexGroup, 0, 0);
 
   m_ageGroup = new QGroupBox(QStringLiteral("Age unknown code"));
@@ -70,12 +41,12 @@ CCHKwizFormat::CCHKwizFormat(QWidget* parent)
   grid->addWidget(m_basisGroup, 1, 0, 1, 2);
 
   m_incidenceGroup = new QGroupBox(QStringLiteral("Incidence date format"));
-  m_incidenceFormats = FormatList(QStringLiteral("incidenceFormats"));
+  m_incidenceFormats = DateFormatList(QStringLiteral("incidenceFormats"));
   (new QVBoxLayout(m_incidenceGroup))->addWidget(m_incidenceFormats);
   grid->addWidget(m_incidenceGroup, 2, 0);
 
   m_birthGroup = new QGroupBox(QStringLiteral("Birth date format"));
-  m_birthFormats = FormatList(QStringLiteral("birthFormats"));
+  m_birthFormats = DateFormatList(QStringLiteral("birthFormats"));
   (new QVBoxLayout(m_birthGroup))->addWidget(m_birthFormats);
   grid->addWidget(m_birthGroup, 2, 1);
 
@@ -99,8 +70,8 @@ void CCHKwizFormat::OnSetActive() {
   const bool sex = job.sexStart != -1;
   m_sexGroup->setEnabled(sex);
   if (sex) {
-    m_male->setText(QString(QChar(static_cast<unsigned char>(job.maleCode))));
-    m_female->setText(QString(QChar(static_cast<unsigned char>(job.femaleCode))));
+    m_male->setText(CodeText(job.maleCode));
+    m_female->setText(CodeText(job.femaleCode));
   }
   const bool age = job.ageStart != -1;
   m_ageGroup->setEnabled(age);
@@ -113,7 +84,7 @@ void CCHKwizFormat::OnSetActive() {
   m_basisGroup->setEnabled(basis);
   if (basis) {
     for (size_t i = 0; i < m_basisCodes.size(); ++i)
-      m_basisCodes[i]->setText(QString(QChar(static_cast<unsigned char>(job.microscopicCodes[i]))));
+      m_basisCodes[i]->setText(CodeText(job.microscopicCodes[i]));
   }
   const bool birth = job.birthDateStart != -1;
   m_birthGroup->setEnabled(birth);

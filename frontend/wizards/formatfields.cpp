@@ -1,5 +1,8 @@
 #include "frontend/wizards/formatfields.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -10,6 +13,41 @@
 #include "common/layoutfile.h"
 
 namespace kelvarin {
+
+int CodeEditWidth(const QWidget* page) {
+  return page->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 3;
+}
+
+QLineEdit* CodeEdit(const QString& name, int width, Qt::Alignment alignment) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  edit->setFixedWidth(width);
+  edit->setAlignment(alignment);
+  edit->setMaxLength(1);
+  return edit;
+}
+
+QGroupBox* SexCodesGroup(int codeWidth, QLineEdit** male, QLineEdit** female) {
+  auto* group = new QGroupBox(QStringLiteral("Sex codes"));
+  auto* row = new QHBoxLayout(group);
+  *male = CodeEdit(QStringLiteral("male"), codeWidth, Qt::AlignCenter);
+  *female = CodeEdit(QStringLiteral("female"), codeWidth, Qt::AlignCenter);
+  row->addWidget(*male);
+  row->addWidget(new QLabel(QStringLiteral("Male")));
+  row->addWidget(*female);
+  row->addWidget(new QLabel(QStringLiteral("Female")));
+  row->addStretch();
+  return group;
+}
+
+QListWidget* DateFormatList(const QString& name) {
+  auto* list = new QListWidget;
+  list->setObjectName(name);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  return list;
+}
+
+QString CodeText(char code) { return QString(QChar(static_cast<unsigned char>(code))); }
 
 void FillDateFormatList(QListWidget* list, int width, int storedIndex) {
   list->clear();

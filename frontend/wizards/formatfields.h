@@ -2,13 +2,32 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 #include <string>
 
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QWidget;
 
 namespace kelvarin {
+
+// The width of a code edit on a page: three 'M's of the page's font.
+int CodeEditWidth(const QWidget* page);
+
+// An edit for a code of one character, named `name`, `width` pixels wide.
+QLineEdit* CodeEdit(const QString& name, int width, Qt::Alignment alignment);
+
+// The "Sex codes" group: the male and female code edits ("male", "female"),
+// each followed by its label.
+QGroupBox* SexCodesGroup(int codeWidth, QLineEdit** male, QLineEdit** female);
+
+// A list of date formats named `name`, of which one row can be selected.
+QListWidget* DateFormatList(const QString& name);
+
+// A code character as an edit shows it: the byte as a Latin-1 character.
+QString CodeText(char code);
 
 // Fills a list with the date-format names as wide as the date field, in
 // table order, so that a row is the stored format index; selects the stored
