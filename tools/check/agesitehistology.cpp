@@ -1,12 +1,11 @@
 #include "tools/check/agesitehistology.h"
 
+#include "common/between.h"
 #include "tools/check/iccctable.h"
 
 namespace kelvarin {
 
 namespace {
-
-bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 // Sites and morphologies that are unlikely below 20 years of age: prostate
 // adenocarcinoma, sites of adult carcinomas, and colon, trachea and lung

@@ -1,13 +1,12 @@
 #include "tools/convert/bernit/bernitconverter.h"
 
+#include "common/between.h"
 #include "tools/convert/older/icd9code.h"
 #include "tools/convert/older/icdo1converter.h"
 
 namespace kelvarin::bernit {
 
 namespace {
-
-bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 // The code-number ranges each behaviour belongs to.
 bool BehaviourFitsCode(int behaviour, int code) {

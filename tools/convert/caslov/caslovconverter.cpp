@@ -1,13 +1,12 @@
 #include "tools/convert/caslov/caslovconverter.h"
 
+#include "common/between.h"
 #include "tools/check/consistency.h"
 #include "tools/convert/older/icd10code.h"
 
 namespace kelvarin::caslov {
 
 namespace {
-
-bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 // The behaviour a D code implies by its range: in situ, benign or
 // uncertain; C codes and higher D codes keep `behaviour`.

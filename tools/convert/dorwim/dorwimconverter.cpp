@@ -1,5 +1,6 @@
 #include "tools/convert/dorwim/dorwimconverter.h"
 
+#include "common/between.h"
 #include "icdo2morphologycodes.h"
 #include "tools/check/consistency.h"
 #include "tools/convert/dorwim/lymphomatable.h"
@@ -8,8 +9,6 @@
 namespace kelvarin::dorwim {
 
 namespace {
-
-bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 // Whether behaviour and code agree: benign, uncertain and in situ codes are
 // D codes of their ranges, malignant ones C codes, metastatic ones the

@@ -1,5 +1,6 @@
 #include "icdo2toicdo3.h"
 
+#include "common/between.h"
 #include "icdo2morphologymap.h"
 #include "tools/check/codetables.h"
 #include "tools/convert/common/tablesearch.h"
@@ -17,22 +18,20 @@ int Target(std::string_view row) {
   return value;
 }
 
-bool Within(int value, int low, int high) { return value >= low && value <= high; }
-
 // Class '1': the target, with a different target on named sites.
 int SiteTarget(int morphology, int topography, int target) {
   switch (morphology) {
     case 9180:
       return topography == 649 ? 89670 : target;
     case 9380:
-      return Within(topography, 710, 719) ? 94441 : target;
+      return Between(topography, 710, 719) ? 94441 : target;
     case 9580:
       return topography == 751 ? 95820 : target;
     case 9680:
       if (topography == 379 || topography == 383) return 96793;
       return topography == 422 ? 96893 : target;
     case 9702:
-      return Within(topography, 440, 449) ? 97183 : target;
+      return Between(topography, 440, 449) ? 97183 : target;
   }
   return target;
 }
@@ -50,11 +49,11 @@ bool ReviewedTarget(int morphology) {
 // Class '3': the target, except on a few sites; some morphologies marked for review.
 int RevisedTarget(int morphology, int topography, int target, char* reviewMark) {
   if (morphology == 8510 && topography == 739) return 83453;
-  if (morphology == 9731 && Within(topography, 400, 419)) return 97313;
+  if (morphology == 9731 && Between(topography, 400, 419)) return 97313;
   if (morphology == 8930) {
     *reviewMark = 'w';
     if (topography == 541) return 89303;
-    if (Within(topography, 150, 218) || Within(topography, 260, 269)) return 89363;
+    if (Between(topography, 150, 218) || Between(topography, 260, 269)) return 89363;
     return target;
   }
   if (ReviewedTarget(morphology)) *reviewMark = 'w';

@@ -1,5 +1,6 @@
 #include "icdo3toicd10.h"
 
+#include "common/between.h"
 #include "icd10sitelists.h"
 #include "jantrikbehaviourhistology.h"
 #include "tools/convert/common/conversionfields.h"
@@ -10,8 +11,6 @@
 namespace kelvarin {
 
 namespace {
-
-bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
 void SetCode(char code[5], const char* text) { std::memcpy(code, text, 4); }
 
@@ -34,7 +33,7 @@ const char* LiverCode(int morphology) {
     case 8170: case 8171: return "C220";
     case 8000: return "C229";
   }
-  if (Within(morphology, 9120, 9133) || morphology == 9161) return "C223";
+  if (Between(morphology, 9120, 9133) || morphology == 9161) return "C223";
   if (morphology < 8800) return "C227";
   if (morphology <= 9589) return "C224";
   return nullptr;
@@ -53,7 +52,7 @@ void CodeFromRow(std::string_view row, int morphology, char behaviour, int topog
     else if (topography == 540)
       SetCode(result->code, "C540");
   }
-  if (Within(morphology, 8160, 8162) && behaviour == '3' && topography == 240)
+  if (Between(morphology, 8160, 8162) && behaviour == '3' && topography == 240)
     SetCode(result->code, "C240");
   if (morphology == 9699 && (topography == 420 || topography == 421 || topography == 424 ||
                              topography / 10 == 77))

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/between.h"
+
 namespace kelvarin {
 
 namespace {
-
-bool Between(int value, int low, int high) { return value >= low && value <= high; }
 
 // The three target digits of a topography row, changed by the row's class
 // rule with the input morphology.
