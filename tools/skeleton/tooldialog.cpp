@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "platform/dialogunits.h"
 #include "platform/messagebox.h"
@@ -171,7 +172,7 @@ CToolApp::CToolApp(ToolEngine& engine, const DialogDescriptor& descriptor)
 
 int CToolApp::InitInstance() {
   const std::tm start = LocalNow();
-  const QString parameterFile = ProgramFolder() + QLatin1Char('/') + QLatin1String("parameter.dat");
+  const QString parameterFile = ProgramFolder() + QLatin1Char('/') + QLatin1String(kParameterFileName);
   if (!m_engine.Start(ToLocalPath(parameterFile), start))
     ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
 
