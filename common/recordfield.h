@@ -42,7 +42,9 @@ inline bool ScanDecimal(const char* text, int length, int maxWidth, int* value) 
   for (; i < end && isDigit(text[i]); ++i)
     if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (text[i] - '0');
   if (negative) magnitude = -magnitude;
-  *value = magnitude > INT_MAX ? INT_MAX : magnitude < INT_MIN ? INT_MIN : static_cast<int>(magnitude);
+  *value = magnitude > INT_MAX   ? INT_MAX
+           : magnitude < INT_MIN ? INT_MIN
+                                 : static_cast<int>(magnitude);
   return true;
 }
 

@@ -57,7 +57,8 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
       !CheckSpan("sequence number", r.seqNoStart, r.seqNoEnd, length, error) ||
       !CheckField("sex", r.sexStart, 1, length, error) ||
       !CheckField("topography", r.topographyStart, MultipleLayout::kSiteWidth, length, error) ||
-      !CheckField("morphology", r.histologyStart, MultipleLayout::kMorphologyWidth, length, error) ||
+      !CheckField("morphology", r.histologyStart, MultipleLayout::kMorphologyWidth, length,
+                  error) ||
       !CheckField("behaviour", r.behaviourStart, 1, length, error) ||
       !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
     return false;

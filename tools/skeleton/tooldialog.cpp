@@ -57,7 +57,8 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
       case DialogControl::kStaticCentered: {
         QString text = QString::fromStdString(c.text);
         if (c.fileSlot >= 0)
-          text = QString::fromStdString(c.filePrefix) + FromLocalPath(m_engine.FilePath(c.fileSlot));
+          text = QString::fromStdString(c.filePrefix) +
+                 FromLocalPath(m_engine.FilePath(c.fileSlot));
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         if (c.kind == DialogControl::kStaticRight)
@@ -172,7 +173,8 @@ CToolApp::CToolApp(ToolEngine& engine, const DialogDescriptor& descriptor)
 
 int CToolApp::InitInstance() {
   const std::tm start = LocalNow();
-  const QString parameterFile = ProgramFolder() + QLatin1Char('/') + QLatin1String(kParameterFileName);
+  const QString parameterFile =
+      ProgramFolder() + QLatin1Char('/') + QLatin1String(kParameterFileName);
   if (!m_engine.Start(ToLocalPath(parameterFile), start))
     ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
 

@@ -20,7 +20,8 @@ class GeneratorRun : public ::testing::Test {
     m_folder.Write("groups.txt", groups);
     const std::string command = std::string(CONSISTENCYTABLEGEN) + " " + (m_folder / "rows.txt") +
                                 " " + (m_folder / "groups.txt") + " " + (m_folder / "rows.cpp") +
-                                " " + (m_folder / "groups.cpp") + " 2>" + (m_folder / "messages.txt");
+                                " " + (m_folder / "groups.cpp") +
+                                " 2>" + (m_folder / "messages.txt");
     return std::system(command.c_str());
   }
 
