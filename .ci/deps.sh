@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs
 # when they are missing (as root with apt-get; otherwise it prints the command
 # and stops), then configures and builds into build/.
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev)
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev clang-format)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -18,23 +18,23 @@ void Append(std::string* record, const char* format, int value) {
 void RegistryRecord(long long i, BenchRandom& random, std::string* record) {
   char number[32];
   std::snprintf(number, sizeof number, "%010lld", i / 3);
-  record->append(number);                                        // 1-10 person
-  Append(record, "%02d", static_cast<int>(i % 3) + 1);           // 11-12 sequence
+  record->append(number);                                                        // 1-10 person
+  Append(record, "%02d", static_cast<int>(i % 3) + 1);                           // 11-12 sequence
   record->push_back(random.Below(20) == 0 ? '7' : random.Below(2) ? '1' : '2');  // 13 sex
-  record->push_back('C');                                        // 14-17 topography
+  record->push_back('C');                                                        // 14-17 topography
   Append(record, "%03d", random.Below(810));
-  Append(record, "%04d", 8000 + random.Below(2000));              // 18-21 morphology
+  Append(record, "%04d", 8000 + random.Below(2000));             // 18-21 morphology
   record->push_back(static_cast<char>('0' + random.Below(4)));   // 22 behaviour
   record->push_back(static_cast<char>('1' + random.Below(9)));   // 23 grade
   record->push_back(static_cast<char>('0' + random.Below(10)));  // 24 basis
-  Append(record, "%03d", random.Below(100));                      // 25-27 age
-  Append(record, "%04d", 1920 + random.Below(80));                // 28-35 birth date
+  Append(record, "%03d", random.Below(100));                     // 25-27 age
+  Append(record, "%04d", 1920 + random.Below(80));               // 28-35 birth date
   Append(record, "%02d", 1 + random.Below(12));
   Append(record, "%02d", 1 + random.Below(31));
-  Append(record, "%04d", 1990 + random.Below(30));                // 36-43 incidence date
+  Append(record, "%04d", 1990 + random.Below(30));  // 36-43 incidence date
   Append(record, "%02d", 1 + random.Below(12));
   Append(record, "%02d", 1 + random.Below(28));
-  record->append(37, ' ');                                        // 44-80 filler
+  record->append(37, ' ');  // 44-80 filler
 }
 
 // The check program's record layout as above, with the mix of a registry
@@ -55,20 +55,21 @@ void CheckMixRecord(long long i, BenchRandom& random, std::string* record) {
       {710, 9440, ' '}};
   char number[32];
   std::snprintf(number, sizeof number, "%010lld", i / 3);
-  record->append(number);                                        // 1-10 person
-  Append(record, "%02d", static_cast<int>(i % 3) + 1);           // 11-12 sequence
+  record->append(number);                               // 1-10 person
+  Append(record, "%02d", static_cast<int>(i % 3) + 1);  // 11-12 sequence
   const Tumour& tumour = kTumours[random.Below(sizeof kTumours / sizeof kTumours[0])];
   char sex = tumour.sex != ' ' ? tumour.sex : random.Below(2) ? '1' : '2';
   if (random.Below(200) == 0) sex = random.Below(2) ? '7' : sex == '1' ? '2' : '1';
-  record->push_back(sex);                                        // 13 sex
-  record->push_back('C');                                        // 14-17 topography
+  record->push_back(sex);  // 13 sex
+  record->push_back('C');  // 14-17 topography
   Append(record, "%03d", random.Below(100) == 0 ? random.Below(1000) : tumour.site);
-  Append(record, "%04d",                                         // 18-21 morphology
+  Append(record, "%04d",  // 18-21 morphology
          random.Below(100) == 0 ? 8000 + random.Below(2000) : tumour.morphology);
   record->push_back(random.Below(50) == 0 ? static_cast<char>('0' + random.Below(10)) : '3');
-  const bool lymphoid = tumour.morphology >= 9590;               // 23 grade
-  record->push_back(random.Below(2) ? '9' : static_cast<char>((lymphoid ? '5' : '1') + random.Below(4)));
-  record->push_back(random.Below(20) == 0 ? '1' : '7');          // 24 basis
+  const bool lymphoid = tumour.morphology >= 9590;  // 23 grade
+  record->push_back(random.Below(2) ? '9'
+                                    : static_cast<char>((lymphoid ? '5' : '1') + random.Below(4)));
+  record->push_back(random.Below(20) == 0 ? '1' : '7');  // 24 basis
   const bool child = random.Below(100) == 0;
   const int birthYear = child ? 2000 + random.Below(15) : 1920 + random.Below(60);
   const int birthMonth = 1 + random.Below(12);
@@ -76,22 +77,22 @@ void CheckMixRecord(long long i, BenchRandom& random, std::string* record) {
   const int incidenceMonth = 1 + random.Below(12);
   int age = ((incidenceYear - birthYear) * 12 + incidenceMonth - birthMonth) / 12;
   if (random.Below(100) == 0) age += 2 + random.Below(5);
-  Append(record, "%03d", age);                                    // 25-27 age
-  if (random.Below(100) == 0) {                                   // 28-35 birth date
+  Append(record, "%03d", age);   // 25-27 age
+  if (random.Below(100) == 0) {  // 28-35 birth date
     record->append(8, ' ');
   } else {
     Append(record, "%04d", birthYear);
     Append(record, "%02d", birthMonth);
     Append(record, "%02d", random.Below(200) == 0 ? 32 : 1 + random.Below(28));
   }
-  if (random.Below(200) == 0) {                                   // 36-43 incidence date
+  if (random.Below(200) == 0) {  // 36-43 incidence date
     record->append(8, '9');
   } else {
     Append(record, "%04d", incidenceYear);
     Append(record, "%02d", incidenceMonth);
     Append(record, "%02d", 1 + random.Below(28));
   }
-  record->append(37, ' ');                                        // 44-80 filler
+  record->append(37, ' ');  // 44-80 filler
 }
 
 // The same records, nine in ten of them malignant, so that most take part in
@@ -101,7 +102,9 @@ void MalignantRecord(long long i, BenchRandom& random, std::string* record) {
   if (random.Below(10) != 0) (*record)[21] = '3';
 }
 
-const char* MultipleRowText() { return "1 10 11 12 13 13 14 17 18 21 22 22 36 43 0 1 2 0 1 1 80 %llu\n"; }
+const char* MultipleRowText() {
+  return "1 10 11 12 13 13 14 17 18 21 22 22 36 43 0 1 2 0 1 1 80 %llu\n";
+}
 // 80-character records laid out as RegistryRecord, with topography,
 // morphology and behaviour drawn from codes a registry commonly holds, so that
 // most records convert; one in twenty has a sex code that is neither.

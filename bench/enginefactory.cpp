@@ -2,15 +2,15 @@
 
 #include "bench/readerengine.h"
 #include "tools/check/tesmarengine.h"
-#include "tools/multiple/multipleengine.h"
-#include "tools/convert/gorvat/gorvatengine.h"
-#include "tools/convert/jantrik/jantrikengine.h"
 #include "tools/convert/alquen/alquenengine.h"
 #include "tools/convert/bernit/bernitengine.h"
 #include "tools/convert/caslov/caslovengine.h"
 #include "tools/convert/dorwim/dorwimengine.h"
 #include "tools/convert/elbrac/elbracengine.h"
 #include "tools/convert/fenzel/fenzelengine.h"
+#include "tools/convert/gorvat/gorvatengine.h"
+#include "tools/convert/jantrik/jantrikengine.h"
+#include "tools/multiple/multipleengine.h"
 
 namespace kelvarin {
 

@@ -5,12 +5,11 @@
 namespace kelvarin {
 
 const char* const DateFormatNames[kDateFormatCount + 1] = {
-    "YY",         "YYY",        "YYYY",       "YYMM",       "MMYY",       "YY/MM",
-    "MM/YY",      "YYYMM",      "MMYYY",      "YYY/MM",     "MM/YYY",     "YYYYMM",
-    "MMYYYY",     "YYYY/MM",    "MM/YYYY",    "YYYYMMDD",   "DDMMYYYY",   "YYYMMDD",
-    "DDMMYYY",    "YYMMDD",     "DDMMYY",     "MMDDYY",     "YYYY/MM/DD", "DD/MM/YYYY",
-    "DD/MM/YYY",  "YYY/MM/DD",  "YY/MM/DD",   "DD/MM/YY",   "MM/DD/YY",   "MMDDYYYY",
-    "MM/DD/YYYY", "YYYYDDMM",   ""};
+    "YY",       "YYY",        "YYYY",       "YYMM",      "MMYY",      "YY/MM",    "MM/YY",
+    "YYYMM",    "MMYYY",      "YYY/MM",     "MM/YYY",    "YYYYMM",    "MMYYYY",   "YYYY/MM",
+    "MM/YYYY",  "YYYYMMDD",   "DDMMYYYY",   "YYYMMDD",   "DDMMYYY",   "YYMMDD",   "DDMMYY",
+    "MMDDYY",   "YYYY/MM/DD", "DD/MM/YYYY", "DD/MM/YYY", "YYY/MM/DD", "YY/MM/DD", "DD/MM/YY",
+    "MM/DD/YY", "MMDDYYYY",   "MM/DD/YYYY", "YYYYDDMM",  ""};
 
 int DateFormatPosition(int index, int width) {
   if (index < 0) return -1;

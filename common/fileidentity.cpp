@@ -8,7 +8,8 @@
 namespace kelvarin {
 
 bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {}, sb {};
+  struct stat sa {};
+  struct stat sb {};
   const bool hasA = ::stat(a.c_str(), &sa) == 0;
   const bool hasB = ::stat(b.c_str(), &sb) == 0;
   if (hasA && hasB) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;

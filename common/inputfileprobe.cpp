@@ -9,9 +9,7 @@ namespace kelvarin {
 
 namespace {
 
-std::string CannotOpenMessage(const std::string& path) {
-  return path + ":\r\ncannot open file.";
-}
+std::string CannotOpenMessage(const std::string& path) { return path + ":\r\ncannot open file."; }
 
 // Reads a file byte by byte up to the size taken before, counting the bytes
 // and folding LF, CR and CR LF into one line end.
@@ -52,7 +50,7 @@ class LineEndReader {
 
 int32_t ClampLength(int64_t length) {
   return length > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max()
-                                                       : static_cast<int32_t>(length);
+                                                      : static_cast<int32_t>(length);
 }
 
 }  // namespace
@@ -151,8 +149,8 @@ int CInputFileProbe::LoadPreview(std::string path) {
     if (kind == LineEndReader::kByte) {
       if (static_cast<int>(line.size()) == kProbeLongestPreviewLine) {
         std::fclose(file);
-        m_message = path + ":\r\nline " + std::to_string(previewLineCount + 1) + " is longer than " +
-                    std::to_string(kProbeLongestPreviewLine) + " characters.";
+        m_message = path + ":\r\nline " + std::to_string(previewLineCount + 1) +
+                    " is longer than " + std::to_string(kProbeLongestPreviewLine) + " characters.";
         return kProbeCannotOpen;
       }
       line.push_back(byte);
@@ -160,7 +158,8 @@ int CInputFileProbe::LoadPreview(std::string path) {
     }
     previewLineLengths[static_cast<size_t>(previewLineCount)] = static_cast<int32_t>(line.size());
     ++previewLineCount;
-    if (kind == LineEndReader::kEnd || previewLineCount == kProbePreviewLines || reader.AtEnd()) break;
+    if (kind == LineEndReader::kEnd || previewLineCount == kProbePreviewLines || reader.AtEnd())
+      break;
   }
   std::fclose(file);
   for (int i = 0; i < previewLineCount; ++i)

@@ -13,7 +13,8 @@ class FieldWriter {
  public:
   void Int32(int32_t value) {
     const uint32_t bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) m_bytes.push_back(static_cast<uint8_t>(bits >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+      m_bytes.push_back(static_cast<uint8_t>(bits >> shift));
   }
   void Code(char code) {
     m_bytes.push_back(static_cast<uint8_t>(code));
@@ -73,7 +74,8 @@ void VisitCheckLayout(Record& record, Fields& fields) {
   fields.Int32(record.birthDateFormat);
   fields.Code(record.maleCode);
   fields.Code(record.femaleCode);
-  for (size_t i = 0; i < record.microscopicCodes.size(); ++i) fields.Code(record.microscopicCodes[i]);
+  for (size_t i = 0; i < record.microscopicCodes.size(); ++i)
+    fields.Code(record.microscopicCodes[i]);
   fields.Text4(record.ageUnknownCode);
 }
 
@@ -155,8 +157,7 @@ LayoutFileStatus ReadCheckLayoutFile(const std::string& path, CheckLayoutRecord&
 LayoutFileStatus ReadMultiplePrimaryLayoutFile(const std::string& path,
                                                MultiplePrimaryLayoutRecord& record) {
   std::vector<uint8_t> bytes;
-  const LayoutFileStatus status =
-      ReadLayoutFileBytes(path, kMultiplePrimaryLayoutFileSize, bytes);
+  const LayoutFileStatus status = ReadLayoutFileBytes(path, kMultiplePrimaryLayoutFileSize, bytes);
   if (status != LayoutFileStatus::kNotOpened) DecodeMultiplePrimaryLayout(bytes, record);
   return status;
 }

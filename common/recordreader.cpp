@@ -136,8 +136,8 @@ bool RecordReader::ReadAt(uint64_t offset, size_t length, std::string* out) cons
   out->resize(length);
   size_t done = 0;
   while (done < length) {
-    const ssize_t n = ::pread(m_fd, out->data() + done, length - done,
-                              static_cast<off_t>(offset + done));
+    const ssize_t n =
+        ::pread(m_fd, out->data() + done, length - done, static_cast<off_t>(offset + done));
     if (n > 0) {
       done += static_cast<size_t>(n);
     } else if (n == 0) {

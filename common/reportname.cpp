@@ -6,9 +6,9 @@ namespace kelvarin {
 
 const char* const WeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
-const char* const MonthNames[12] = {"January", "February", "March",     "April",
-                                    "May",     "June",     "July",      "August",
-                                    "September", "October", "November", "December"};
+const char* const MonthNames[12] = {"January",   "February", "March",    "April",
+                                    "May",       "June",     "July",     "August",
+                                    "September", "October",  "November", "December"};
 
 std::string DeriveReportName(const std::string& path, const std::string& suffix) {
   const size_t slash = path.find_last_of('/');

@@ -12,6 +12,8 @@ inline QString FromLocalPath(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-inline std::string ToLocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string ToLocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace kelvarin

@@ -148,11 +148,12 @@ void CQuandorApp::HtmlHelp(const QString& target) {
   const QString page = HelpPage(m_homeFolder, target);
   if (!QFileInfo(page).isFile()) {
     ShowStopMessage(m_mainFrame.get(),
-                tr("The help file is missing.\n%1 cannot be found.").arg(page));
+                    tr("The help file is missing.\n%1 cannot be found.").arg(page));
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-    ShowStopMessage(m_mainFrame.get(), tr("The help page %1 cannot be shown in the browser.").arg(page));
+    ShowStopMessage(m_mainFrame.get(),
+                    tr("The help page %1 cannot be shown in the browser.").arg(page));
 }
 
 void CQuandorApp::OpenReportFile() {

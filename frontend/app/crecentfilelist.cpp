@@ -55,8 +55,9 @@ void CRecentFileList::WriteList(QSettings& profile) const {
 QString CRecentFileList::MenuText(int index, const QString& currentFolder) const {
   const QString& path = m_files[index];
   const QFileInfo info(path);
-  const QString name = SameFile(ToLocalPath(info.absolutePath()), ToLocalPath(currentFolder)) ? info.fileName()
-                                                                 : AbbreviatePath(path, kMaxDisplayLength);
+  const QString name = SameFile(ToLocalPath(info.absolutePath()), ToLocalPath(currentFolder))
+                           ? info.fileName()
+                           : AbbreviatePath(path, kMaxDisplayLength);
   return NumberedMenuText(index, name);
 }
 

@@ -101,11 +101,14 @@ void CopyBackMultiplePrimary(const JobSettings& sheet, JobSettings& job) {
 
 CheckRow CheckRowOf(const JobSettings& job) {
   CheckRow row = RowOf(job, kCheckRowFields);
-  for (size_t i = 0; i < job.microscopicCodes.size(); ++i) row.microscopicCodes[i] = job.microscopicCodes[i];
+  for (size_t i = 0; i < job.microscopicCodes.size(); ++i)
+    row.microscopicCodes[i] = job.microscopicCodes[i];
   row.ageUnknownCode = job.ageUnknownCode;
   return row;
 }
 
-MultiplePrimaryRow MultiplePrimaryRowOf(const JobSettings& job) { return RowOf(job, kMultiplePrimaryRowFields); }
+MultiplePrimaryRow MultiplePrimaryRowOf(const JobSettings& job) {
+  return RowOf(job, kMultiplePrimaryRowFields);
+}
 
 }  // namespace kelvarin

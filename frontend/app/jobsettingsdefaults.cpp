@@ -3,13 +3,14 @@
 namespace kelvarin {
 
 void SetStartupDefaults(JobSettings& job) {
-  for (int32_t* column :
-       {&job.regNoStart, &job.regNoEnd, &job.seqNoStart, &job.seqNoEnd, &job.sexStart, &job.sexEnd,
-        &job.topographyStart, &job.topographyEnd, &job.histologyStart, &job.histologyEnd,
-        &job.behaviourStart, &job.behaviourEnd, &job.gradeStart, &job.gradeEnd, &job.basisStart,
-        &job.basisEnd, &job.ageStart, &job.ageEnd, &job.birthDateStart, &job.birthDateEnd,
-        &job.birthDateFormat, &job.incidenceDateStart, &job.incidenceDateEnd,
-        &job.incidenceDateFormat})
+  for (int32_t* column : {&job.regNoStart,         &job.regNoEnd,         &job.seqNoStart,
+                          &job.seqNoEnd,           &job.sexStart,         &job.sexEnd,
+                          &job.topographyStart,    &job.topographyEnd,    &job.histologyStart,
+                          &job.histologyEnd,       &job.behaviourStart,   &job.behaviourEnd,
+                          &job.gradeStart,         &job.gradeEnd,         &job.basisStart,
+                          &job.basisEnd,           &job.ageStart,         &job.ageEnd,
+                          &job.birthDateStart,     &job.birthDateEnd,     &job.birthDateFormat,
+                          &job.incidenceDateStart, &job.incidenceDateEnd, &job.incidenceDateFormat})
     *column = -1;
   job.maleCode = '1';
   job.femaleCode = '2';

@@ -15,7 +15,8 @@ void RegisterToolRunCommands(CQuandorApp& app) {
         app.MainFrame(),
         [&app](const QString& path) { app.OpenDocumentFile(path); },
         [&app](const QString& topic) {
-          app.HtmlHelp(topic.isEmpty() ? app.HelpFilePath() : app.HelpFilePath() + QStringLiteral("::") + topic);
+          app.HtmlHelp(topic.isEmpty() ? app.HelpFilePath()
+                                       : app.HelpFilePath() + QStringLiteral("::") + topic);
         },
     };
   };

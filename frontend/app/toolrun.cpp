@@ -32,7 +32,8 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
 
 // Runs a wizard modally with its help topics going to the host; true on Finish.
 bool RunWizard(const ToolRunHost& host, CWizardSheet& wizard) {
-  if (host.showHelp) QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
+  if (host.showHelp)
+    QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
   return wizard.exec() == QDialog::Accepted;
 }
 
@@ -53,7 +54,8 @@ int RunTool(QWidget* parent, const QString& path) {
 
 bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
   const QString path = QDir(host.pgmFolder).filePath(QString::fromLatin1(kParameterFileName));
-  if (WriteParameterFile(ToLocalPath(path), host.job->inputFile, host.job->outputFile, row)) return true;
+  if (WriteParameterFile(ToLocalPath(path), host.job->inputFile, host.job->outputFile, row))
+    return true;
   ShowStopMessage(host.parent, QStringLiteral("Cannot write the parameter file\n%1").arg(path));
   return false;
 }
@@ -78,10 +80,11 @@ void RunMultiplePrimary(const ToolRunHost& host) {
     OpenReportIfReadable(host, DeriveReportName(job.inputFile, ".mul"));
     return;
   }
-  ShowInformationMessage(host.parent,
-                         QStringLiteral("A number greater than 0 indicating a duplicate registration has been added "
-                                        "at the end of the corresponding record in the file %1")
-                             .arg(FromLocalPath(job.outputFile)));
+  ShowInformationMessage(
+      host.parent,
+      QStringLiteral("A number greater than 0 indicating a duplicate registration has been added "
+                     "at the end of the corresponding record in the file %1")
+          .arg(FromLocalPath(job.outputFile)));
 }
 
 }  // namespace kelvarin

@@ -24,9 +24,9 @@ int RunTool(QWidget* parent, const QString& path);
 
 // What a run command needs of the application.
 struct ToolRunHost {
-  JobSettings* job;   // the application's job settings
-  QString pgmFolder;  // the tools and the parameter file
-  QWidget* parent;    // of the wizard and the message boxes
+  JobSettings* job;                                     // the application's job settings
+  QString pgmFolder;                                    // the tools and the parameter file
+  QWidget* parent;                                      // of the wizard and the message boxes
   std::function<void(const QString& path)> openReport;  // in the viewer, maximised
   std::function<void(const QString& topic)> showHelp;   // a wizard page's help topic
 };

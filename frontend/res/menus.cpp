@@ -11,7 +11,8 @@ namespace {
 constexpr MenuEntry kSeparator{0, nullptr, nullptr};
 
 template <int N>
-constexpr MenuPopup Popup(const char* text, const MenuEntry (&entries)[N], bool listsWindows = false) {
+constexpr MenuPopup Popup(const char* text, const MenuEntry (&entries)[N],
+                          bool listsWindows = false) {
   return MenuPopup{text, entries, N, listsWindows};
 }
 
@@ -103,10 +104,8 @@ constexpr MenuEntry kInternetEntries[] = {
 constexpr MenuPopup kInternetPopup = Popup("Kelvarin on the &Internet", kInternetEntries);
 
 constexpr MenuEntry kHelpEntries[] = {
-    {kIdHelpFinder, "&Help Topics", nullptr},
-    kSeparator,
-    {0, kInternetPopup.text, &kInternetPopup},
-    kSeparator,
+    {kIdHelpFinder, "&Help Topics", nullptr},  kSeparator,
+    {0, kInternetPopup.text, &kInternetPopup}, kSeparator,
     {kIdAppAbout, "&About Kelvarin", nullptr},
 };
 
@@ -120,7 +119,7 @@ constexpr MenuPopup kWindow = Popup("&Window", kWindowEntries, true);
 constexpr MenuPopup kHelp = Popup("&Help", kHelpEntries);
 
 constexpr const MenuPopup* kMainPopups[] = {&kFileMain, &kTools, &kConversionsMain, &kHelp};
-constexpr const MenuPopup* kDocumentPopups[] = {&kFileDocument, &kEdit, &kTools,
+constexpr const MenuPopup* kDocumentPopups[] = {&kFileDocument,        &kEdit,   &kTools,
                                                 &kConversionsDocument, &kWindow, &kHelp};
 
 }  // namespace

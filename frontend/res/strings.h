@@ -5,7 +5,7 @@
 
 namespace kelvarin {
 
-inline constexpr int kIdsAppTitle = 57344;    // "Kelvarin"
+inline constexpr int kIdsAppTitle = 57344;     // "Kelvarin"
 inline constexpr int kIdsIdleMessage = 57345;  // the status bar's text at rest
 
 // The string with this id, or nullptr when the table has none.

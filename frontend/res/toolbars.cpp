@@ -7,8 +7,8 @@
 namespace kelvarin {
 namespace {
 
-constexpr int kMainButtons[] = {kIdFileOpen, kIdFileSave, 0,           kIdEditCut, kIdEditCopy,
-                                kIdEditPaste, 0,          kIdFilePrint, 0,         kIdAppAbout};
+constexpr int kMainButtons[] = {kIdFileOpen, kIdFileSave,  0, kIdEditCut, kIdEditCopy, kIdEditPaste,
+                                0,           kIdFilePrint, 0, kIdAppAbout};
 
 // Image order of the hidden bar; 32788 stands twice, the first one counts.
 constexpr int kMenuImageButtons[] = {32775, 57650, 57651, 57652, 137,   136,   57636,
@@ -19,16 +19,23 @@ constexpr int kMenuImageButtons[] = {32775, 57650, 57651, 57652, 137,   136,   5
 // Alt+Enter is the class library's object-properties command, not the
 // Properties item whose label shows it.
 constexpr Accelerator kAccelerators[] = {
-    {"Ctrl+O", kIdFileOpen},          {"Ctrl+S", kIdFileSave},  {"Ctrl+P", kIdFilePrint},
-    {"Ctrl+Z", kIdEditUndo},          {"Ctrl+X", kIdEditCut},   {"Ctrl+C", kIdEditCopy},
-    {"Ctrl+V", kIdEditPaste},         {"Alt+Return", kIdOleEditProperties},
-    {"Alt+Enter", kIdOleEditProperties}, {"F1", kIdHelp},
+    {"Ctrl+O", kIdFileOpen},
+    {"Ctrl+S", kIdFileSave},
+    {"Ctrl+P", kIdFilePrint},
+    {"Ctrl+Z", kIdEditUndo},
+    {"Ctrl+X", kIdEditCut},
+    {"Ctrl+C", kIdEditCopy},
+    {"Ctrl+V", kIdEditPaste},
+    {"Alt+Return", kIdOleEditProperties},
+    {"Alt+Enter", kIdOleEditProperties},
+    {"F1", kIdHelp},
 };
 
 }  // namespace
 
 const ToolBarResource& MainToolBar() {
-  static constexpr ToolBarResource bar{128, kMainButtons, static_cast<int>(std::size(kMainButtons))};
+  static constexpr ToolBarResource bar{128, kMainButtons,
+                                       static_cast<int>(std::size(kMainButtons))};
   return bar;
 }
 
@@ -39,7 +46,8 @@ const ToolBarResource& MenuImageBar() {
 }
 
 const AcceleratorTable& MainAccelerators() {
-  static constexpr AcceleratorTable table{kAccelerators, static_cast<int>(std::size(kAccelerators))};
+  static constexpr AcceleratorTable table{kAccelerators,
+                                          static_cast<int>(std::size(kAccelerators))};
   return table;
 }
 

@@ -10,7 +10,7 @@ struct ToolBarResource {
   int count;
 };
 
-const ToolBarResource& MainToolBar();  // 128: the visible tool bar
+const ToolBarResource& MainToolBar();   // 128: the visible tool bar
 const ToolBarResource& MenuImageBar();  // 127: images for the menus, never shown
 
 struct Accelerator {

@@ -38,7 +38,8 @@ CFontSheet::CFontSheet(QWidget* parent)
   layout->addWidget(m_buttons);
   connect(m_tabs, &QTabWidget::currentChanged, this, &CFontSheet::OnCurrentChanged);
   connect(m_buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, &CFontSheet::OnOk);
-  connect(m_buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &CFontSheet::Apply);
+  connect(m_buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
+          &CFontSheet::Apply);
   connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

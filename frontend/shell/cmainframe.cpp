@@ -253,7 +253,8 @@ CChildFrame* CMainFrame::FindDocument(const QString& path) const {
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   if (CChildFrame* open = FindDocument(path)) {
     // A report that a new run has rewritten is shown as it is now.
-    if (!open->Document()->IsModified() && !open->Document()->OnOpenDocument(open->Document()->PathName()))
+    if (!open->Document()->IsModified() &&
+        !open->Document()->OnOpenDocument(open->Document()->PathName()))
       return nullptr;
     m_clientPainter->setActiveSubWindow(open);
     return open;

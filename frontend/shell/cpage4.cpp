@@ -49,7 +49,8 @@ bool CPage4::SaveData() {
     return false;
   }
   if (*size < kMinSize || *size > kMaxSize) {
-    ShowStopMessage(this, tr("Please enter an integer between %1 and %2.").arg(kMinSize).arg(kMaxSize));
+    ShowStopMessage(this,
+                    tr("Please enter an integer between %1 and %2.").arg(kMinSize).arg(kMaxSize));
     m_sizeEdit->setFocus();
     m_sizeEdit->selectAll();
     return false;
@@ -60,13 +61,13 @@ bool CPage4::SaveData() {
 
 std::optional<int> CPage4::ParseInteger(const QString& text) {
   QString digits = text;
-  while (!digits.isEmpty() && (digits.front() == u' ' || digits.front() == u'\t')) digits.remove(0, 1);
+  while (!digits.isEmpty() && (digits.front() == u' ' || digits.front() == u'\t'))
+    digits.remove(0, 1);
   while (!digits.isEmpty() && (digits.back() == u' ' || digits.back() == u'\t')) digits.chop(1);
   const bool signedText = digits.startsWith(u'-') || digits.startsWith(u'+');
   const QString body = signedText ? digits.mid(1) : digits;
-  if (body.isEmpty() || !std::all_of(body.begin(), body.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-      }))
+  if (body.isEmpty() ||
+      !std::all_of(body.begin(), body.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
     return std::nullopt;
   bool ok = false;
   const int value = digits.toInt(&ok);

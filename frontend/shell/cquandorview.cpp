@@ -30,7 +30,8 @@ CQuandorView::CQuandorView(CQuandorDoc* document, QWidget* parent)
   m_textSheet->Page4().m_pointSize = 10;
   m_currentFormat = m_textSheet->BuildCharFormat();
   ApplyFormatToAll(m_currentFormat, false);
-  connect(m_textSheet, &CFontSheet::applyTextProperties, this, &CQuandorView::OnApplyTextProperties);
+  connect(m_textSheet, &CFontSheet::applyTextProperties, this,
+          &CQuandorView::OnApplyTextProperties);
   connect(document, &CQuandorDoc::contentsReplaced, this,
           [this] { ApplyFormatToAll(m_currentFormat, false); });
   connect(this, &QPlainTextEdit::copyAvailable, this, &CQuandorView::commandStateChanged);
@@ -51,7 +52,9 @@ void CQuandorView::OnProperties() {
     ApplyFormatToAll(before, true);
 }
 
-void CQuandorView::OnApplyTextProperties() { ApplyFormatToAll(m_textSheet->BuildCharFormat(), true); }
+void CQuandorView::OnApplyTextProperties() {
+  ApplyFormatToAll(m_textSheet->BuildCharFormat(), true);
+}
 
 void CQuandorView::ApplyFormatToAll(const QTextCharFormat& format, bool undoable) {
   QTextDocument* text = document();

@@ -10,7 +10,8 @@ QStringList FileDialogFilters(const QString& libraryFilter) {
     QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (QString& pattern : patterns)
       if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
-    filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                   QLatin1Char(')'));
   }
   return filters;
 }

@@ -26,7 +26,8 @@ QByteArray EncodeReport(const QString& text, const QString& lineEnd) {
   if (lineEnd != QLatin1String("\n")) withEnds.replace(QLatin1Char('\n'), lineEnd);
   QByteArray bytes;
   bytes.reserve(withEnds.size());
-  for (const QChar c : withEnds) bytes.append(c.unicode() > 0xFF ? '?' : static_cast<char>(c.unicode()));
+  for (const QChar c : withEnds)
+    bytes.append(c.unicode() > 0xFF ? '?' : static_cast<char>(c.unicode()));
   return bytes;
 }
 

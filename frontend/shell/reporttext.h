@@ -9,7 +9,7 @@
 namespace kelvarin {
 
 struct ReportText {
-  QString text;                          // lines separated by '\n'
+  QString text;                            // lines separated by '\n'
   QString lineEnd = QStringLiteral("\n");  // the form of the file's first line end
 };
 

@@ -8,8 +8,8 @@
 namespace kelvarin {
 
 CCHKwizard::CCHKwizard(const JobSettings& application, QWidget* parent)
-    : CWizardSheet(application, QStringLiteral("Orvo check wizard..."), QStringLiteral("Orvo/Semu check program"),
-                   parent),
+    : CWizardSheet(application, QStringLiteral("Orvo check wizard..."),
+                   QStringLiteral("Orvo/Semu check program"), parent),
       m_files(new CCHKwizFiles),
       m_layout(new CCHKwizLayout),
       m_format(new CCHKwizFormat),

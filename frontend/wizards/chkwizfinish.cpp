@@ -16,7 +16,8 @@ CCHKwizFinish::CCHKwizFinish(QWidget* parent)
     : CWizPage({CCHKwizard::kFinishPage, "Orvo/Semu check program (4/4)", "", 25}, parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 70, 10, 10);
-  layout->addWidget(new QLabel(QStringLiteral("The Orvo/Semu check program will perform the following checks:")));
+  layout->addWidget(
+      new QLabel(QStringLiteral("The Orvo/Semu check program will perform the following checks:")));
   m_summary = new QPlainTextEdit;
   m_summary->setObjectName(QStringLiteral("summary"));
   m_summary->setReadOnly(true);
@@ -34,7 +35,8 @@ void CCHKwizFinish::OnSetActive() {
 
 int CCHKwizFinish::BackId() const {
   const JobSettings& job = settings();
-  for (int32_t start : {job.sexStart, job.basisStart, job.incidenceDateStart, job.birthDateStart, job.ageStart})
+  for (int32_t start :
+       {job.sexStart, job.basisStart, job.incidenceDateStart, job.birthDateStart, job.ageStart})
     if (start != -1) return CCHKwizard::kFormatPage;
   return CCHKwizard::kLayoutPage;
 }

@@ -16,7 +16,9 @@
 namespace kelvarin {
 
 CCHKwizFormat::CCHKwizFormat(QWidget* parent)
-    : CWizPage({CCHKwizard::kFormatPage, "Orvo/Semu check program (3/4)", "htm/WizFormatCHK.htm", 25}, parent) {
+    : CWizPage(
+          {CCHKwizard::kFormatPage, "Orvo/Semu check program (3/4)", "htm/WizFormatCHK.htm", 25},
+          parent) {
   const int codeWidth = CodeEditWidth(this);
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(10, 70, 10, 10);
@@ -31,7 +33,8 @@ CCHKwizFormat::CCHKwizFormat(QWidget* parent)
   ageRow->addStretch();
   grid->addWidget(m_ageGroup, 0, 1);
 
-  m_basisGroup = new QGroupBox(QStringLiteral("Basis of diagnosis codes for microscopic verification"));
+  m_basisGroup =
+      new QGroupBox(QStringLiteral("Basis of diagnosis codes for microscopic verification"));
   auto* basisRow = new QHBoxLayout(m_basisGroup);
   for (size_t i = 0; i < m_basisCodes.size(); ++i) {
     m_basisCodes[i] = CodeEdit(QStringLiteral("basis%1").arg(i + 1), codeWidth, Qt::AlignCenter);
@@ -51,8 +54,8 @@ CCHKwizFormat::CCHKwizFormat(QWidget* parent)
   grid->addWidget(m_birthGroup, 2, 1);
 
   auto* errorGroup = new QGroupBox(QStringLiteral("Error file"));
-  m_oneRecordPerError = new QCheckBox(
-      QStringLiteral("Creates one record per type of error (ie the same case may appear several times)."));
+  m_oneRecordPerError = new QCheckBox(QStringLiteral(
+      "Creates one record per type of error (ie the same case may appear several times)."));
   m_oneRecordPerError->setObjectName(QStringLiteral("oneRecordPerError"));
   (new QVBoxLayout(errorGroup))->addWidget(m_oneRecordPerError);
   grid->addWidget(errorGroup, 3, 0, 1, 2);
@@ -78,7 +81,8 @@ void CCHKwizFormat::OnSetActive() {
   if (age) {
     const int length = job.ageEnd - job.ageStart == 1 ? 2 : 3;
     m_ageUnknown->setMaxLength(length);
-    m_ageUnknown->setText(QString::fromLatin1(job.ageUnknownCode.substr(0, static_cast<size_t>(length)).c_str()));
+    m_ageUnknown->setText(
+        QString::fromLatin1(job.ageUnknownCode.substr(0, static_cast<size_t>(length)).c_str()));
   }
   const bool basis = job.basisStart != -1;
   m_basisGroup->setEnabled(basis);
@@ -88,11 +92,14 @@ void CCHKwizFormat::OnSetActive() {
   }
   const bool birth = job.birthDateStart != -1;
   m_birthGroup->setEnabled(birth);
-  if (birth) FillDateFormatList(m_birthFormats, job.birthDateEnd - job.birthDateStart + 1, job.birthDateFormat);
+  if (birth)
+    FillDateFormatList(m_birthFormats, job.birthDateEnd - job.birthDateStart + 1,
+                       job.birthDateFormat);
   const bool incidence = job.incidenceDateStart != -1;
   m_incidenceGroup->setEnabled(incidence);
   if (incidence)
-    FillDateFormatList(m_incidenceFormats, job.incidenceDateEnd - job.incidenceDateStart + 1, job.incidenceDateFormat);
+    FillDateFormatList(m_incidenceFormats, job.incidenceDateEnd - job.incidenceDateStart + 1,
+                       job.incidenceDateFormat);
   // One record per error is asked for anew on every pass through this page.
   m_oneRecordPerError->setChecked(false);
 }
@@ -140,7 +147,8 @@ bool CCHKwizFormat::validatePage() {
                       &job.incidenceDateFormat))
     return false;
   if (job.birthDateStart != -1 &&
-      !TakeDateFormat(m_birthFormats, QStringLiteral("Birth date format is not defined!"), &job.birthDateFormat))
+      !TakeDateFormat(m_birthFormats, QStringLiteral("Birth date format is not defined!"),
+                      &job.birthDateFormat))
     return false;
   job.optionB = m_oneRecordPerError->isChecked() ? 1 : 0;
   return true;

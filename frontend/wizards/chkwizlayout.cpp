@@ -13,7 +13,8 @@ LayoutPageDescriptor Descriptor() {
       CheckLayoutRules(),
       kCheckVariableFields.data(),
       {},
-      "Input file preview: specifiy the starting and ending positions of the variables you wish to check.",
+      "Input file preview: specifiy the starting and ending positions of the variables you wish to "
+      "check.",
       ".frm",
   };
 }
@@ -28,7 +29,8 @@ int CCHKwizLayout::nextId() const {
   return CCHKwizard::kFinishPage;
 }
 
-LayoutFileStatus CCHKwizLayout::ReadLayoutFile(const std::string& path, std::vector<int32_t>& positions) {
+LayoutFileStatus CCHKwizLayout::ReadLayoutFile(const std::string& path,
+                                               std::vector<int32_t>& positions) {
   CheckLayoutRecord record = CheckLayoutOf(carried());
   const LayoutFileStatus status = ReadCheckLayoutFile(path, record);
   if (status != LayoutFileStatus::kNotOpened) TakeCheckLayoutCodes(record, carried());

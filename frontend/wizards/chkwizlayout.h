@@ -17,7 +17,8 @@ class CCHKwizLayout : public CWizLayout {
   int nextId() const override;
 
  protected:
-  LayoutFileStatus ReadLayoutFile(const std::string& path, std::vector<int32_t>& positions) override;
+  LayoutFileStatus ReadLayoutFile(const std::string& path,
+                                  std::vector<int32_t>& positions) override;
   void HandBack() override;
 };
 

@@ -29,7 +29,8 @@ OutputFileState CheckOutputFile(const std::string& path) {
     ::close(descriptor);
     return OutputFileState::kExists;
   }
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+  const int descriptor =
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
   if (descriptor < 0) return OutputFileState::kNotAccessible;
   ::close(descriptor);
   ::unlink(path.c_str());

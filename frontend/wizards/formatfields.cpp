@@ -82,13 +82,15 @@ bool ReadCodeCharacter(const QString& text, char* code) {
   return true;
 }
 
-QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode, char* femaleCode) {
+QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode,
+                     char* femaleCode) {
   const QString maleText = male->text().left(1);
   const QString femaleText = female->text().left(1);
   if (maleText == femaleText) return QStringLiteral("Sex codes must be different!");
   char m = 0;
   char f = 0;
-  if (maleText.trimmed().isEmpty() || femaleText.trimmed().isEmpty()) return QStringLiteral("Sex codes must be defined!");
+  if (maleText.trimmed().isEmpty() || femaleText.trimmed().isEmpty())
+    return QStringLiteral("Sex codes must be defined!");
   if (!ReadCodeCharacter(maleText, &m) || !ReadCodeCharacter(femaleText, &f))
     return QStringLiteral("Sex codes must be printable characters!");
   *maleCode = m;

@@ -40,7 +40,8 @@ int SelectedDateFormat(const QListWidget* list);
 
 // Reads the two sex-code edits. Returns the message that refuses them, or an
 // empty text after storing the two codes.
-QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode, char* femaleCode);
+QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode,
+                     char* femaleCode);
 
 // Reads a one-character code edit: true after storing a code that can stand
 // in a parameter row.

@@ -41,7 +41,8 @@ void CLayoutColumns::Clear() {
   std::fill(m_owner.begin(), m_owner.end(), -1);
 }
 
-std::vector<bool> CLayoutColumns::FittingPairs(const std::vector<int32_t>& firstLast, int recordLength) {
+std::vector<bool> CLayoutColumns::FittingPairs(const std::vector<int32_t>& firstLast,
+                                               int recordLength) {
   const int lastColumn = std::min(recordLength, kLastOwnedColumn);
   std::vector<bool> taken(kOwnerMapColumns, false);
   std::vector<bool> fits(firstLast.size() / 2, false);
@@ -175,7 +176,8 @@ std::string CLayoutColumns::Validate() const {
 
   for (bool late : {false, true}) {
     for (int v = 0; v < variableCount(); ++v) {
-      if (!defined[static_cast<size_t>(v)] || m_rules.variables[static_cast<size_t>(v)].ruleAfterOthers != late)
+      if (!defined[static_cast<size_t>(v)] ||
+          m_rules.variables[static_cast<size_t>(v)].ruleAfterOthers != late)
         continue;
       std::string message = WidthMessage(v);
       if (!message.empty()) return message;

@@ -64,7 +64,8 @@ struct LayoutRules {
 };
 
 inline constexpr const char* kAlreadySetMessage = "\nLayout definition for \n'%s'\n already set!";
-inline constexpr const char* kSecondClickOverlapMessage = "\nLayout definition for \n%s:%d \noverlaps with %s.";
+inline constexpr const char* kSecondClickOverlapMessage =
+    "\nLayout definition for \n%s:%d \noverlaps with %s.";
 
 struct ClickOutcome {
   enum Kind { kRemoved, kStarted, kEnded, kRefused } kind;

@@ -59,15 +59,18 @@ const LayoutRules& CheckLayoutRules() {
       },
       {
           {PresenceRule::kAnyOf,
-           Variables({kCheckSex, kCheckTopography, kCheckHistology, kCheckBehaviour, kCheckGrade, kCheckBasis,
-                      kCheckIncidenceDate, kCheckBirthDate, kCheckAge}),
+           Variables({kCheckSex, kCheckTopography, kCheckHistology, kCheckBehaviour, kCheckGrade,
+                      kCheckBasis, kCheckIncidenceDate, kCheckBirthDate, kCheckAge}),
            "\nAt least one variable must be defined!"},
-          {PresenceRule::kAllOf, Variables({kCheckRegNo}), "\nRegistration number must be defined!"},
+          {PresenceRule::kAllOf, Variables({kCheckRegNo}),
+           "\nRegistration number must be defined!"},
       },
       {
           {kCheckGrade, kCheckHistology, "\nHistology must be defined to check the grade code!"},
-          {kCheckBehaviour, kCheckHistology, "\nHistology must be defined to check the behaviour code!"},
-          {kCheckBasis, kCheckHistology, "\nHistology must be defined to check the basis of diagnosis code!"},
+          {kCheckBehaviour, kCheckHistology,
+           "\nHistology must be defined to check the behaviour code!"},
+          {kCheckBasis, kCheckHistology,
+           "\nHistology must be defined to check the basis of diagnosis code!"},
       },
       kFirstClickOverlap,
   };
@@ -77,7 +80,8 @@ const LayoutRules& CheckLayoutRules() {
 const LayoutRules& MultiplePrimaryLayoutRules() {
   static const LayoutRules rules{
       {
-          {"Patient ID", 0, 30, nullptr, "\nPatient Identification must not exceed 30 characters!", true},
+          {"Patient ID", 0, 30, nullptr, "\nPatient Identification must not exceed 30 characters!",
+           true},
           {"Sequence number", 0, 0, nullptr, nullptr, false},
           {"Sex", 1, 1, kSexWidth, kSexWidth, false},
           {"Topography (ICDO-3)", 3, 5, kTopographyNarrow, kTopographyWide, false},
@@ -105,12 +109,14 @@ std::vector<int32_t> PairsOf(const JobSettings& job, const VariableField* fields
 }
 
 bool IsAgeUnknownCode(const std::string& text) {
-  return !text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), IsCodeCharacter);
+  return !text.empty() && text.size() <= 3 &&
+         std::all_of(text.begin(), text.end(), IsCodeCharacter);
 }
 
 CheckLayoutRecord CheckLayoutOf(const JobSettings& job) {
   CheckLayoutRecord record;
-  const std::vector<int32_t> pairs = PairsOf(job, kCheckVariableFields.data(), kCheckLayoutVariables);
+  const std::vector<int32_t> pairs =
+      PairsOf(job, kCheckVariableFields.data(), kCheckLayoutVariables);
   std::copy(pairs.begin(), pairs.end(), record.positions.begin());
   record.incidenceDateFormat = job.incidenceDateFormat;
   record.birthDateFormat = job.birthDateFormat;
@@ -140,9 +146,11 @@ void TakeCheckLayoutCodes(const CheckLayoutRecord& record, JobSettings& job) {
   if (IsCodeCharacter(record.maleCode)) job.maleCode = record.maleCode;
   if (IsCodeCharacter(record.femaleCode)) job.femaleCode = record.femaleCode;
   for (size_t i = 0; i < job.microscopicCodes.size(); ++i)
-    if (IsCodeCharacter(record.microscopicCodes[i])) job.microscopicCodes[i] = record.microscopicCodes[i];
+    if (IsCodeCharacter(record.microscopicCodes[i]))
+      job.microscopicCodes[i] = record.microscopicCodes[i];
   const auto text = record.ageUnknownCode;
-  const std::string age(text.data(), static_cast<size_t>(std::find(text.begin(), text.end(), '\0') - text.begin()));
+  const std::string age(
+      text.data(), static_cast<size_t>(std::find(text.begin(), text.end(), '\0') - text.begin()));
   if (IsAgeUnknownCode(age)) job.ageUnknownCode = age;
 }
 

@@ -23,15 +23,24 @@ struct VariableField {
 // Check layout: registration number, sex, topography, histology, behaviour,
 // grade, basis of diagnosis, incidence date, birth date, age.
 enum CheckVariable {
-  kCheckRegNo, kCheckSex, kCheckTopography, kCheckHistology, kCheckBehaviour,
-  kCheckGrade, kCheckBasis, kCheckIncidenceDate, kCheckBirthDate, kCheckAge,
+  kCheckRegNo,
+  kCheckSex,
+  kCheckTopography,
+  kCheckHistology,
+  kCheckBehaviour,
+  kCheckGrade,
+  kCheckBasis,
+  kCheckIncidenceDate,
+  kCheckBirthDate,
+  kCheckAge,
 };
 extern const std::array<VariableField, kCheckLayoutVariables> kCheckVariableFields;
 const LayoutRules& CheckLayoutRules();
 
 // Multiple-primary layout: patient identification, sequence number, sex,
 // topography, histology, behaviour, incidence date.
-extern const std::array<VariableField, kMultiplePrimaryLayoutVariables> kMultiplePrimaryVariableFields;
+extern const std::array<VariableField, kMultiplePrimaryLayoutVariables>
+    kMultiplePrimaryVariableFields;
 const LayoutRules& MultiplePrimaryLayoutRules();
 
 // The (first, last) pairs of the fields, in order.

@@ -5,7 +5,8 @@
 namespace kelvarin {
 
 CMULwizFiles::CMULwizFiles(QWidget* parent)
-    : CWizFiles({{CMULwizard::kFilesPage, "Orvo/Semu multiple primary check (1/3)", "htm/WizFiles.htm", -1},
+    : CWizFiles({{CMULwizard::kFilesPage, "Orvo/Semu multiple primary check (1/3)",
+                  "htm/WizFiles.htm", -1},
                  CMULwizard::kLayoutPage,
                  true,
                  "htm/Multiple.htm"},

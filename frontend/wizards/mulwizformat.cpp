@@ -14,7 +14,8 @@
 namespace kelvarin {
 
 CMULwizFormat::CMULwizFormat(QWidget* parent)
-    : CWizPage({CMULwizard::kFormatPage, "Orvo/Semu multiple primary check (3/3)", "htm/WizFormatMUL.htm", 26},
+    : CWizPage({CMULwizard::kFormatPage, "Orvo/Semu multiple primary check (3/3)",
+                "htm/WizFormatMUL.htm", 26},
                parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 70, 10, 10);
@@ -33,7 +34,8 @@ void CMULwizFormat::OnSetActive() {
   const JobSettings& job = settings();
   m_male->setText(CodeText(job.maleCode));
   m_female->setText(CodeText(job.femaleCode));
-  FillDateFormatList(m_incidenceFormats, job.incidenceDateEnd - job.incidenceDateStart + 1, job.incidenceDateFormat);
+  FillDateFormatList(m_incidenceFormats, job.incidenceDateEnd - job.incidenceDateStart + 1,
+                     job.incidenceDateFormat);
 }
 
 bool CMULwizFormat::validatePage() {
@@ -47,7 +49,8 @@ bool CMULwizFormat::validatePage() {
                       &job.incidenceDateFormat))
     return false;
   // A file that cannot be written is skipped: the search runs without it.
-  WriteMultiplePrimaryLayoutFile(LayoutFileName(job.inputFile, ".mpr"), MultiplePrimaryLayoutOf(job));
+  WriteMultiplePrimaryLayoutFile(LayoutFileName(job.inputFile, ".mpr"),
+                                 MultiplePrimaryLayoutOf(job));
   return true;
 }
 

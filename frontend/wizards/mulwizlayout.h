@@ -16,7 +16,8 @@ class CMULwizLayout : public CWizLayout {
   int nextId() const override;
 
  protected:
-  LayoutFileStatus ReadLayoutFile(const std::string& path, std::vector<int32_t>& positions) override;
+  LayoutFileStatus ReadLayoutFile(const std::string& path,
+                                  std::vector<int32_t>& positions) override;
 };
 
 }  // namespace kelvarin

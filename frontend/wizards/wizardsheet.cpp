@@ -6,8 +6,8 @@
 
 namespace kelvarin {
 
-CWizardSheet::CWizardSheet(const JobSettings& application, const QString& caption, const QString& banner,
-                           QWidget* parent)
+CWizardSheet::CWizardSheet(const JobSettings& application, const QString& caption,
+                           const QString& banner, QWidget* parent)
     : QWizard(parent), m_settings(application), m_banner(banner) {
   setWindowTitle(caption);
   setWizardStyle(QWizard::ClassicStyle);
@@ -35,7 +35,8 @@ void CWizardSheet::GoBack() {
 }
 
 void CWizardSheet::RequestHelp() {
-  if (auto* current = qobject_cast<CWizPage*>(currentPage())) emit helpTopicRequested(current->helpTopic());
+  if (auto* current = qobject_cast<CWizPage*>(currentPage()))
+    emit helpTopicRequested(current->helpTopic());
 }
 
 }  // namespace kelvarin

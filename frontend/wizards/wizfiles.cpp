@@ -50,8 +50,10 @@ CWizFiles::CWizFiles(const FilesPageDescriptor& descriptor, QWidget* parent)
   layout->setContentsMargins(10, 40, 10, 10);
   QPushButton* browseInput = nullptr;
   QPushButton* browseOutput = nullptr;
-  m_input = AddFileGroup(layout, QStringLiteral("Input file"), QStringLiteral("input"), &browseInput);
-  m_output = AddFileGroup(layout, QStringLiteral("Output file"), QStringLiteral("output"), &browseOutput);
+  m_input =
+      AddFileGroup(layout, QStringLiteral("Input file"), QStringLiteral("input"), &browseInput);
+  m_output =
+      AddFileGroup(layout, QStringLiteral("Output file"), QStringLiteral("output"), &browseOutput);
   connect(browseInput, &QPushButton::clicked, this, &CWizFiles::BrowseInput);
   connect(browseOutput, &QPushButton::clicked, this, &CWizFiles::BrowseOutput);
   if (descriptor.moreInfoTopic != nullptr) {
@@ -62,8 +64,9 @@ CWizFiles::CWizFiles(const FilesPageDescriptor& descriptor, QWidget* parent)
     row->addWidget(moreInfo);
     row->addStretch();
     layout->addLayout(row);
-    connect(moreInfo, &QPushButton::clicked, this,
-            [this] { emit sheet()->helpTopicRequested(QString::fromLatin1(m_descriptor.moreInfoTopic)); });
+    connect(moreInfo, &QPushButton::clicked, this, [this] {
+      emit sheet()->helpTopicRequested(QString::fromLatin1(m_descriptor.moreInfoTopic));
+    });
   }
   layout->addStretch();
 }
@@ -122,14 +125,17 @@ bool CWizFiles::AcceptInput(const std::string& input) {
   };
   const int lengths = probe.DetectRecordLength(input);
   if (lengths == CInputFileProbe::kProbeLengthsDiffer) {
-    ShowInformationMessage(this, QStringLiteral("Selected file does not have a fixed length record format."));
+    ShowInformationMessage(
+        this, QStringLiteral("Selected file does not have a fixed length record format."));
     return false;
   }
   if (lengths != CInputFileProbe::kProbeOk) return refuseWithProbeMessage();
   if (probe.recordLength < 1 || probe.recordLength > kMaxRecordLength) {
-    ShowStopMessage(this, QStringLiteral("Record length of the selected file is %1: records must have 1 to %2 characters.")
-                              .arg(probe.recordLength)
-                              .arg(kMaxRecordLength));
+    ShowStopMessage(
+        this, QStringLiteral(
+                  "Record length of the selected file is %1: records must have 1 to %2 characters.")
+                  .arg(probe.recordLength)
+                  .arg(kMaxRecordLength));
     return false;
   }
   if (probe.LoadPreview(input) != CInputFileProbe::kProbeOk) return refuseWithProbeMessage();
@@ -152,7 +158,8 @@ bool CWizFiles::AcceptOutput(const std::string& input, const std::string& output
   }
   switch (CheckOutputFile(output)) {
     case OutputFileState::kExists:
-      return AskYesNo(this, QStringLiteral("Output file already exists. Do you want to overwrite it?"));
+      return AskYesNo(this,
+                      QStringLiteral("Output file already exists. Do you want to overwrite it?"));
     case OutputFileState::kNotAccessible:
       ShowStopMessage(this, QStringLiteral("Output file is not accessible!"));
       return false;

@@ -42,12 +42,14 @@ CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("variables"));
   m_list->setGeometry(DialogRect(this, 261, 56, 125, 48));
-  for (const LayoutVariable& variable : descriptor.rules.variables) m_list->addItem(QString::fromLatin1(variable.name));
+  for (const LayoutVariable& variable : descriptor.rules.variables)
+    m_list->addItem(QString::fromLatin1(variable.name));
   m_list->setCurrentRow(0);
   connect(m_list, &QListWidget::currentRowChanged, this, [this] { update(); });
 
   if (!descriptor.options.empty()) {
-    QGroupBox* options = AddFrame(this, QStringLiteral("Options"), DialogRect(this, 5, 45, 245, 63));
+    QGroupBox* options =
+        AddFrame(this, QStringLiteral("Options"), DialogRect(this, 5, 45, 245, 63));
     options->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     auto* column = new QVBoxLayout(options);
     for (const OptionBox& option : descriptor.options) {
@@ -139,12 +141,14 @@ void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
   if (ReadLayoutFile(path, positions) != LayoutFileStatus::kComplete) return;
   firstLast = positions;
   FitDefinitionPairs(firstLast, m_recordLength, [this, &path] {
-    if (!AskYesNo(this, QStringLiteral("The definition file does not correspond to the input file.\n"
-                                       "It must be deleted to define new variable positions.\n"
-                                       "Do you want the program to do it for you?")))
+    if (!AskYesNo(this,
+                  QStringLiteral("The definition file does not correspond to the input file.\n"
+                                 "It must be deleted to define new variable positions.\n"
+                                 "Do you want the program to do it for you?")))
       return DefinitionAnswer::kNo;
     if (std::remove(path.c_str()) == 0) {
-      ShowInformationMessage(this, QStringLiteral("The definition file has been succesfuly removed!"));
+      ShowInformationMessage(this,
+                             QStringLiteral("The definition file has been succesfuly removed!"));
       return DefinitionAnswer::kDeleted;
     }
     ShowInformationMessage(this, QStringLiteral("Cannot remove definition file!"));
@@ -195,8 +199,8 @@ void CWizLayout::mousePressEvent(QMouseEvent* event) {
     return;
   }
   // The boundary nearest to the click; exactly halfway goes right.
-  const int boundary = static_cast<int>(
-      std::floor((point.x() - m_x0) / m_charWidth + m_scrollColumn + 0.5));
+  const int boundary =
+      static_cast<int>(std::floor((point.x() - m_x0) / m_charWidth + m_scrollColumn + 0.5));
   if (boundary > m_recordLength) return;
   const int variable = m_list->currentRow();
   if (variable < 0) return;
@@ -205,7 +209,8 @@ void CWizLayout::mousePressEvent(QMouseEvent* event) {
     Refuse(QString::fromLatin1(outcome.message.c_str()));
     return;
   }
-  if (m_columns.start(variable) != -1 && m_columns.end(variable) == -1) m_pendingMarker = m_columns.start(variable);
+  if (m_columns.start(variable) != -1 && m_columns.end(variable) == -1)
+    m_pendingMarker = m_columns.start(variable);
   update();
 }
 
@@ -214,7 +219,9 @@ void CWizLayout::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   DrawRuler(painter, m_rulerBase);
   // The marker band and the preview area.
-  painter.fillRect(QRect(QPoint(m_x0 - 3, m_rulerBase + 3), QPoint(m_x1 + 2, m_previewRectBottom - 1)), Qt::white);
+  painter.fillRect(
+      QRect(QPoint(m_x0 - 3, m_rulerBase + 3), QPoint(m_x1 + 2, m_previewRectBottom - 1)),
+      Qt::white);
   const int selected = m_list->currentRow();
   if (selected >= 0) {
     for (int boundary : {m_columns.start(selected), m_columns.end(selected)})
@@ -227,7 +234,8 @@ void CWizLayout::paintEvent(QPaintEvent* event) {
 void CWizLayout::DrawRuler(QPainter& painter, int d) {
   const int n = std::max(m_recordLength, m_visibleColumns);
   const int count = m_scrollColumn + m_visibleColumns > n ? n - m_scrollColumn : m_visibleColumns;
-  painter.fillRect(QRect(QPoint(m_x0 - 3, d - 5 - m_lineHeight), QPoint(m_x1 + 9, d - 1)), palette().button());
+  painter.fillRect(QRect(QPoint(m_x0 - 3, d - 5 - m_lineHeight), QPoint(m_x1 + 9, d - 1)),
+                   palette().button());
   painter.setPen(Qt::black);
   painter.drawLine(m_x0, d, m_x0 + count * m_charWidth + 1, d);
   QFont tens(QStringLiteral("Arial"));
@@ -269,7 +277,9 @@ void CWizLayout::DrawRanges(QPainter& painter) {
     const int k = m_columns.RunEnd(j, last + 1);
     const int left = boundaryX(j - 1) + 1;
     const int right = boundaryX(k - 1);
-    if (right > left) painter.fillRect(QRect(left, m_textTop, right - left, previewBottom() - m_textTop), kRangeColour);
+    if (right > left)
+      painter.fillRect(QRect(left, m_textTop, right - left, previewBottom() - m_textTop),
+                       kRangeColour);
     j = k;
   }
 }
@@ -281,11 +291,13 @@ void CWizLayout::DrawPreviewText(QPainter& painter) {
   const int ascent = QFontMetrics(m_previewFont).ascent();
   for (int line = 0; line < m_previewLineCount; ++line) {
     const std::string& text = job.previewLines[static_cast<size_t>(line)];
-    const int length = std::min<int>(job.previewLineLengths[static_cast<size_t>(line)], static_cast<int>(text.size()));
+    const int length = std::min<int>(job.previewLineLengths[static_cast<size_t>(line)],
+                                     static_cast<int>(text.size()));
     const int shown = std::min(m_visibleColumns, length - m_scrollColumn);
     const int y = m_textTop + line * m_lineHeight + ascent;
     for (int i = 0; i < shown; ++i) {
-      const unsigned char byte = static_cast<unsigned char>(text[static_cast<size_t>(m_scrollColumn + i)]);
+      const unsigned char byte =
+          static_cast<unsigned char>(text[static_cast<size_t>(m_scrollColumn + i)]);
       if (byte == 0) continue;
       painter.drawText(QPoint(m_x0 + i * m_charWidth, y), QString(QChar(byte)));
     }

@@ -30,7 +30,7 @@ struct LayoutPageDescriptor {
   const LayoutRules& rules;
   const VariableField* fields;  // one per variable of the rules
   std::vector<OptionBox> options;
-  const char* previewTitle;        // the group box around the preview
+  const char* previewTitle;      // the group box around the preview
   const char* definitionSuffix;  // of the layout definition file, e.g. ".frm"
 };
 
@@ -65,7 +65,8 @@ class CWizLayout : public CWizPage {
  protected:
   // Reads the variant's definition file: its (first, last) pairs into
   // positions, its codes and formats into carried().
-  virtual LayoutFileStatus ReadLayoutFile(const std::string& path, std::vector<int32_t>& positions) = 0;
+  virtual LayoutFileStatus ReadLayoutFile(const std::string& path,
+                                          std::vector<int32_t>& positions) = 0;
   // Hands the page's columns, options, codes and state to the sheet.
   virtual void HandBack();
 

@@ -50,5 +50,4 @@ class CWizPage : public QWizardPage {
   PageDescriptor m_descriptor;
 };
 
-
 }  // namespace kelvarin

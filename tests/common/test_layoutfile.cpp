@@ -30,7 +30,8 @@ std::vector<uint8_t> Hex(const std::string& text) {
 // whose bytes tell the byte order.
 CheckLayoutRecord SampleCheckLayout() {
   CheckLayoutRecord record;
-  record.positions = {1, 8, -1, -1, 10, 14, 15, 18, 19, 19, 258, 16909060, 21, 21, 22, 29, 30, 37, 38, 40};
+  record.positions = {1,   8,        -1, -1, 10, 14, 15, 18, 19, 19,
+                      258, 16909060, 21, 21, 22, 29, 30, 37, 38, 40};
   record.incidenceDateFormat = 2;
   record.birthDateFormat = -2;
   record.maleCode = 'M';
@@ -111,8 +112,10 @@ TEST(LayoutFileName, CutsAtTheLastDotOfTheFileName) {
 }
 
 TEST(LayoutFileCodes, CodeCharactersAreVisibleBytes) {
-  for (char c : {'1', 'M', 'f', '9', '!', '~', '\xe9', '\x80', '\xff'}) EXPECT_TRUE(IsCodeCharacter(c)) << int(c);
-  for (char c : {' ', '\0', '\t', '\n', '\r', '\x1f', '\x7f'}) EXPECT_FALSE(IsCodeCharacter(c)) << int(c);
+  for (char c : {'1', 'M', 'f', '9', '!', '~', '\xe9', '\x80', '\xff'})
+    EXPECT_TRUE(IsCodeCharacter(c)) << int(c);
+  for (char c : {' ', '\0', '\t', '\n', '\r', '\x1f', '\x7f'})
+    EXPECT_FALSE(IsCodeCharacter(c)) << int(c);
 }
 
 TEST(LayoutFileCodec, CheckLayoutGoldenImage) {
@@ -169,7 +172,8 @@ TEST(LayoutFileCodec, TruncatedCheckLayoutTakesOnlyWholeFields) {
     record.maleCode = record.femaleCode = 'z';
     record.microscopicCodes = {{'z', 'z', 'z', 'z'}};
     record.ageUnknownCode = {{'z', 'z', 'z', '\0'}};
-    EXPECT_FALSE(DecodeCheckLayout(std::vector<uint8_t>(golden.begin(), golden.begin() + c.size), record));
+    EXPECT_FALSE(
+        DecodeCheckLayout(std::vector<uint8_t>(golden.begin(), golden.begin() + c.size), record));
     for (int i = 0; i < 20; ++i)
       EXPECT_EQ(i < c.positionsTaken ? sample.positions[i] : 7, record.positions[i]) << i;
     EXPECT_EQ(c.incidenceFormat ? 2 : -1, record.incidenceDateFormat);
@@ -177,7 +181,8 @@ TEST(LayoutFileCodec, TruncatedCheckLayoutTakesOnlyWholeFields) {
     EXPECT_EQ(c.male ? 'M' : 'z', record.maleCode);
     EXPECT_EQ(c.female ? 'F' : 'z', record.femaleCode);
     for (int i = 0; i < 4; ++i)
-      EXPECT_EQ(i < c.basisCodesTaken ? sample.microscopicCodes[i] : 'z', record.microscopicCodes[i]);
+      EXPECT_EQ(i < c.basisCodesTaken ? sample.microscopicCodes[i] : 'z',
+                record.microscopicCodes[i]);
     EXPECT_EQ('z', record.ageUnknownCode[0]);
   }
 }
@@ -194,7 +199,8 @@ TEST(LayoutFileCodec, GarbageDecodesAndOnlyThePaddingIsLost) {
     for (size_t pad : {89, 91, 93, 95, 97, 99, 103}) expected[pad] = 0;
     EXPECT_EQ(expected, EncodeCheckLayout(record));
 
-    std::vector<uint8_t> shortGarbage(garbage.begin(), garbage.begin() + kMultiplePrimaryLayoutFileSize);
+    std::vector<uint8_t> shortGarbage(garbage.begin(),
+                                      garbage.begin() + kMultiplePrimaryLayoutFileSize);
     MultiplePrimaryLayoutRecord mpr;
     ASSERT_TRUE(DecodeMultiplePrimaryLayout(shortGarbage, mpr));
     std::vector<uint8_t> expectedMpr = shortGarbage;
@@ -231,7 +237,8 @@ TEST_F(LayoutFileTest, WritingReplacesALongerFile) {
 TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
   const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
   CheckLayoutRecord record;
-  const std::string shortFile = WriteBytes("short.frm", std::vector<uint8_t>(golden.begin(), golden.begin() + 90));
+  const std::string shortFile =
+      WriteBytes("short.frm", std::vector<uint8_t>(golden.begin(), golden.begin() + 90));
   EXPECT_EQ(LayoutFileStatus::kTruncated, ReadCheckLayoutFile(shortFile, record));
   EXPECT_EQ('M', record.maleCode);
   EXPECT_EQ('2', record.femaleCode);
@@ -239,7 +246,8 @@ TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
   std::vector<uint8_t> longer = golden;
   longer.insert(longer.end(), 50, 0xee);
   CheckLayoutRecord fromLonger;
-  EXPECT_EQ(LayoutFileStatus::kComplete, ReadCheckLayoutFile(WriteBytes("long.frm", longer), fromLonger));
+  EXPECT_EQ(LayoutFileStatus::kComplete,
+            ReadCheckLayoutFile(WriteBytes("long.frm", longer), fromLonger));
   ExpectSameCheckLayout(SampleCheckLayout(), fromLonger);
 
   MultiplePrimaryLayoutRecord mpr;

@@ -111,8 +111,9 @@ TEST(ParameterRows, ShortOrBrokenRowsAreRefused) {
   }
   CheckRow check;
   std::string error;
-  EXPECT_FALSE(ParseRow("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 a b c d e f 80 100",
-                        &check, &error));
+  EXPECT_FALSE(
+      ParseRow("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 a b c d e f 80 100",
+               &check, &error));
   EXPECT_NE(std::string::npos, error.find("oneRecordPerError")) << error;
 }
 

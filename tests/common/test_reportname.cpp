@@ -17,9 +17,9 @@ TEST(DeriveReportName, DotOfTheFileNameOnly) {
       {"/reg/data.txt", ".err", "/reg/data.err"},
       {"/reg/data.txt", ".chk", "/reg/data.chk"},
       {"/reg/out", ".log", "/reg/out.log"},
-      {"/run.1/result", ".log", "/run.1/result.log"},       // folder dots never count
+      {"/run.1/result", ".log", "/run.1/result.log"},  // folder dots never count
       {"/home/u/.cache/data", ".err", "/home/u/.cache/data.err"},
-      {"/home/u/.hidden", ".err", "/home/u/.hidden.err"},     // a leading dot only
+      {"/home/u/.hidden", ".err", "/home/u/.hidden.err"},  // a leading dot only
       {".data", ".err", ".data.err"},
       {"data.tar.gz", ".eGorvat", "data.tar.eGorvat"},
       {"data.", ".err", "data.err"},

@@ -17,7 +17,8 @@ namespace kelvarin::test {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kelvarin-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "kelvarin-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     m_path = pattern;
   }

@@ -63,7 +63,9 @@ constexpr void ExpandSites(const char* text, Sink& sink) {
       return;
     }
     ++i;
-    auto subsite = [&sink, site](int digit) { sink(digit < 0 || digit > 9 ? -1 : site * 10 + digit); };
+    auto subsite = [&sink, site](int digit) {
+      sink(digit < 0 || digit > 9 ? -1 : site * 10 + digit);
+    };
     ExpandRanges(text, i, subsite);
     if (text[i] == ';') ++i;
   }
@@ -96,8 +98,10 @@ struct ArrayFiller {
   std::array<std::int16_t, N>* out;
   std::size_t count = 0;
   constexpr void operator()(int value) {
-    if (count < N) (*out)[count] = static_cast<std::int16_t>(value);
-    else (*out)[N - 1] = -1;
+    if (count < N)
+      (*out)[count] = static_cast<std::int16_t>(value);
+    else
+      (*out)[N - 1] = -1;
     ++count;
   }
 };

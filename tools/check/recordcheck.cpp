@@ -50,8 +50,8 @@ bool RecordCheck::Configure(const CheckRow& row, int today, std::string* error) 
   }
   return ResolveDateFormat("incidence date", row.incidenceDateStart, row.incidenceDateEnd,
                            row.incidenceDateFormat, &m_incidenceDatePosition, error) &&
-         ResolveDateFormat("birth date", row.birthDateStart, row.birthDateEnd,
-                           row.birthDateFormat, &m_birthDatePosition, error);
+         ResolveDateFormat("birth date", row.birthDateStart, row.birthDateEnd, row.birthDateFormat,
+                           &m_birthDatePosition, error);
 }
 
 bool RecordCheck::AppendsAge() const {
@@ -122,14 +122,16 @@ void RecordCheck::CheckConsistency(RecordFindings* f) const {
   const bool grade = r.gradeStart > 0 && !f->errors[kGradeCodeError];
 
   if (sex && topography) f->errors[kSexSiteError] = CheckSexSite(f->sex, f->topography / 10) != 0;
-  if (sex && morphology) f->warnings[kSexHistologyWarning] = CheckSexHistology(f->sex, f->morphology);
+  if (sex && morphology)
+    f->warnings[kSexHistologyWarning] = CheckSexHistology(f->sex, f->morphology);
   if (topography && morphology) {
     const int group = CheckHistologySite(f->topography, f->morphology, 0);
     f->warnings[kHistologySiteWarning] = group > 0 ? group : 0;
   }
   // The basis rule takes the topography as it stands, also when absent or invalid.
   if (r.basisStart > 0 && morphology)
-    f->warnings[kBasisHistologyWarning] = CheckBasisHistology(f->basis, f->morphology, f->topography);
+    f->warnings[kBasisHistologyWarning] =
+        CheckBasisHistology(f->basis, f->morphology, f->topography);
   if (behaviour && topography)
     f->warnings[kBehaviourSiteWarning] = CheckBehaviourSite(f->topography, f->behaviour);
   if (behaviour && morphology)
@@ -144,8 +146,8 @@ void RecordCheck::CheckConsistency(RecordFindings* f) const {
                    f->birthDateState, r.ageStart, f->age, f->ageFlag) != 0;
 
   if (topography && f->age != kUnstatedAge && f->ageFlag == kAgeValid)
-    f->warnings[kAgeSiteHistologyWarning] =
-        CheckAgeSiteHistology(f->age, f->topography, morphology ? f->morphology : kAbsentMorphology);
+    f->warnings[kAgeSiteHistologyWarning] = CheckAgeSiteHistology(
+        f->age, f->topography, morphology ? f->morphology : kAbsentMorphology);
 }
 
 }  // namespace kelvarin

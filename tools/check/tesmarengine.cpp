@@ -34,7 +34,7 @@ constexpr ErrorTexts kErrorTexts[kCheckErrorKindCount] = {
 
 // The fragments of the one-line-per-record form follow their own order.
 constexpr CheckErrorKind kFragmentOrder[] = {
-    kSexCodeError,       kTopographyCodeError, kSexSiteError,     kMorphologyCodeError,
+    kSexCodeError,       kTopographyCodeError, kSexSiteError,       kMorphologyCodeError,
     kBehaviourCodeError, kGradeCodeError,      kIncidenceDateError, kBirthDateError,
     kAgeError,           kBeforeBirthError};
 
@@ -62,7 +62,7 @@ constexpr WarningTexts kWarningTexts[kCheckWarningKindCount] = {
 };
 
 constexpr CheckWarningKind kWarningLogOrder[] = {
-    kSexHistologyWarning,  kHistologySiteWarning,  kBehaviourSiteWarning,
+    kSexHistologyWarning,       kHistologySiteWarning,  kBehaviourSiteWarning,
     kBehaviourHistologyWarning, kGradeHistologyWarning, kBasisHistologyWarning,
     kAgeSiteHistologyWarning};
 
@@ -190,17 +190,18 @@ void TesmarEngine::WriteSummaries() {
   ReportFile& log = File(kLogSlot);
   log.Printf("\n%lld records processed. Summary statistics:\n", m_records);
   if (m_errors > 0) {
-    File(kErrorSlot).Printf("\n%lld individual record(s), %lld error(s)\n", m_errorRecords,
-                            m_errors);
+    File(kErrorSlot)
+        .Printf("\n%lld individual record(s), %lld error(s)\n", m_errorRecords, m_errors);
     log.Printf("\n%lld errors (%lld individual records) recorded in %s:\n\n", m_errors,
                m_errorRecords, File(kErrorSlot).path().c_str());
-    if (m_wrongLengthRecords > 0) log.Printf("%lld incorrect record length\n", m_wrongLengthRecords);
+    if (m_wrongLengthRecords > 0)
+      log.Printf("%lld incorrect record length\n", m_wrongLengthRecords);
     for (CheckErrorKind kind : kErrorLogOrder)
       if (m_errorCounts[kind] > 0) log.Printf(kErrorTexts[kind].log, m_errorCounts[kind]);
   }
   if (m_warnings > 0) {
-    File(kWarningSlot).Printf("\n%lld individual record(s), %lld warning(s)\n", m_warningRecords,
-                              m_warnings);
+    File(kWarningSlot)
+        .Printf("\n%lld individual record(s), %lld warning(s)\n", m_warningRecords, m_warnings);
     log.Printf("\n\n%lld warnings (%lld individual records) recorded in %s:\n\n", m_warnings,
                m_warningRecords, File(kWarningSlot).path().c_str());
     for (CheckWarningKind kind : kWarningLogOrder)

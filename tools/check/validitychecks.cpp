@@ -97,9 +97,9 @@ AgeValue CheckAgeField(std::string_view record, int ageStart, int ageEnd,
   // The part of the field inside the record; a field running past the end
   // of the record can never be all digits.
   const std::size_t offset = static_cast<std::size_t>(ageStart) - 1;
-  const std::string_view field =
-      offset < record.size() ? record.substr(offset, static_cast<std::size_t>(width))
-                             : std::string_view();
+  const std::string_view field = offset < record.size()
+                                     ? record.substr(offset, static_cast<std::size_t>(width))
+                                     : std::string_view();
   if (MatchesUnknownCode(field, width, ageUnknownCode)) return {kUnstatedAge, kAgeValid};
   const int length = static_cast<int>(field.size());
   int age = 0;

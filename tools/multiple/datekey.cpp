@@ -9,8 +9,8 @@ namespace kelvarin {
 namespace {
 
 constexpr int kFirstValidYear = 1950;
-constexpr int kMaxWidth = 10;  // the longest layout
-constexpr int kMaxIndex = 7;   // no width has more than seven layouts
+constexpr int kMaxWidth = 10;           // the longest layout
+constexpr int kMaxIndex = 7;            // no width has more than seven layouts
 constexpr std::int32_t kMidYear = 615;  // 15 June, for a layout with the year only
 
 bool HasLetter(const char* name, char letter) { return std::strchr(name, letter) != nullptr; }
@@ -49,7 +49,8 @@ DateKey MakeDateKey(const char* field, int width, int formatIndex, std::int64_t 
         for (int i = 0; i <= kMaxIndex; ++i) of[w][i] = DateFormatPosition(i, w);
     }
   } positions;
-  const bool known = width >= 0 && width <= kMaxWidth && formatIndex >= 0 && formatIndex <= kMaxIndex;
+  const bool known =
+      width >= 0 && width <= kMaxWidth && formatIndex >= 0 && formatIndex <= kMaxIndex;
   const int position = known ? positions.of[width][formatIndex] : -1;
   DateKey key;
   if (position < 0 || !ParseIncidenceDate(field, position, &key.date)) return DateKey{};

@@ -8,8 +8,8 @@ namespace kelvarin {
 // The group of a morphology code and, for the haematopoietic groups and
 // Kaposi sarcoma, the site that stands for every site of that group.
 struct HistologyGroup {
-  int group;          // 1 to 17
-  int replacedSite;   // -1 when the record keeps its own site
+  int group;         // 1 to 17
+  int replacedSite;  // -1 when the record keeps its own site
 };
 
 // One rule of the histology group table: morphology codes low..high

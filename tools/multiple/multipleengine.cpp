@@ -105,7 +105,8 @@ void MultipleEngine::WriteHeaders() {
   multiple.Write("1. Those marked with * are duplicate registrations following the Orvo/Semu\n");
   multiple.Printf("rules (2004) and have NOT been written to the output file: %s.\n\n",
                   outputPath().c_str());
-  multiple.Write("2. The histology of the excluded case marked with ** should be reported in the\n");
+  multiple.Write(
+      "2. The histology of the excluded case marked with ** should be reported in the\n");
   multiple.Write("case with the non-specific diagnosis which is recorded in the output file.\n\n");
 }
 
@@ -191,7 +192,8 @@ bool MultipleEngine::ReadPerson(std::size_t first, std::size_t end) {
   m_personRecords.clear();
   for (std::size_t i = first; i < end; ++i) {
     std::string_view record;
-    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(i)), length, &record)) return false;
+    if (!m_blocks.Read(static_cast<std::uint64_t>(m_index.Offset(i)), length, &record))
+      return false;
     m_personRecords += record;
     m_personRecords += '\n';
   }

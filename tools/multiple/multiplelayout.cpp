@@ -33,14 +33,16 @@ int FieldNumber(std::string_view record, int column, int width) {
   std::size_t i = 0;
   while (i < field.size() && field[i] == ' ') ++i;
   int value = 0;
-  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) value = value * 10 + (field[i] - '0');
+  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+    value = value * 10 + (field[i] - '0');
   return value;
 }
 
 bool IsIncluded(int site, char behaviour, bool includeBrain, bool includeBladder) {
   if (behaviour == '3') return true;
   if (includeBladder && site == 67 && (behaviour == '1' || behaviour == '2')) return true;
-  if (includeBrain && site >= 70 && site <= 72 && (behaviour == '0' || behaviour == '1')) return true;
+  if (includeBrain && site >= 70 && site <= 72 && (behaviour == '0' || behaviour == '1'))
+    return true;
   return false;
 }
 
@@ -50,7 +52,9 @@ std::string_view MultipleLayout::PersonKey(std::string_view record) const {
 
 char MultipleLayout::Sex(std::string_view record) const { return CharAt(record, sexStart); }
 
-char MultipleLayout::Behaviour(std::string_view record) const { return CharAt(record, behaviourStart); }
+char MultipleLayout::Behaviour(std::string_view record) const {
+  return CharAt(record, behaviourStart);
+}
 
 int MultipleLayout::Site(std::string_view record) const {
   const char first = CharAt(record, topographyStart);
@@ -70,7 +74,8 @@ std::int64_t MultipleLayout::Sequence(std::string_view record) const {
   constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10 - 9;
   std::int64_t value = 0;
   for (char c : digits) {
-    if (value > kLimit) return std::numeric_limits<std::int64_t>::max();  // saturate, keeps the order
+    if (value > kLimit)
+      return std::numeric_limits<std::int64_t>::max();  // saturate, keeps the order
     value = value * 10 + (c - '0');
   }
   return value;

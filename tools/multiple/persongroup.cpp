@@ -19,20 +19,25 @@ enum class PairOutcome { kSeparate, kDuplicate, kMoreSpecific };
 // The histology rules for two records of one site (group): g is the earlier
 // record's current group, h the later one's.
 PairOutcome CompareHistology(int g, int h, bool iHasTakenGroup) {
-  const PairOutcome moreSpecific = iHasTakenGroup ? PairOutcome::kSeparate : PairOutcome::kMoreSpecific;
+  const PairOutcome moreSpecific =
+      iHasTakenGroup ? PairOutcome::kSeparate : PairOutcome::kMoreSpecific;
   if (g == kUnspecifiedCarcinoma && h <= kUnspecifiedCarcinoma)
     return h == kUnspecifiedCarcinoma ? PairOutcome::kDuplicate : moreSpecific;
   if (g < kUnspecifiedCarcinoma && h == kUnspecifiedCarcinoma) return PairOutcome::kDuplicate;
-  if (g == kUnspecifiedTypes) return h == kUnspecifiedTypes ? PairOutcome::kDuplicate : moreSpecific;
+  if (g == kUnspecifiedTypes)
+    return h == kUnspecifiedTypes ? PairOutcome::kDuplicate : moreSpecific;
   if (h == kUnspecifiedTypes) return PairOutcome::kDuplicate;
   if (g == kUnspecifiedHaematopoietic && h >= kMyeloid && h <= kUnspecifiedHaematopoietic)
     return h == kUnspecifiedHaematopoietic ? PairOutcome::kDuplicate : moreSpecific;
-  if (g >= kMyeloid && g <= kHistiocytic && h == kUnspecifiedHaematopoietic) return PairOutcome::kDuplicate;
+  if (g >= kMyeloid && g <= kHistiocytic && h == kUnspecifiedHaematopoietic)
+    return PairOutcome::kDuplicate;
   if (g == h) return PairOutcome::kDuplicate;
   return PairOutcome::kSeparate;
 }
 
-void AppendRecord(std::string& out, std::string_view record) { out.append(record.data(), record.size()); }
+void AppendRecord(std::string& out, std::string_view record) {
+  out.append(record.data(), record.size());
+}
 
 }  // namespace
 
@@ -113,9 +118,15 @@ void PersonGroup::AppendMultipleLines(std::string& out) const {
     AppendRecord(out, entry.record);
     if (i > 0) {
       switch (entry.mark) {
-        case PrimaryMark::kStays: out += ' '; break;
-        case PrimaryMark::kDuplicate: out += " *  "; break;
-        case PrimaryMark::kMoreSpecific: out += " ** "; break;
+        case PrimaryMark::kStays:
+          out += ' ';
+          break;
+        case PrimaryMark::kDuplicate:
+          out += " *  ";
+          break;
+        case PrimaryMark::kMoreSpecific:
+          out += " ** ";
+          break;
       }
       out += m_sexMark;
     }

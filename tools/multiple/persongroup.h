@@ -22,8 +22,8 @@ enum class PrimaryMark {
 
 // One record of a person.
 struct GroupEntry {
-  std::string_view record;     // the record's text, valid while the group is resolved and written
-  std::int64_t offset = 0;     // position of the record in the input file
+  std::string_view record;  // the record's text, valid while the group is resolved and written
+  std::int64_t offset = 0;  // position of the record in the input file
   std::size_t indexPosition = 0;  // position of the record's entry in the person index
   DateKey dateKey;
   char sex = ' ';

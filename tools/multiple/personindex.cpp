@@ -27,7 +27,8 @@ void PersonIndex::Add(std::string_view key, std::int64_t offset) {
 
   Entry entry{{0, 0}, offset, static_cast<std::uint32_t>(m_entries.size()), false};
   for (std::size_t i = 0; i < kPrefixBytes; ++i)
-    entry.prefix[i / 8] = (entry.prefix[i / 8] << 8) | (i < used ? static_cast<unsigned char>(key[i]) : 0u);
+    entry.prefix[i / 8] =
+        (entry.prefix[i / 8] << 8) | (i < used ? static_cast<unsigned char>(key[i]) : 0u);
   m_entries.push_back(entry);
 }
 

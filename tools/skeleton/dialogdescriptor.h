@@ -17,10 +17,18 @@ enum ToolDialogId {
 };
 
 struct DialogControl {
-  enum Kind { kStatic, kStaticRight, kStaticCentered, kGroupBox, kProgress, kOkButton, kStopButton };
+  enum Kind {
+    kStatic,
+    kStaticRight,
+    kStaticCentered,
+    kGroupBox,
+    kProgress,
+    kOkButton,
+    kStopButton
+  };
   int id = -1;  // -1 for controls the code never refers to
   Kind kind = kStatic;
-  std::string text;  // initial text
+  std::string text;                         // initial text
   int x = 0, y = 0, width = 0, height = 0;  // dialog units
   // A file line: at start the text becomes filePrefix + the path of this slot.
   int fileSlot = -1;
@@ -63,7 +71,8 @@ inline DialogControl CounterLabel(int id, int x, int y, int width, int height, i
 
 // A centred static showing the engine's status text.
 inline DialogControl StatusLine(int id, std::string text, int x, int y, int width, int height) {
-  DialogControl c = Control(id, DialogControl::kStaticCentered, std::move(text), x, y, width, height);
+  DialogControl c =
+      Control(id, DialogControl::kStaticCentered, std::move(text), x, y, width, height);
   c.statusLine = true;
   return c;
 }

@@ -57,8 +57,8 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
       case DialogControl::kStaticCentered: {
         QString text = QString::fromStdString(c.text);
         if (c.fileSlot >= 0)
-          text = QString::fromStdString(c.filePrefix) +
-                 FromLocalPath(m_engine.FilePath(c.fileSlot));
+          text =
+              QString::fromStdString(c.filePrefix) + FromLocalPath(m_engine.FilePath(c.fileSlot));
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         if (c.kind == DialogControl::kStaticRight)

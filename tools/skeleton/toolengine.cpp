@@ -74,8 +74,8 @@ bool ToolEngine::CheckPaths(const std::string& parameterFile) {
     if (named[i].path->empty()) continue;
     for (size_t j = 0; j < i; ++j) {
       if (named[j].path->empty() || !SameFile(*named[i].path, *named[j].path)) continue;
-      return FailStart(*named[i].path + ":\r\nthe " + named[i].role + " and the " +
-                       named[j].role + " are the same file: program halted!");
+      return FailStart(*named[i].path + ":\r\nthe " + named[i].role + " and the " + named[j].role +
+                       " are the same file: program halted!");
     }
   }
   return true;
@@ -105,8 +105,7 @@ int ToolEngine::DeclareFile(const std::string& path, const std::string& role, bo
 
 ReportFile& ToolEngine::File(int slot) {
   static ReportFile closed;
-  if (slot < 1 || slot > static_cast<int>(m_files.size()) || !m_files[slot - 1].file)
-    return closed;
+  if (slot < 1 || slot > static_cast<int>(m_files.size()) || !m_files[slot - 1].file) return closed;
   return *m_files[slot - 1].file;
 }
 
@@ -144,8 +143,8 @@ bool ToolEngine::CheckSpan(const char* name, int first, int last, int recordLeng
   }
   if (last > recordLength) {
     *error = std::string(name) + " at columns " + std::to_string(first) + " to " +
-             std::to_string(last) + " does not fit in records of " +
-             std::to_string(recordLength) + " characters";
+             std::to_string(last) + " does not fit in records of " + std::to_string(recordLength) +
+             " characters";
     return false;
   }
   return true;

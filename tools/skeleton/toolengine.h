@@ -27,7 +27,12 @@ enum class StepStatus {
 enum class MessageIcon { kStop, kInformation };
 
 // Counter slots every tool has; a program adds its own after kFirstOwnCounter.
-enum CounterSlot { kRecordsCounter = 0, kErrorsCounter = 1, kWarningsCounter = 2, kFirstOwnCounter = 3 };
+enum CounterSlot {
+  kRecordsCounter = 0,
+  kErrorsCounter = 1,
+  kWarningsCounter = 2,
+  kFirstOwnCounter = 3
+};
 
 // File slot of the input file; the files a program declares take 1, 2, ...
 inline constexpr int kInputSlot = 0;
@@ -113,8 +118,7 @@ class ToolEngine {
   bool CheckRecordLength(int recordLength, std::string* error) const;
   bool CheckField(const char* name, int first, int width, int recordLength,
                   std::string* error) const;
-  bool CheckSpan(const char* name, int first, int last, int recordLength,
-                 std::string* error) const;
+  bool CheckSpan(const char* name, int first, int last, int recordLength, std::string* error) const;
 
   void SetRecordLength(int recordLength) { m_recordLength = recordLength; }
   int recordLength() const { return m_recordLength; }

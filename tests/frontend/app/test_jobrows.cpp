@@ -17,17 +17,27 @@ struct NamedMember {
   IntMember member;
 };
 
-#define MEMBER(m) {#m, &JobSettings::m}
+#define MEMBER(m) \
+  { #m, &JobSettings::m }
 const NamedMember kIntMembers[] = {
-    MEMBER(regNoStart),         MEMBER(regNoEnd),           MEMBER(seqNoStart),       MEMBER(seqNoEnd),
-    MEMBER(sexStart),           MEMBER(sexEnd),             MEMBER(topographyStart),  MEMBER(topographyEnd),
-    MEMBER(histologyStart),     MEMBER(histologyEnd),       MEMBER(behaviourStart),   MEMBER(behaviourEnd),
-    MEMBER(gradeStart),         MEMBER(gradeEnd),           MEMBER(basisStart),       MEMBER(basisEnd),
-    MEMBER(ageStart),           MEMBER(ageEnd),             MEMBER(birthDateStart),   MEMBER(birthDateEnd),
-    MEMBER(birthDateFormat),    MEMBER(incidenceDateStart), MEMBER(incidenceDateEnd), MEMBER(incidenceDateFormat),
-    MEMBER(optionB),            MEMBER(optionA),            MEMBER(includeBrain),     MEMBER(includeBladder),
-    MEMBER(duplicatesToFile),   MEMBER(conversionIndex),    MEMBER(scrollColumn),     MEMBER(selectedVariable),
-    MEMBER(pendingMarker),      MEMBER(recordLength),       MEMBER(previewLineCount), MEMBER(firstRowHasNames),
+    MEMBER(regNoStart),       MEMBER(regNoEnd),
+    MEMBER(seqNoStart),       MEMBER(seqNoEnd),
+    MEMBER(sexStart),         MEMBER(sexEnd),
+    MEMBER(topographyStart),  MEMBER(topographyEnd),
+    MEMBER(histologyStart),   MEMBER(histologyEnd),
+    MEMBER(behaviourStart),   MEMBER(behaviourEnd),
+    MEMBER(gradeStart),       MEMBER(gradeEnd),
+    MEMBER(basisStart),       MEMBER(basisEnd),
+    MEMBER(ageStart),         MEMBER(ageEnd),
+    MEMBER(birthDateStart),   MEMBER(birthDateEnd),
+    MEMBER(birthDateFormat),  MEMBER(incidenceDateStart),
+    MEMBER(incidenceDateEnd), MEMBER(incidenceDateFormat),
+    MEMBER(optionB),          MEMBER(optionA),
+    MEMBER(includeBrain),     MEMBER(includeBladder),
+    MEMBER(duplicatesToFile), MEMBER(conversionIndex),
+    MEMBER(scrollColumn),     MEMBER(selectedVariable),
+    MEMBER(pendingMarker),    MEMBER(recordLength),
+    MEMBER(previewLineCount), MEMBER(firstRowHasNames),
 };
 #undef MEMBER
 
@@ -59,7 +69,8 @@ std::set<std::string> Changed(const JobSettings& a, const JobSettings& b) {
   if (a.ageUnknownCode != b.ageUnknownCode) names.insert("ageUnknownCode");
   if (a.maleCode != b.maleCode) names.insert("maleCode");
   if (a.femaleCode != b.femaleCode) names.insert("femaleCode");
-  if (a.previewLineLengths != b.previewLineLengths || a.previewLines != b.previewLines) names.insert("preview");
+  if (a.previewLineLengths != b.previewLineLengths || a.previewLines != b.previewLines)
+    names.insert("preview");
   if (a.fileSize != b.fileSize) names.insert("fileSize");
   if (a.inputFile != b.inputFile) names.insert("inputFile");
   if (a.outputFile != b.outputFile) names.insert("outputFile");
@@ -70,7 +81,8 @@ std::set<std::string> Changed(const JobSettings& a, const JobSettings& b) {
 
 // The row a tool reads: the members' values blank-separated, in the order
 // the tool takes them, followed by the given tail.
-std::string Fields(const JobSettings& job, std::initializer_list<IntMember> members, const std::string& tail) {
+std::string Fields(const JobSettings& job, std::initializer_list<IntMember> members,
+                   const std::string& tail) {
   std::string row;
   for (IntMember m : members) row += std::to_string(job.*m) + " ";
   return row + tail + "\n";
@@ -88,24 +100,36 @@ std::set<std::string> With(std::set<std::string> names, std::initializer_list<co
 TEST(JobRows, CheckCopiesBackItsOwnMembersOnly) {
   JobSettings job;
   CopyBackCheck(ChangedSheet(), job);
-  EXPECT_EQ(With(kPaths, {"regNoStart", "regNoEnd", "sexStart", "sexEnd", "topographyStart", "topographyEnd",
-                          "histologyStart", "histologyEnd", "behaviourStart", "behaviourEnd", "gradeStart",
-                          "gradeEnd", "basisStart", "basisEnd", "ageStart", "ageEnd", "birthDateStart",
-                          "birthDateEnd", "birthDateFormat", "incidenceDateStart", "incidenceDateEnd",
-                          "incidenceDateFormat", "optionB", "microscopicCodes", "ageUnknownCode", "maleCode",
-                          "femaleCode", "recordLength", "fileSize"}),
+  EXPECT_EQ(With(kPaths, {"regNoStart",       "regNoEnd",
+                          "sexStart",         "sexEnd",
+                          "topographyStart",  "topographyEnd",
+                          "histologyStart",   "histologyEnd",
+                          "behaviourStart",   "behaviourEnd",
+                          "gradeStart",       "gradeEnd",
+                          "basisStart",       "basisEnd",
+                          "ageStart",         "ageEnd",
+                          "birthDateStart",   "birthDateEnd",
+                          "birthDateFormat",  "incidenceDateStart",
+                          "incidenceDateEnd", "incidenceDateFormat",
+                          "optionB",          "microscopicCodes",
+                          "ageUnknownCode",   "maleCode",
+                          "femaleCode",       "recordLength",
+                          "fileSize"}),
             Changed(JobSettings(), job));
 }
 
 TEST(JobRows, MultiplePrimaryCopiesBackItsOwnMembersOnly) {
   JobSettings job;
   CopyBackMultiplePrimary(ChangedSheet(), job);
-  EXPECT_EQ(With(kPaths, {"regNoStart", "regNoEnd", "seqNoStart", "seqNoEnd", "sexStart", "sexEnd",
-                          "topographyStart", "topographyEnd", "histologyStart", "histologyEnd", "behaviourStart",
-                          "behaviourEnd", "incidenceDateStart", "incidenceDateEnd", "incidenceDateFormat",
-                          "maleCode", "femaleCode", "includeBrain", "includeBladder", "duplicatesToFile",
-                          "recordLength", "fileSize"}),
-            Changed(JobSettings(), job));
+  EXPECT_EQ(
+      With(kPaths,
+           {"regNoStart",         "regNoEnd",         "seqNoStart",          "seqNoEnd",
+            "sexStart",           "sexEnd",           "topographyStart",     "topographyEnd",
+            "histologyStart",     "histologyEnd",     "behaviourStart",      "behaviourEnd",
+            "incidenceDateStart", "incidenceDateEnd", "incidenceDateFormat", "maleCode",
+            "femaleCode",         "includeBrain",     "includeBladder",      "duplicatesToFile",
+            "recordLength",       "fileSize"}),
+      Changed(JobSettings(), job));
 }
 
 TEST(JobRows, CheckRowReadsBackAsWritten) {
@@ -156,21 +180,28 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
   // wrong member or written in the wrong place shows.
   const JobSettings job = ChangedSheet();
   using J = JobSettings;
-  EXPECT_EQ(Fields(job,
-                   {&J::regNoStart, &J::regNoEnd, &J::sexStart, &J::sexEnd, &J::topographyStart, &J::topographyEnd,
-                    &J::histologyStart, &J::histologyEnd, &J::behaviourStart, &J::behaviourEnd, &J::gradeStart,
-                    &J::gradeEnd, &J::basisStart, &J::basisEnd, &J::ageStart, &J::ageEnd, &J::birthDateStart,
-                    &J::birthDateEnd, &J::birthDateFormat, &J::incidenceDateStart, &J::incidenceDateEnd,
-                    &J::incidenceDateFormat},
+  EXPECT_EQ(Fields(job, {&J::regNoStart,       &J::regNoEnd,
+                         &J::sexStart,         &J::sexEnd,
+                         &J::topographyStart,  &J::topographyEnd,
+                         &J::histologyStart,   &J::histologyEnd,
+                         &J::behaviourStart,   &J::behaviourEnd,
+                         &J::gradeStart,       &J::gradeEnd,
+                         &J::basisStart,       &J::basisEnd,
+                         &J::ageStart,         &J::ageEnd,
+                         &J::birthDateStart,   &J::birthDateEnd,
+                         &J::birthDateFormat,  &J::incidenceDateStart,
+                         &J::incidenceDateEnd, &J::incidenceDateFormat},
                    "a b c d M F " + std::to_string(job.recordLength) + " 123456789012 " +
                        std::to_string(job.optionB) + " 77"),
             FormatRow(CheckRowOf(job)));
-  EXPECT_EQ(Fields(job,
-                   {&J::regNoStart, &J::regNoEnd, &J::seqNoStart, &J::seqNoEnd, &J::sexStart, &J::sexEnd,
-                    &J::topographyStart, &J::topographyEnd, &J::histologyStart, &J::histologyEnd, &J::behaviourStart,
-                    &J::behaviourEnd, &J::incidenceDateStart, &J::incidenceDateEnd, &J::incidenceDateFormat},
-                   "M F " + std::to_string(job.includeBrain) + " " + std::to_string(job.includeBladder) + " " +
-                       std::to_string(job.duplicatesToFile) + " " + std::to_string(job.recordLength) +
-                       " 123456789012"),
-            FormatRow(MultiplePrimaryRowOf(job)));
+  EXPECT_EQ(
+      Fields(job,
+             {&J::regNoStart, &J::regNoEnd, &J::seqNoStart, &J::seqNoEnd, &J::sexStart, &J::sexEnd,
+              &J::topographyStart, &J::topographyEnd, &J::histologyStart, &J::histologyEnd,
+              &J::behaviourStart, &J::behaviourEnd, &J::incidenceDateStart, &J::incidenceDateEnd,
+              &J::incidenceDateFormat},
+             "M F " + std::to_string(job.includeBrain) + " " + std::to_string(job.includeBladder) +
+                 " " + std::to_string(job.duplicatesToFile) + " " +
+                 std::to_string(job.recordLength) + " 123456789012"),
+      FormatRow(MultiplePrimaryRowOf(job)));
 }

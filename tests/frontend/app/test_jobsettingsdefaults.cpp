@@ -10,15 +10,23 @@ namespace {
 JobSettings Scribbled() {
   JobSettings job;
   int32_t value = 7;
-  for (int32_t* member :
-       {&job.regNoStart, &job.regNoEnd, &job.seqNoStart, &job.seqNoEnd, &job.sexStart, &job.sexEnd,
-        &job.topographyStart, &job.topographyEnd, &job.histologyStart, &job.histologyEnd,
-        &job.behaviourStart, &job.behaviourEnd, &job.gradeStart, &job.gradeEnd, &job.basisStart,
-        &job.basisEnd, &job.ageStart, &job.ageEnd, &job.birthDateStart, &job.birthDateEnd,
-        &job.birthDateFormat, &job.incidenceDateStart, &job.incidenceDateEnd, &job.incidenceDateFormat,
-        &job.optionB, &job.optionA, &job.includeBrain, &job.includeBladder, &job.duplicatesToFile,
-        &job.scrollColumn, &job.selectedVariable, &job.pendingMarker, &job.recordLength,
-        &job.previewLineCount})
+  for (int32_t* member : {&job.regNoStart,       &job.regNoEnd,
+                          &job.seqNoStart,       &job.seqNoEnd,
+                          &job.sexStart,         &job.sexEnd,
+                          &job.topographyStart,  &job.topographyEnd,
+                          &job.histologyStart,   &job.histologyEnd,
+                          &job.behaviourStart,   &job.behaviourEnd,
+                          &job.gradeStart,       &job.gradeEnd,
+                          &job.basisStart,       &job.basisEnd,
+                          &job.ageStart,         &job.ageEnd,
+                          &job.birthDateStart,   &job.birthDateEnd,
+                          &job.birthDateFormat,  &job.incidenceDateStart,
+                          &job.incidenceDateEnd, &job.incidenceDateFormat,
+                          &job.optionB,          &job.optionA,
+                          &job.includeBrain,     &job.includeBladder,
+                          &job.duplicatesToFile, &job.scrollColumn,
+                          &job.selectedVariable, &job.pendingMarker,
+                          &job.recordLength,     &job.previewLineCount})
     *member = value++;
   job.includeBladder = 0;
   job.duplicatesToFile = 0;
@@ -40,11 +48,11 @@ TEST(StartupDefaults, EveryVariableUndefinedAndTheDefaultCodes) {
   JobSettings job = Scribbled();
   SetStartupDefaults(job);
   const int32_t columns[] = {
-      job.regNoStart,      job.regNoEnd,        job.seqNoStart,         job.seqNoEnd,
-      job.sexStart,        job.sexEnd,          job.topographyStart,    job.topographyEnd,
-      job.histologyStart,  job.histologyEnd,    job.behaviourStart,     job.behaviourEnd,
-      job.gradeStart,      job.gradeEnd,        job.basisStart,         job.basisEnd,
-      job.ageStart,        job.ageEnd,          job.birthDateStart,     job.birthDateEnd,
+      job.regNoStart,         job.regNoEnd,        job.seqNoStart,      job.seqNoEnd,
+      job.sexStart,           job.sexEnd,          job.topographyStart, job.topographyEnd,
+      job.histologyStart,     job.histologyEnd,    job.behaviourStart,  job.behaviourEnd,
+      job.gradeStart,         job.gradeEnd,        job.basisStart,      job.basisEnd,
+      job.ageStart,           job.ageEnd,          job.birthDateStart,  job.birthDateEnd,
       job.incidenceDateStart, job.incidenceDateEnd};
   for (int32_t column : columns) EXPECT_EQ(-1, column);
   EXPECT_EQ(-1, job.birthDateFormat);

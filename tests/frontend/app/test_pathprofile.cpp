@@ -44,7 +44,8 @@ TEST_F(PathProfileTest, MissingKeysGiveTheDocumentsFolderAndAreWrittenAtTheEnd) 
     paths.Load(job);
     paths.Save(job);
   }
-  for (const std::string* path : {&job.inputFolder, &job.outputFolder, &job.inputFile, &job.outputFile})
+  for (const std::string* path :
+       {&job.inputFolder, &job.outputFolder, &job.inputFile, &job.outputFile})
     EXPECT_EQ(Documents(), FromLocalPath(*path));
   EXPECT_TRUE(QDir(Documents()).exists());
   QSettings written(ProfilePath(), QSettings::IniFormat);

@@ -13,12 +13,12 @@
 #include <QtTest>
 
 #include "../shell/modalhelper.h"
-#include "tests/support/qttestfiles.h"
 #include "app/cquandorapp.h"
 #include "platform/pathtext.h"
 #include "res/commandids.h"
 #include "shell/cchildframe.h"
 #include "shell/cmainframe.h"
+#include "tests/support/qttestfiles.h"
 
 namespace kelvarin {
 
@@ -38,7 +38,11 @@ struct MenuItemSeen {
 };
 
 QString Describe(const MenuItemSeen& item) {
-  return QStringLiteral("%1 | %2 | %3 | %4").arg(item.path).arg(item.id).arg(item.text).arg(item.enabled);
+  return QStringLiteral("%1 | %2 | %3 | %4")
+      .arg(item.path)
+      .arg(item.id)
+      .arg(item.text)
+      .arg(item.enabled);
 }
 
 void WalkMenu(const QMenu* menu, const QString& path, QList<MenuItemSeen>& seen) {
@@ -101,7 +105,8 @@ QList<MenuItemSeen> Conversions(bool documentMenu) {
       {"&Conversions", 32771, "&ICD-9 -> ICD-O-2", 0},
       {"&Conversions", 32772, "ICD-&9+ICD-O-1 -> ICD-O-2", 0},
       {"&Conversions", 32773, "I&CD-10 -> ICD-O-2", 0},
-      {"&Conversions", 32774, documentMenu ? "ICD-&10+ICD-O-2 -> ICD-O-2" : "IC&D-10+ICD-O-2 -> ICD-O-2", 0},
+      {"&Conversions", 32774,
+       documentMenu ? "ICD-&10+ICD-O-2 -> ICD-O-2" : "IC&D-10+ICD-O-2 -> ICD-O-2", 0},
       {"&Conversions", 32775, documentMenu ? "ICD-&O-1 -> ICD-O-2" : "ICD-O-&1 -> ICD-O-2", 0},
       {"&Conversions", 32776, "ICD-O-1(&FTE) -> ICD-O-2", 0},
       {"&Conversions", 32777, "ICD-O-&2 -> ICD-O-3", 0},
@@ -159,7 +164,8 @@ class TestQuandorApp : public QObject {
   static void CompareMenus(const QList<MenuItemSeen>& seen, const QList<MenuItemSeen>& expected) {
     for (int i = 0; i < std::max(seen.size(), expected.size()); ++i) {
       const QString got = i < seen.size() ? Describe(seen[i]) : QStringLiteral("<nothing>");
-      const QString want = i < expected.size() ? Describe(expected[i]) : QStringLiteral("<nothing>");
+      const QString want =
+          i < expected.size() ? Describe(expected[i]) : QStringLiteral("<nothing>");
       QVERIFY2(i < seen.size() && i < expected.size() && seen[i] == expected[i],
                qPrintable(QStringLiteral("item %1: got %2, expected %3").arg(i).arg(got, want)));
     }
@@ -195,7 +201,8 @@ class TestQuandorApp : public QObject {
     QCOMPARE(job.microscopicCodes[3], '7');
     QCOMPARE(job.pendingMarker, -1);
     // A first start with an empty profile shows the documents folder everywhere.
-    for (const std::string* path : {&job.inputFile, &job.outputFile, &job.inputFolder, &job.outputFolder})
+    for (const std::string* path :
+         {&job.inputFile, &job.outputFile, &job.inputFolder, &job.outputFolder})
       QCOMPARE(FromLocalPath(*path), Documents());
     QVERIFY(app->MainFrame()->isVisible());
     QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Kelvarin"));
@@ -345,7 +352,8 @@ class TestQuandorApp : public QObject {
     // Opens the print preview of a report, notes how many pages it shows
     // side by side (negative: no preview), switches to `switchTo` (none:
     // left as it is) and closes.
-    const auto preview = [this](CQuandorApp& app, std::optional<QPrintPreviewWidget::ViewMode> switchTo) {
+    const auto preview = [this](CQuandorApp& app,
+                                std::optional<QPrintPreviewWidget::ViewMode> switchTo) {
       if (!app.OpenDocumentFile(WriteFile("preview.log", "one page\n"))) return -2;
       int shown = -1;
       test::OnNextModal<QPrintPreviewDialog>([&shown, switchTo](QPrintPreviewDialog* dialog) {
@@ -368,14 +376,16 @@ class TestQuandorApp : public QObject {
     QVERIFY(!saved().isValid());
 
     app = Start();
-    QCOMPARE(preview(*app, QPrintPreviewWidget::FacingPagesView), int(QPrintPreviewWidget::SinglePageView));
+    QCOMPARE(preview(*app, QPrintPreviewWidget::FacingPagesView),
+             int(QPrintPreviewWidget::SinglePageView));
     // Every window's preview of this run opens with the choice.
     QCOMPARE(preview(*app, std::nullopt), int(QPrintPreviewWidget::FacingPagesView));
     Stop(app);
     QCOMPARE(saved().toInt(), 2);
 
     app = Start();
-    QCOMPARE(preview(*app, QPrintPreviewWidget::SinglePageView), int(QPrintPreviewWidget::FacingPagesView));
+    QCOMPARE(preview(*app, QPrintPreviewWidget::SinglePageView),
+             int(QPrintPreviewWidget::FacingPagesView));
     Stop(app);
     QCOMPARE(saved().toInt(), 1);
   }

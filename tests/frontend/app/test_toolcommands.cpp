@@ -22,7 +22,9 @@ class ToolCommandsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::string Home(const char* name = "") const { return ToLocalPath(m_dir->filePath(QStringLiteral("home/") + name)); }
+  std::string Home(const char* name = "") const {
+    return ToLocalPath(m_dir->filePath(QStringLiteral("home/") + name));
+  }
 
   // A started application, as Kelvarin run in the home folder.
   std::unique_ptr<CQuandorApp> Start() {
@@ -52,7 +54,9 @@ class ToolCommandsTest : public QObject {
     WriteFile(Home("records.txt"), Records(15, 40));
     WriteStandIn(Home("pgm/Tesmar"), 0, Home("checked.log"));
     auto app = Start();
-    WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, Home("records.txt"), Home("checked.txt")); });
+    WhenShown<CCHKwizard>([this](CCHKwizard& wizard) {
+      DriveCheck(wizard, Home("records.txt"), Home("checked.txt"));
+    });
     QVERIFY(app->Commands().Execute(kIdToolsCheck));
     QCOMPARE(ReadFile(Home("pgm/arguments.txt")), std::string("1\n730462\n"));
     const QList<CChildFrame*>& children = app->MainFrame()->Children();
@@ -67,8 +71,9 @@ class ToolCommandsTest : public QObject {
     WriteFile(Home("cases.txt"), Records(10, 30, "\n"));
     WriteStandIn(Home("pgm/Multiple"), 0, Home("cases.mul"));
     auto app = Start();
-    WhenShown<CMULwizard>(
-        [this](CMULwizard& wizard) { DriveMultiple(wizard, Home("cases.txt"), Home("result.dat"), true); });
+    WhenShown<CMULwizard>([this](CMULwizard& wizard) {
+      DriveMultiple(wizard, Home("cases.txt"), Home("result.dat"), true);
+    });
     QVERIFY(app->Commands().Execute(kIdToolsMultiplePrimary));
     const QList<CChildFrame*>& children = app->MainFrame()->Children();
     QCOMPARE(children.size(), 1);
@@ -81,7 +86,9 @@ class ToolCommandsTest : public QObject {
     WriteFile(Home("records.txt"), Records(15, 40));
     WriteStandIn(Home("pgm/Tesmar"), 2, Home("checked.log"));
     auto app = Start();
-    WhenShown<CCHKwizard>([this](CCHKwizard& wizard) { DriveCheck(wizard, Home("records.txt"), Home("checked.txt")); });
+    WhenShown<CCHKwizard>([this](CCHKwizard& wizard) {
+      DriveCheck(wizard, Home("records.txt"), Home("checked.txt"));
+    });
     QVERIFY(app->Commands().Execute(kIdToolsCheck));
     QVERIFY(app->MainFrame()->Children().isEmpty());
     app->ExitInstance();

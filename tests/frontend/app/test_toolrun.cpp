@@ -118,8 +118,8 @@ void ToolRunTest::parameterFileThatCannotBeWrittenStopsTheRun() {
   WriteStandIn(run.pgm + "/Tesmar", 0, run.folder / "checked.log");
   fs::create_directory(run.pgm + "/parameter.dat");
   run.RunCheckCommand();
-  QCOMPARE(run.messages.Take(),
-           QStringList{"stop: Cannot write the parameter file\n" + FromLocalPath(run.pgm + "/parameter.dat")});
+  QCOMPARE(run.messages.Take(), QStringList{"stop: Cannot write the parameter file\n" +
+                                            FromLocalPath(run.pgm + "/parameter.dat")});
   QVERIFY(!fs::exists(run.pgm + "/arguments.txt"));
   QCOMPARE(run.opened, QStringList());
   QCOMPARE(run.job.regNoStart, 1);  // the copy-back stands
@@ -155,12 +155,14 @@ void ToolRunTest::multiplePrimaryOpensTheListBesideTheInput() {
   run.output = run.folder / "results/result.dat";
   const std::string list = run.folder / "data.d/cases.mul";
   WriteStandIn(run.pgm + "/Multiple", 0, list);
-  WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, true); });
+  WhenShown<CMULwizard>(
+      [&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, true); });
   RunMultiplePrimary(run.Host());
   QCOMPARE(run.messages.Take(), QStringList());
   QCOMPARE(run.Seen("arguments.txt"), std::string("1\n730462\n"));
-  QCOMPARE(run.Seen("parameter.seen"), run.input + "\n" + run.output + "\n" +
-                                           "1 8 -1 -1 9 9 10 13 14 17 18 18 21 28 0 1 2 0 1 1 30 310\n");
+  QCOMPARE(run.Seen("parameter.seen"),
+           run.input + "\n" + run.output + "\n" +
+               "1 8 -1 -1 9 9 10 13 14 17 18 18 21 28 0 1 2 0 1 1 30 310\n");
   QCOMPARE(run.opened, QStringList{FromLocalPath(list)});
   QCOMPARE(run.job.incidenceDateFormat, 0);
   QCOMPARE(run.job.duplicatesToFile, 1);
@@ -172,12 +174,15 @@ void ToolRunTest::multiplePrimaryWithoutTheListTellsWhereTheNumbersAre() {
   run.input = run.folder.Write("cases.txt", Records(10, 30, "\n"));
   run.output = run.folder / "result.dat";
   WriteStandIn(run.pgm + "/Multiple", 0, run.folder / "cases.mul");
-  WhenShown<CMULwizard>([&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, false); });
+  WhenShown<CMULwizard>(
+      [&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, false); });
   RunMultiplePrimary(run.Host());
-  QCOMPARE(run.messages.Take(),
-           QStringList{"information: A number greater than 0 indicating a duplicate registration has been added "
-                       "at the end of the corresponding record in the file " +
-                       FromLocalPath(run.output)});
+  QCOMPARE(
+      run.messages.Take(),
+      QStringList{
+          "information: A number greater than 0 indicating a duplicate registration has been added "
+          "at the end of the corresponding record in the file " +
+          FromLocalPath(run.output)});
   QCOMPARE(run.opened, QStringList());
   QCOMPARE(run.job.duplicatesToFile, 0);
 }

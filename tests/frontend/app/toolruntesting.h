@@ -26,9 +26,10 @@ namespace kelvarin::test {
 // writes a report where the real tool would, and exits as told. A negative
 // exit makes it kill itself.
 inline void WriteStandIn(const std::string& path, int exitCode, const std::string& report) {
-  std::string script = "#!/bin/sh\nhere=$(dirname \"$0\")\n"
-                       "printf '%s\\n' \"$#\" \"$@\" > \"$here/arguments.txt\"\n"
-                       "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n";
+  std::string script =
+      "#!/bin/sh\nhere=$(dirname \"$0\")\n"
+      "printf '%s\\n' \"$#\" \"$@\" > \"$here/arguments.txt\"\n"
+      "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n";
   if (!report.empty()) script += "printf 'report\\n' > '" + report + "'\n";
   script += exitCode < 0 ? "kill -SEGV $$\n" : "exit " + std::to_string(exitCode) + "\n";
   WriteFile(path, script);
@@ -52,7 +53,8 @@ inline void WhenShown(std::function<void(Wizard&)> drive) {
   });
 }
 
-inline void FillFiles(QWizard& wizard, CWizFiles* files, const std::string& input, const std::string& output) {
+inline void FillFiles(QWizard& wizard, CWizFiles* files, const std::string& input,
+                      const std::string& output) {
   files->inputEdit()->setText(FromLocalPath(input));
   files->outputEdit()->setText(FromLocalPath(output));
   Press(wizard, QWizard::NextButton);
@@ -68,7 +70,8 @@ inline void DriveCheck(CCHKwizard& wizard, const std::string& input, const std::
   Press(wizard, QWizard::FinishButton);
 }
 
-inline void DriveMultiple(CMULwizard& wizard, const std::string& input, const std::string& output, bool separateList) {
+inline void DriveMultiple(CMULwizard& wizard, const std::string& input, const std::string& output,
+                          bool separateList) {
   FillFiles(wizard, wizard.filesPage(), input, output);
   CWizLayout* layout = wizard.layoutPage();
   DefineVariable(layout, 0, 1, 8);

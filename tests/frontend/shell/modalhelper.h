@@ -36,7 +36,8 @@ struct MessageSeen {
 };
 
 // Answers the next message box with `button` and records it in `seen`.
-inline void AnswerNextMessage(MessageSeen* seen, QMessageBox::StandardButton button = QMessageBox::Ok) {
+inline void AnswerNextMessage(MessageSeen* seen,
+                              QMessageBox::StandardButton button = QMessageBox::Ok) {
   OnNextModal<QMessageBox>([seen, button](QMessageBox* box) {
     seen->shown = true;
     seen->text = box->text();

@@ -33,7 +33,8 @@ class TestCommandTable : public QObject {
     QCOMPARE(action->data().toInt(), kIdEditProperties);
     QCOMPARE(action->statusTip(), QStringLiteral("Modifies current file properties"));
     QCOMPARE(action->toolTip(), QStringLiteral("Properties"));
-    QCOMPARE(table.Action(kIdWebIcd10)->statusTip(), QStringLiteral("ICD-10 index and numerical lists"));
+    QCOMPARE(table.Action(kIdWebIcd10)->statusTip(),
+             QStringLiteral("ICD-10 index and numerical lists"));
     QCOMPARE(table.Action(32777)->statusTip(), QStringLiteral("ICD-O-2 to ICD-O-3"));
     QCOMPARE(table.FindAction(kIdAppAbout), nullptr);
   }
@@ -61,7 +62,8 @@ class TestCommandTable : public QObject {
     CCommandTable table;
     bool allowed = false;
     int runs = 0;
-    table.SetHandler(kIdWindowCascade, [&runs] { ++runs; }, [&allowed] { return allowed; });
+    table.SetHandler(
+        kIdWindowCascade, [&runs] { ++runs; }, [&allowed] { return allowed; });
     QAction* cascade = table.Action(kIdWindowCascade);
     QVERIFY(!cascade->isEnabled());
     QVERIFY(!table.Execute(kIdWindowCascade));
@@ -97,9 +99,8 @@ class TestCommandTable : public QObject {
   void handlerMayReplaceItselfWhileRunning() {
     CCommandTable table;
     int second = 0;
-    table.SetHandler(kIdHelp, [&table, &second] {
-      table.SetHandler(kIdHelp, [&second] { ++second; });
-    });
+    table.SetHandler(kIdHelp,
+                     [&table, &second] { table.SetHandler(kIdHelp, [&second] { ++second; }); });
     QVERIFY(table.Execute(kIdHelp));
     QVERIFY(table.Execute(kIdHelp));
     QCOMPARE(second, 1);

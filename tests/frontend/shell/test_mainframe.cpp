@@ -12,14 +12,14 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "tests/support/qttestfiles.h"
 #include "res/commandids.h"
-#include "shell/ccommandtable.h"
 #include "shell/cchildframe.h"
+#include "shell/ccommandtable.h"
 #include "shell/cmainframe.h"
 #include "shell/cquandordoc.h"
 #include "shell/cquandorview.h"
 #include "shell/mdiclientpainter.h"
+#include "tests/support/qttestfiles.h"
 
 namespace kelvarin {
 
@@ -63,7 +63,8 @@ class TestMainFrame : public QObject {
 
   void menuSwitchesWhenTheFirstReportOpensAndTheLastCloses() {
     const QStringList mainTitles = {"&File", "&Tools", "&Conversions", "&Help"};
-    const QStringList documentTitles = {"&File", "&Edit", "&Tools", "&Conversions", "&Window", "&Help"};
+    const QStringList documentTitles = {"&File",        "&Edit",   "&Tools",
+                                        "&Conversions", "&Window", "&Help"};
     QCOMPARE(m_frame->CurrentMenuId(), 128);
     QCOMPARE(MenuTitles(), mainTitles);
     CChildFrame* first = m_frame->OpenDocumentFile(WriteFile("a.err", "a\n"));
@@ -199,18 +200,24 @@ class TestMainFrame : public QObject {
     QList<int> ids;
     for (QAction* action : m_frame->ToolBar()->actions())
       ids.append(action->isSeparator() ? 0 : action->data().toInt());
-    const QList<int> expected = {kIdFileOpen, kIdFileSave, 0,           kIdEditCut, kIdEditCopy,
-                                 kIdEditPaste, 0,          kIdFilePrint, 0,         kIdAppAbout};
+    const QList<int> expected = {kIdFileOpen, kIdFileSave,  0, kIdEditCut,
+                                 kIdEditCopy, kIdEditPaste, 0, kIdFilePrint,
+                                 0,           kIdAppAbout};
     QCOMPARE(ids, expected);
-    for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl}) QVERIFY(m_frame->Indicator(id));
+    for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl})
+      QVERIFY(m_frame->Indicator(id));
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
     m_frame->statusBar()->clearMessage();
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
   }
 
   void acceleratorsAreOnTheirCommands() {
-    QVERIFY(m_commands->Action(kIdFileOpen)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+O"))));
-    QVERIFY(m_commands->Action(kIdFilePrint)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+P"))));
+    QVERIFY(m_commands->Action(kIdFileOpen)
+                ->shortcuts()
+                .contains(QKeySequence(QStringLiteral("Ctrl+O"))));
+    QVERIFY(m_commands->Action(kIdFilePrint)
+                ->shortcuts()
+                .contains(QKeySequence(QStringLiteral("Ctrl+P"))));
     // The label of Properties shows Alt+Enter, but the key belongs to another command.
     QVERIFY(m_commands->Action(kIdEditProperties)->shortcuts().isEmpty());
     QVERIFY(m_commands->Action(kIdOleEditProperties)

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "tests/support/qttestfiles.h"
 #include "shell/cquandordoc.h"
+#include "tests/support/qttestfiles.h"
 
 namespace kelvarin {
 

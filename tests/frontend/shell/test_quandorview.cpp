@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include "modalhelper.h"
-#include "tests/support/qttestfiles.h"
 #include "res/commandids.h"
 #include "shell/cfontsheet.h"
 #include "shell/cpage1.h"
@@ -24,6 +23,7 @@
 #include "shell/cpage4.h"
 #include "shell/cquandordoc.h"
 #include "shell/cquandorview.h"
+#include "tests/support/qttestfiles.h"
 
 namespace kelvarin {
 
@@ -45,8 +45,8 @@ struct FontSeen {
 
 FontSeen Seen(const QTextCharFormat& format) {
   const QFont font = format.font();
-  return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
-          format.foreground().color()};
+  return {font.family(), font.pointSizeF(), font.bold(),
+          font.italic(), font.underline(),  format.foreground().color()};
 }
 
 // The one format of the whole text; fails when pieces differ.
@@ -147,9 +147,12 @@ class TestQuandorView : public QObject {
     OpenView();
     bool appliedWhileOpen = false;
     test::OnNextModal<CFontSheet>([this, &appliedWhileOpen](CFontSheet* sheet) {
-      sheet->Page1().findChild<QRadioButton*>(CTextPage::ControlName(CPage1::kIdTimesNewRoman))->click();
+      sheet->Page1()
+          .findChild<QRadioButton*>(CTextPage::ControlName(CPage1::kIdTimesNewRoman))
+          ->click();
       SheetButton(sheet, QDialogButtonBox::Apply)->click();
-      appliedWhileOpen = WholeTextFormat(m_doc->TextDocument()).family == QLatin1String("Times New Roman");
+      appliedWhileOpen =
+          WholeTextFormat(m_doc->TextDocument()).family == QLatin1String("Times New Roman");
       SheetButton(sheet, QDialogButtonBox::Cancel)->click();
     });
     m_view->OnProperties();
@@ -177,7 +180,9 @@ class TestQuandorView : public QObject {
       bool stayedOpen = false;
       test::OnNextModal<CFontSheet>([&](CFontSheet* sheet) {
         sheet->Tabs().setCurrentIndex(3);
-        sheet->Page4().findChild<QLineEdit*>(CTextPage::ControlName(CPage4::kIdSize))->setText(c.typed);
+        sheet->Page4()
+            .findChild<QLineEdit*>(CTextPage::ControlName(CPage4::kIdSize))
+            ->setText(c.typed);
         if (c.message) test::AnswerNextMessage(&seen);
         SheetButton(sheet, QDialogButtonBox::Ok)->click();
         stayedOpen = sheet->isVisible();
@@ -221,8 +226,10 @@ class TestQuandorView : public QObject {
     sheet.Page4().m_pointSize = 23;
     sheet.Page4().LoadData();
     auto* edit = sheet.Page4().findChild<QLineEdit*>(CTextPage::ControlName(CPage4::kIdSize));
-    auto* up = sheet.Page4().findChild<QToolButton*>(CTextPage::ControlName(CPage4::kIdUpDown) + "up");
-    auto* down = sheet.Page4().findChild<QToolButton*>(CTextPage::ControlName(CPage4::kIdUpDown) + "down");
+    auto* up =
+        sheet.Page4().findChild<QToolButton*>(CTextPage::ControlName(CPage4::kIdUpDown) + "up");
+    auto* down =
+        sheet.Page4().findChild<QToolButton*>(CTextPage::ControlName(CPage4::kIdUpDown) + "down");
     up->click();
     QCOMPARE(edit->text(), QStringLiteral("24"));
     up->click();
@@ -243,8 +250,10 @@ class TestQuandorView : public QObject {
       const char* family;
       QColor expectedColour;
     } cases[] = {
-        {-1, -1, "Times New Roman", Qt::black}, {0, 0, "Times New Roman", Qt::black},
-        {1, 1, "Arial", QColor(255, 0, 0)},      {2, 2, "Courier New", QColor(0, 128, 0)},
+        {-1, -1, "Times New Roman", Qt::black},
+        {0, 0, "Times New Roman", Qt::black},
+        {1, 1, "Arial", QColor(255, 0, 0)},
+        {2, 2, "Courier New", QColor(0, 128, 0)},
     };
     for (const auto& c : cases) {
       sheet.Page1().m_faceChoice = c.face;
@@ -270,8 +279,9 @@ class TestQuandorView : public QObject {
     int firstPage = -1;
     test::OnNextModal<CFontSheet>([&](CFontSheet* sheet) {
       firstPage = sheet->Tabs().currentIndex();
-      arialChecked =
-          sheet->Page1().findChild<QRadioButton*>(CTextPage::ControlName(CPage1::kIdArial))->isChecked();
+      arialChecked = sheet->Page1()
+                         .findChild<QRadioButton*>(CTextPage::ControlName(CPage1::kIdArial))
+                         ->isChecked();
       SheetButton(sheet, QDialogButtonBox::Cancel)->click();
     });
     m_view->OnProperties();

@@ -58,7 +58,9 @@ TEST(ReportText, CharactersWithoutAnEightBitFormAreFoundAndReplaced) {
   EXPECT_EQ(-1, FirstNonLatin1(QString()));
   const QString text = QStringLiteral("ab\u00ffc\u20ac d\u0100");
   EXPECT_EQ(4, FirstNonLatin1(text));
-  EXPECT_EQ(QByteArray("ab\xff" "c? d?"), EncodeReport(text, QStringLiteral("\n")));
+  EXPECT_EQ(QByteArray("ab\xff"
+                       "c? d?"),
+            EncodeReport(text, QStringLiteral("\n")));
 }
 
 }  // namespace

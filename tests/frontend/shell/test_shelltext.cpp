@@ -33,9 +33,8 @@ TEST(NumberedMenuText, DigitMnemonicsThenTenThenPlainNumbers) {
     const char* text;
     const char* expected;
   } cases[] = {
-      {0, "a.log", "&1 a.log"},      {8, "a.log", "&9 a.log"},
-      {9, "a.log", "1&0 a.log"},     {10, "a.log", "11 a.log"},
-      {1, "R&D.err", "&2 R&&D.err"},
+      {0, "a.log", "&1 a.log"},  {8, "a.log", "&9 a.log"},      {9, "a.log", "1&0 a.log"},
+      {10, "a.log", "11 a.log"}, {1, "R&D.err", "&2 R&&D.err"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(QString::fromUtf8(c.expected), NumberedMenuText(c.index, QString::fromUtf8(c.text)))
@@ -47,12 +46,21 @@ TEST(FontSizeEntry, ReadsDialogIntegersOnly) {
     const char* text;
     std::optional<int> value;
   } cases[] = {
-      {"12", 12},      {" 8\t", 8},       {"+24", 24},          {"-3", -3},
-      {"007", 7},      {"", std::nullopt}, {" ", std::nullopt},  {"12a", std::nullopt},
-      {"1 2", std::nullopt}, {"1.5", std::nullopt}, {"-", std::nullopt},
+      {"12", 12},
+      {" 8\t", 8},
+      {"+24", 24},
+      {"-3", -3},
+      {"007", 7},
+      {"", std::nullopt},
+      {" ", std::nullopt},
+      {"12a", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1.5", std::nullopt},
+      {"-", std::nullopt},
       {"99999999999", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.value, CPage4::ParseInteger(QString::fromUtf8(c.text))) << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(c.value, CPage4::ParseInteger(QString::fromUtf8(c.text))) << c.text;
 }
 
 TEST(StringTable, ToolTitlesAndPromptsAreTheProgramsOwnTexts) {

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -115,25 +115,47 @@ void CheckWizardTest::filesPageRefusals() {
   const std::string existing = f.Write("existing.txt", "keep\n");
   fs::create_directory(f / "folder");
   fs::create_symlink(good, f / "link.txt");
-  const QString recordLength = QStringLiteral("stop: Record length of the selected file is %1: records must have 1 to 1024 characters.");
+  const QString recordLength = QStringLiteral(
+      "stop: Record length of the selected file is %1: records must have 1 to 1024 characters.");
   const std::vector<Case> cases = {
       {"empty input", "", run.output, {}},
       {"missing input", f / "none.txt", run.output, {"stop: Cannot open input file!"}},
       {"folder as input", f / "folder", run.output, {"stop: Cannot open input file!"}},
-      {"lengths differ", f.Write("ragged.txt", Records(3, 40) + Records(1, 39)), run.output,
+      {"lengths differ",
+       f.Write("ragged.txt", Records(3, 40) + Records(1, 39)),
+       run.output,
        {"information: Selected file does not have a fixed length record format."}},
-      {"no line end", f.Write("oneline.txt", std::string(40, 'x')), run.output, {recordLength.arg(0)}},
+      {"no line end",
+       f.Write("oneline.txt", std::string(40, 'x')),
+       run.output,
+       {recordLength.arg(0)}},
       {"empty file", f.Write("empty.txt", ""), run.output, {recordLength.arg(0)}},
-      {"records too long", f.Write("long.txt", Records(3, 1100)), run.output, {recordLength.arg(1100)}},
-      {"records of 1025", f.Write("long1025.txt", Records(3, 1025)), run.output, {recordLength.arg(1025)}},
+      {"records too long",
+       f.Write("long.txt", Records(3, 1100)),
+       run.output,
+       {recordLength.arg(1100)}},
+      {"records of 1025",
+       f.Write("long1025.txt", Records(3, 1025)),
+       run.output,
+       {recordLength.arg(1025)}},
       {"empty output", good, "", {}},
       {"same text", good, good, {"stop: Output and input file names are identical!"}},
-      {"another spelling", good, f / "folder/../records.txt",
+      {"another spelling",
+       good,
+       f / "folder/../records.txt",
        {"stop: Output and input file names are identical!"}},
-      {"a link to the input", good, f / "link.txt", {"stop: Output and input file names are identical!"}},
-      {"existing output, No", good, existing,
+      {"a link to the input",
+       good,
+       f / "link.txt",
+       {"stop: Output and input file names are identical!"}},
+      {"existing output, No",
+       good,
+       existing,
        {"question: Output file already exists. Do you want to overwrite it?"}},
-      {"output in a missing folder", good, f / "missing/out.txt", {"stop: Output file is not accessible!"}},
+      {"output in a missing folder",
+       good,
+       f / "missing/out.txt",
+       {"stop: Output file is not accessible!"}},
       {"output is a folder", good, f / "folder", {"stop: Output file is not accessible!"}},
   };
   run.Open();
@@ -206,7 +228,8 @@ void CheckWizardTest::browseTakesTheFolder() {
   const auto buttons = run.wizard->filesPage()->findChildren<QPushButton*>();
   QPushButton* browseInput = nullptr;
   for (QPushButton* button : buttons)
-    if (button->text() == QStringLiteral("Browse...") && browseInput == nullptr) browseInput = button;
+    if (button->text() == QStringLiteral("Browse...") && browseInput == nullptr)
+      browseInput = button;
   QVERIFY(browseInput != nullptr);
   browseInput->click();
   QCOMPARE(run.wizard->filesPage()->inputEdit()->text(), QString::fromStdString(run.input));
@@ -240,7 +263,8 @@ void CheckWizardTest::clicksFindTheNearestBoundary() {
   // Beyond the record length and outside the preview nothing happens.
   page->variableList()->setCurrentRow(kCheckAge);
   ClickPreview(page, kRecordLength + 1);
-  QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(page->boundaryX(38), page->rulerBaseY() - 20));
+  QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(page->boundaryX(38), page->rulerBaseY() - 20));
   QCOMPARE(page->columns().start(kCheckAge), -1);
   // The boundary after the last column is a boundary.
   ClickPreview(page, kRecordLength);
@@ -263,16 +287,19 @@ void CheckWizardTest::clickRefusalsAndTheirMessages() {
   DefineVariable(page, kCheckRegNo, 1, 8);
   page->variableList()->setCurrentRow(kCheckSex);
   ClickPreview(page, 4);
-  QCOMPARE(run.messages.Take(),
-           QStringList{"stop: \nLayout definition for \nSex:4\noverlaps with Registration number."});
+  QCOMPARE(
+      run.messages.Take(),
+      QStringList{"stop: \nLayout definition for \nSex:4\noverlaps with Registration number."});
   ClickPreview(page, 12);
   ClickPreview(page, 2);
-  QCOMPARE(run.messages.Take(),
-           QStringList{"stop: \nLayout definition for \nSex:2 \noverlaps with Registration number."});
+  QCOMPARE(
+      run.messages.Take(),
+      QStringList{"stop: \nLayout definition for \nSex:2 \noverlaps with Registration number."});
   QCOMPARE(page->columns().start(kCheckSex), 12);
   page->variableList()->setCurrentRow(kCheckRegNo);
   ClickPreview(page, 20);
-  QCOMPARE(run.messages.Take(), QStringList{"stop: \nLayout definition for \n'Registration number'\n already set!"});
+  QCOMPARE(run.messages.Take(),
+           QStringList{"stop: \nLayout definition for \n'Registration number'\n already set!"});
   QCOMPARE(page->columns().Pair(kCheckRegNo), std::make_pair(1, 8));
 }
 
@@ -286,7 +313,8 @@ void CheckWizardTest::nextNeedsAVariable() {
   QCOMPARE(run.current(), int(CCHKwizard::kLayoutPage));
   DefineVariable(page, kCheckGrade, 19, 19);
   Press(*run.wizard, QWizard::NextButton);
-  QCOMPARE(run.messages.Take(), QStringList{"stop: \nHistology must be defined to check the grade code!"});
+  QCOMPARE(run.messages.Take(),
+           QStringList{"stop: \nHistology must be defined to check the grade code!"});
   DefineVariable(page, kCheckHistology, 14, 16);
   Press(*run.wizard, QWizard::NextButton);
   QCOMPARE(run.messages.Take(), QStringList{"stop: \nHistology field must have four characters!"});
@@ -329,7 +357,8 @@ void CheckWizardTest::wholeRunWritesTheLayoutFile() {
   QCOMPARE(fs::file_size(run.frm), uintmax_t(104));
   CheckLayoutRecord record;
   QCOMPARE(int(ReadCheckLayoutFile(run.frm, record)), int(LayoutFileStatus::kComplete));
-  const std::array<int32_t, 20> positions = {1, 8, 9, 9, 10, 13, 14, 17, 18, 18, 19, 19, 20, 20, 21, 28, 29, 36, 37, 39};
+  const std::array<int32_t, 20> positions = {1,  8,  9,  9,  10, 13, 14, 17, 18, 18,
+                                             19, 19, 20, 20, 21, 28, 29, 36, 37, 39};
   QVERIFY(record.positions == positions);
   QCOMPARE(record.incidenceDateFormat, 0);
   QCOMPARE(record.birthDateFormat, 1);
@@ -372,7 +401,8 @@ void CheckWizardTest::formatPageRefusals() {
       {"\x01", "2", "6", "99", "stop: Sex codes must be printable characters!"},
       {"m", "M", "", "99", "stop: Basis of diagnosis codes must be defined!"},
       {"m", "M", " ", "99", "stop: Basis of diagnosis codes must be defined!"},
-      {"m", "M", QString(QChar(0x20AC)), "99", "stop: Basis of diagnosis codes must be printable characters!"},
+      {"m", "M", QString(QChar(0x20AC)), "99",
+       "stop: Basis of diagnosis codes must be printable characters!"},
       {"m", "M", "6", "", "stop: Age unknown code must be defined!"},
       {"m", "M", "6", "  ", "stop: Age unknown code must be defined!"},
       {"m", "M", "6", "9 ", "stop: Age unknown code must be printable characters without blanks!"},
@@ -519,7 +549,8 @@ void CheckWizardTest::definitionFileIsReadAfterTheFilesPage() {
 
 void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   const QString question = QStringLiteral(
-      "question: The definition file does not correspond to the input file.\nIt must be deleted to define new "
+      "question: The definition file does not correspond to the input file.\nIt must be deleted to "
+      "define new "
       "variable positions.\nDo you want the program to do it for you?");
   CheckLayoutRecord stored;
   stored.positions = {1, 8, 9, 9, 10, 13, 14, 17, -1, -1, -1, -1, 39, 41, -1, -1, 5, 6, 38, 40};
@@ -536,7 +567,8 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
     const CLayoutColumns& columns = run.layout()->columns();
     QCOMPARE(columns.Pair(kCheckHistology), std::make_pair(14, 17));
     QCOMPARE(columns.Pair(kCheckBasis), std::make_pair(-1, -1));
-    QCOMPARE(columns.Pair(kCheckBirthDate), std::make_pair(-1, -1));  // overlaps the registration number
+    QCOMPARE(columns.Pair(kCheckBirthDate),
+             std::make_pair(-1, -1));  // overlaps the registration number
     QCOMPARE(columns.Pair(kCheckAge), std::make_pair(38, 40));
     QCOMPARE(columns.Owner(5), int(kCheckRegNo));
     QVERIFY(fs::exists(run.frm));
@@ -547,8 +579,9 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
     QVERIFY(WriteCheckLayoutFile(run.frm, stored));
     run.messages.Answer(true);
     run.ToLayout();
-    QCOMPARE(run.messages.Take(),
-             (QStringList{question, "information: The definition file has been succesfuly removed!"}));
+    QCOMPARE(
+        run.messages.Take(),
+        (QStringList{question, "information: The definition file has been succesfuly removed!"}));
     QVERIFY(!fs::exists(run.frm));
     for (int v = 0; v < kCheckLayoutVariables; ++v) QVERIFY(!run.layout()->columns().IsDefined(v));
     DefineVariable(run.layout(), kCheckRegNo, 1, 8);
@@ -564,14 +597,16 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
     QStringList seen;
     int questions = 0;
     SetMessageHandler([&](MessageKind kind, const QString& text) {
-      seen << QString::fromLatin1(kind == MessageKind::kQuestion ? "question: " : "information: ") + text;
+      seen << QString::fromLatin1(kind == MessageKind::kQuestion ? "question: " : "information: ") +
+                  text;
       if (kind != MessageKind::kQuestion || questions++ > 0) return false;
       fs::remove(run.frm);
       fs::create_directories(run.frm + "/kept");
       return true;
     });
     run.ToLayout();
-    QCOMPARE(seen, (QStringList{question, "information: Cannot remove definition file!", question}));
+    QCOMPARE(seen,
+             (QStringList{question, "information: Cannot remove definition file!", question}));
     const CLayoutColumns& columns = run.layout()->columns();
     QCOMPARE(columns.Pair(kCheckHistology), std::make_pair(14, 17));
     QCOMPARE(columns.Pair(kCheckBasis), std::make_pair(-1, -1));
@@ -669,9 +704,11 @@ void CheckWizardTest::helpTopics() {
   Child<QListWidget>(run.wizard->formatPage(), "birthFormats")->setCurrentRow(0);
   Press(*run.wizard, QWizard::NextButton);
   walk.PressHelp();
-  QCOMPARE(walk.topics, (QStringList{"htm/WizFiles.htm", "htm/WizLayoutCHK.htm", "htm/WizFormatCHK.htm", ""}));
-  QCOMPARE(walk.titles, (QStringList{"Orvo/Semu check program (1/4)", "Orvo/Semu check program (2/4)",
-                                     "Orvo/Semu check program (3/4)", "Orvo/Semu check program (4/4)"}));
+  QCOMPARE(walk.topics,
+           (QStringList{"htm/WizFiles.htm", "htm/WizLayoutCHK.htm", "htm/WizFormatCHK.htm", ""}));
+  QCOMPARE(walk.titles,
+           (QStringList{"Orvo/Semu check program (1/4)", "Orvo/Semu check program (2/4)",
+                        "Orvo/Semu check program (3/4)", "Orvo/Semu check program (4/4)"}));
 }
 
 QTEST_MAIN(CheckWizardTest)

@@ -12,21 +12,25 @@ using namespace kelvarin;
 namespace {
 
 uint32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<uint32_t>(bytes[offset + 3]) << 24;
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
+         static_cast<uint32_t>(bytes[offset + 3]) << 24;
 }
 
 // A job whose every column differs, so that a field in the wrong place shows.
 JobSettings NumberedJob() {
   JobSettings job;
   int32_t JobSettings::*const columns[] = {
-      &JobSettings::regNoStart,         &JobSettings::regNoEnd,       &JobSettings::seqNoStart,
-      &JobSettings::seqNoEnd,           &JobSettings::sexStart,       &JobSettings::sexEnd,
-      &JobSettings::topographyStart,    &JobSettings::topographyEnd,  &JobSettings::histologyStart,
-      &JobSettings::histologyEnd,       &JobSettings::behaviourStart, &JobSettings::behaviourEnd,
-      &JobSettings::gradeStart,         &JobSettings::gradeEnd,       &JobSettings::basisStart,
-      &JobSettings::basisEnd,           &JobSettings::ageStart,       &JobSettings::ageEnd,
-      &JobSettings::birthDateStart,     &JobSettings::birthDateEnd,   &JobSettings::incidenceDateStart,
-      &JobSettings::incidenceDateEnd,
+      &JobSettings::regNoStart,         &JobSettings::regNoEnd,
+      &JobSettings::seqNoStart,         &JobSettings::seqNoEnd,
+      &JobSettings::sexStart,           &JobSettings::sexEnd,
+      &JobSettings::topographyStart,    &JobSettings::topographyEnd,
+      &JobSettings::histologyStart,     &JobSettings::histologyEnd,
+      &JobSettings::behaviourStart,     &JobSettings::behaviourEnd,
+      &JobSettings::gradeStart,         &JobSettings::gradeEnd,
+      &JobSettings::basisStart,         &JobSettings::basisEnd,
+      &JobSettings::ageStart,           &JobSettings::ageEnd,
+      &JobSettings::birthDateStart,     &JobSettings::birthDateEnd,
+      &JobSettings::incidenceDateStart, &JobSettings::incidenceDateEnd,
   };
   int32_t value = 101;
   for (auto member : columns) job.*member = value++;
@@ -49,41 +53,50 @@ TEST(LayoutVariants, CheckLayoutFileHoldsEachFieldAtItsOffset) {
     size_t offset;
     int32_t value;
   } fields[] = {
-      {0, job.regNoStart},          {4, job.regNoEnd},          {8, job.sexStart},
-      {12, job.sexEnd},             {16, job.topographyStart},  {20, job.topographyEnd},
-      {24, job.histologyStart},     {28, job.histologyEnd},     {32, job.behaviourStart},
-      {36, job.behaviourEnd},       {40, job.gradeStart},       {44, job.gradeEnd},
-      {48, job.basisStart},         {52, job.basisEnd},         {56, job.incidenceDateStart},
-      {60, job.incidenceDateEnd},   {64, job.birthDateStart},   {68, job.birthDateEnd},
-      {72, job.ageStart},           {76, job.ageEnd},           {80, job.incidenceDateFormat},
+      {0, job.regNoStart},        {4, job.regNoEnd},         {8, job.sexStart},
+      {12, job.sexEnd},           {16, job.topographyStart}, {20, job.topographyEnd},
+      {24, job.histologyStart},   {28, job.histologyEnd},    {32, job.behaviourStart},
+      {36, job.behaviourEnd},     {40, job.gradeStart},      {44, job.gradeEnd},
+      {48, job.basisStart},       {52, job.basisEnd},        {56, job.incidenceDateStart},
+      {60, job.incidenceDateEnd}, {64, job.birthDateStart},  {68, job.birthDateEnd},
+      {72, job.ageStart},         {76, job.ageEnd},          {80, job.incidenceDateFormat},
       {84, job.birthDateFormat},
   };
-  for (const auto& field : fields) EXPECT_EQ(static_cast<uint32_t>(field.value), Int32At(bytes, field.offset)) << field.offset;
+  for (const auto& field : fields)
+    EXPECT_EQ(static_cast<uint32_t>(field.value), Int32At(bytes, field.offset)) << field.offset;
   const std::string codes(bytes.begin() + 88, bytes.end());
-  EXPECT_EQ(std::string("M\0F\0a\0b\0c\0d\0" "98\0\0", 16), codes);
+  EXPECT_EQ(std::string("M\0F\0a\0b\0c\0d\0"
+                        "98\0\0",
+                        16),
+            codes);
 }
 
 TEST(LayoutVariants, MultiplePrimaryLayoutFileHoldsEachFieldAtItsOffset) {
   const JobSettings job = NumberedJob();
   const std::vector<uint8_t> bytes = EncodeMultiplePrimaryLayout(MultiplePrimaryLayoutOf(job));
   ASSERT_EQ(64u, bytes.size());
-  const int32_t expected[] = {job.regNoStart,        job.regNoEnd,        job.seqNoStart,     job.seqNoEnd,
-                              job.sexStart,          job.sexEnd,          job.topographyStart, job.topographyEnd,
-                              job.histologyStart,    job.histologyEnd,    job.behaviourStart, job.behaviourEnd,
-                              job.incidenceDateStart, job.incidenceDateEnd, job.incidenceDateFormat};
-  for (size_t i = 0; i < 15; ++i) EXPECT_EQ(static_cast<uint32_t>(expected[i]), Int32At(bytes, 4 * i)) << i;
+  const int32_t expected[] = {
+      job.regNoStart,         job.regNoEnd,         job.seqNoStart,         job.seqNoEnd,
+      job.sexStart,           job.sexEnd,           job.topographyStart,    job.topographyEnd,
+      job.histologyStart,     job.histologyEnd,     job.behaviourStart,     job.behaviourEnd,
+      job.incidenceDateStart, job.incidenceDateEnd, job.incidenceDateFormat};
+  for (size_t i = 0; i < 15; ++i)
+    EXPECT_EQ(static_cast<uint32_t>(expected[i]), Int32At(bytes, 4 * i)) << i;
   EXPECT_EQ(std::string("M\0F\0", 4), std::string(bytes.begin() + 60, bytes.end()));
 }
 
 TEST(LayoutVariants, PairsFollowTheListOrder) {
   const JobSettings job = NumberedJob();
-  const std::vector<int32_t> check = PairsOf(job, kCheckVariableFields.data(), kCheckLayoutVariables);
-  EXPECT_EQ((std::vector<int32_t>{101, 102, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116, 121, 122, 119,
-                                  120, 117, 118}),
+  const std::vector<int32_t> check =
+      PairsOf(job, kCheckVariableFields.data(), kCheckLayoutVariables);
+  EXPECT_EQ((std::vector<int32_t>{101, 102, 105, 106, 107, 108, 109, 110, 111, 112,
+                                  113, 114, 115, 116, 121, 122, 119, 120, 117, 118}),
             check);
   const std::vector<int32_t> multiple =
       PairsOf(job, kMultiplePrimaryVariableFields.data(), kMultiplePrimaryLayoutVariables);
-  EXPECT_EQ((std::vector<int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 121, 122}), multiple);
+  EXPECT_EQ(
+      (std::vector<int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 121, 122}),
+      multiple);
 }
 
 TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
@@ -96,13 +109,42 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
     std::array<char, 4> wantBasis;
     const char* wantAge;
   } cases[] = {
-      {"all good", 'm', 'f', {{'1', '2', '3', '4'}}, {{'X', '\0', '\0', '\0'}}, 'm', 'f', {{'1', '2', '3', '4'}}, "X"},
-      {"blank and zero codes", ' ', '\0', {{' ', '2', '\t', '4'}}, {{'\0', '\0', '\0', '\0'}}, '1', '2',
-       {{'5', '2', '7', '4'}}, "999"},
-      {"control characters", '\n', '\x7f', {{'\r', '\n', '\x01', '\x1b'}}, {{'9', ' ', '9', '\0'}}, '1', '2',
-       {{'5', '6', '7', '7'}}, "999"},
-      {"8-bit codes are kept", '\xe9', '\xc9', {{'\xb5', '6', '7', '8'}}, {{'\xff', '\xff', '\xff', 'x'}}, '\xe9',
-       '\xc9', {{'\xb5', '6', '7', '8'}}, "\xff\xff\xff"},
+      {"all good",
+       'm',
+       'f',
+       {{'1', '2', '3', '4'}},
+       {{'X', '\0', '\0', '\0'}},
+       'm',
+       'f',
+       {{'1', '2', '3', '4'}},
+       "X"},
+      {"blank and zero codes",
+       ' ',
+       '\0',
+       {{' ', '2', '\t', '4'}},
+       {{'\0', '\0', '\0', '\0'}},
+       '1',
+       '2',
+       {{'5', '2', '7', '4'}},
+       "999"},
+      {"control characters",
+       '\n',
+       '\x7f',
+       {{'\r', '\n', '\x01', '\x1b'}},
+       {{'9', ' ', '9', '\0'}},
+       '1',
+       '2',
+       {{'5', '6', '7', '7'}},
+       "999"},
+      {"8-bit codes are kept",
+       '\xe9',
+       '\xc9',
+       {{'\xb5', '6', '7', '8'}},
+       {{'\xff', '\xff', '\xff', 'x'}},
+       '\xe9',
+       '\xc9',
+       {{'\xb5', '6', '7', '8'}},
+       "\xff\xff\xff"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -136,8 +178,10 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
 }
 
 TEST(LayoutVariants, AgeUnknownCodes) {
-  for (const char* good : {"9", "99", "999", "X-1", "\xff"}) EXPECT_TRUE(IsAgeUnknownCode(good)) << good;
-  for (const char* bad : {"", " ", "9 9", "9999", "\t", "99\n"}) EXPECT_FALSE(IsAgeUnknownCode(bad)) << bad;
+  for (const char* good : {"9", "99", "999", "X-1", "\xff"})
+    EXPECT_TRUE(IsAgeUnknownCode(good)) << good;
+  for (const char* bad : {"", " ", "9 9", "9999", "\t", "99\n"})
+    EXPECT_FALSE(IsAgeUnknownCode(bad)) << bad;
 }
 
 TEST(CheckSummary, ListsTheChecksNumberedWithoutGaps) {
@@ -147,26 +191,36 @@ TEST(CheckSummary, ListsTheChecksNumberedWithoutGaps) {
     const char* validity;
     const char* consistency;
   } cases[] = {
-      {"registration number and sex", {&JobSettings::regNoStart, &JobSettings::sexStart}, "\t1- Sex codes\r\n", ""},
+      {"registration number and sex",
+       {&JobSettings::regNoStart, &JobSettings::sexStart},
+       "\t1- Sex codes\r\n",
+       ""},
       {"topography and histology only",
        {&JobSettings::topographyStart, &JobSettings::histologyStart},
        "\t1- ICD-O-3 (T) code\r\n\t2- ICD-O-3 (M) code\r\n",
        "\t1- ICD-O-3 (T)\t\t<->\tICD-O-3 (M)\r\n"},
       {"both dates and topography without age",
-       {&JobSettings::incidenceDateStart, &JobSettings::birthDateStart, &JobSettings::topographyStart},
+       {&JobSettings::incidenceDateStart, &JobSettings::birthDateStart,
+        &JobSettings::topographyStart},
        "\t1- Date of diagnosis\r\n\t2- Birth date\r\n\t3- ICD-O-3 (T) code\r\n",
        "\t1- Incidence date\t\t<->\tBirth date\r\n\t2- Age\t\t\t<->\tICD-O-3 (T)\r\n"},
-      {"age and histology", {&JobSettings::ageStart, &JobSettings::histologyStart},
-       "\t1- ICD-O-3 (M) code\r\n", "\t1- Age\t\t\t<->\tICD-O-3 (M)\r\n"},
-      {"one date and histology", {&JobSettings::incidenceDateStart, &JobSettings::histologyStart},
-       "\t1- Date of diagnosis\r\n\t2- ICD-O-3 (M) code\r\n", ""},
+      {"age and histology",
+       {&JobSettings::ageStart, &JobSettings::histologyStart},
+       "\t1- ICD-O-3 (M) code\r\n",
+       "\t1- Age\t\t\t<->\tICD-O-3 (M)\r\n"},
+      {"one date and histology",
+       {&JobSettings::incidenceDateStart, &JobSettings::histologyStart},
+       "\t1- Date of diagnosis\r\n\t2- ICD-O-3 (M) code\r\n",
+       ""},
       {"basis, grade and behaviour without histology",
        {&JobSettings::basisStart, &JobSettings::gradeStart, &JobSettings::behaviourStart},
-       "\t1- Behaviour code\r\n\t2- Grade code\r\n", ""},
+       "\t1- Behaviour code\r\n\t2- Grade code\r\n",
+       ""},
       {"everything",
-       {&JobSettings::regNoStart, &JobSettings::sexStart, &JobSettings::topographyStart, &JobSettings::histologyStart,
-        &JobSettings::behaviourStart, &JobSettings::gradeStart, &JobSettings::basisStart, &JobSettings::ageStart,
-        &JobSettings::birthDateStart, &JobSettings::incidenceDateStart},
+       {&JobSettings::regNoStart, &JobSettings::sexStart, &JobSettings::topographyStart,
+        &JobSettings::histologyStart, &JobSettings::behaviourStart, &JobSettings::gradeStart,
+        &JobSettings::basisStart, &JobSettings::ageStart, &JobSettings::birthDateStart,
+        &JobSettings::incidenceDateStart},
        "\t1- Sex codes\r\n\t2- Date of diagnosis\r\n\t3- Birth date\r\n\t4- ICD-O-3 (T) code\r\n"
        "\t5- ICD-O-3 (M) code\r\n\t6- Behaviour code\r\n\t7- Grade code\r\n",
        "\t1- Sex\t\t\t<->\tICD-O-3 (T)\r\n\t2- Sex\t\t\t<->\tICD-O-3 (M)\r\n"
@@ -179,8 +233,8 @@ TEST(CheckSummary, ListsTheChecksNumberedWithoutGaps) {
     SCOPED_TRACE(c.name);
     JobSettings job;
     for (auto member : c.defined) job.*member = 1;
-    EXPECT_EQ(std::string("\t\t\tValidy checks:\r\n\r\n") + c.validity + "\r\n\t\t\tConsistency checks:\r\n\r\n" +
-                  c.consistency,
+    EXPECT_EQ(std::string("\t\t\tValidy checks:\r\n\r\n") + c.validity +
+                  "\r\n\t\t\tConsistency checks:\r\n\r\n" + c.consistency,
               BuildCheckSummary(job));
   }
 }

@@ -87,7 +87,8 @@ void MultipleWizardTest::wholeRunWritesTheLayoutFile() {
   QVERIFY(!page->optionBox(0)->isChecked());  // bladder
   QVERIFY(page->optionBox(1)->isChecked());   // brain
   QVERIFY(page->optionBox(2)->isChecked());   // duplicates into a separate file
-  QCOMPARE(page->optionBox(1)->text(), QStringLiteral("Includes benign (/0) and unspecified (/1) tumours of the brain "));
+  QCOMPARE(page->optionBox(1)->text(),
+           QStringLiteral("Includes benign (/0) and unspecified (/1) tumours of the brain "));
   DefineRequired(page);
   DefineVariable(page, kSequence, 9, 10);
   page->optionBox(0)->setChecked(true);
@@ -104,7 +105,8 @@ void MultipleWizardTest::wholeRunWritesTheLayoutFile() {
 
   const JobSettings& sheet = run.wizard->settings();
   QCOMPARE(std::make_pair(sheet.seqNoStart, sheet.seqNoEnd), std::make_pair(9, 10));
-  QCOMPARE(std::make_pair(sheet.incidenceDateStart, sheet.incidenceDateEnd), std::make_pair(21, 28));
+  QCOMPARE(std::make_pair(sheet.incidenceDateStart, sheet.incidenceDateEnd),
+           std::make_pair(21, 28));
   QCOMPARE(sheet.includeBladder, 1);
   QCOMPARE(sheet.includeBrain, 1);
   QCOMPARE(sheet.duplicatesToFile, 0);
@@ -133,8 +135,9 @@ void MultipleWizardTest::layoutNeedsEveryVariableButTheSequenceNumber() {
   DefineVariable(page, kPatient, 1, 8);
   DefineVariable(page, kSex, 11, 12);  // too wide, but something is missing first
   Press(*run.wizard, QWizard::NextButton);
-  QCOMPARE(run.messages.Take(),
-           QStringList{"stop: \nPositions of all variables (but sequence number) must be defined!"});
+  QCOMPARE(
+      run.messages.Take(),
+      QStringList{"stop: \nPositions of all variables (but sequence number) must be defined!"});
   page->variableList()->setCurrentRow(kSex);
   ClickPreview(page, 12);
   ClickPreview(page, 11);
@@ -144,7 +147,8 @@ void MultipleWizardTest::layoutNeedsEveryVariableButTheSequenceNumber() {
   DefineVariable(page, kBehaviour, 20, 20);
   DefineVariable(page, kIncidence, 21, 21);
   Press(*run.wizard, QWizard::NextButton);
-  QCOMPARE(run.messages.Take(), QStringList{"stop: \nDate field must not have at least two characters!"});
+  QCOMPARE(run.messages.Take(),
+           QStringList{"stop: \nDate field must not have at least two characters!"});
   QCOMPARE(run.current(), int(CMULwizard::kLayoutPage));
 }
 
@@ -234,7 +238,8 @@ void MultipleWizardTest::definitionFileIsRead() {
   QVERIFY(run.layout()->optionBox(1)->isChecked());  // options come from the job, not the file
   run.layout()->variableList()->setCurrentRow(kIncidence);
   ClickPreview(run.layout(), 5);
-  QCOMPARE(run.messages.Take(), QStringList{"stop: \nLayout definition for \n'Incidence date'\n already set!"});
+  QCOMPARE(run.messages.Take(),
+           QStringList{"stop: \nLayout definition for \n'Incidence date'\n already set!"});
   Press(*run.wizard, QWizard::NextButton);
   QCOMPARE(run.messages.Take(), QStringList());
   QCOMPARE(Child<QLineEdit>(run.wizard->formatPage(), "male")->text(), QStringLiteral("A"));
@@ -250,7 +255,8 @@ void MultipleWizardTest::definitionFileThatDoesNotCorrespond() {
     run.messages.Answer(yes);
     run.ToLayout();
     QStringList expected{
-        "question: The definition file does not correspond to the input file.\nIt must be deleted to define new "
+        "question: The definition file does not correspond to the input file.\nIt must be deleted "
+        "to define new "
         "variable positions.\nDo you want the program to do it for you?"};
     if (yes) expected << "information: The definition file has been succesfuly removed!";
     QCOMPARE(run.messages.Take(), expected);
@@ -301,7 +307,8 @@ void MultipleWizardTest::titlesAndHelpTopics() {
   DefineRequired(run.layout());
   Press(*run.wizard, QWizard::NextButton);
   walk.PressHelp();
-  QCOMPARE(walk.topics, (QStringList{"htm/WizFiles.htm", "htm/WizLayoutMUL.htm", "htm/WizFormatMUL.htm"}));
+  QCOMPARE(walk.topics,
+           (QStringList{"htm/WizFiles.htm", "htm/WizLayoutMUL.htm", "htm/WizFormatMUL.htm"}));
   QCOMPARE(walk.titles, (QStringList{"Orvo/Semu multiple primary check (1/3)",
                                      "Orvo/Semu multiple primary check (2/3)",
                                      "Orvo/Semu multiple primary check (3/3)"}));

@@ -56,7 +56,8 @@ class MessageRecorder {
 inline std::string Records(int count, int width, const std::string& lineEnd = "\r\n") {
   std::string text;
   for (int line = 0; line < count; ++line) {
-    for (int column = 1; column <= width; ++column) text += static_cast<char>('0' + (line + column) % 10);
+    for (int column = 1; column <= width; ++column)
+      text += static_cast<char>('0' + (line + column) % 10);
     text += lineEnd;
   }
   return text;
@@ -72,8 +73,8 @@ inline void ClickPreview(CWizLayout* page, int boundary, int dx = 0) {
 // pixel, on the first text line.
 inline void PressPreviewAt(CWizLayout* page, double x) {
   const QPointF local(x, page->previewTextTop() + 2);
-  QMouseEvent press(QEvent::MouseButtonPress, local, page->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, local, page->mapToGlobal(local), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(page, &press);
 }
 

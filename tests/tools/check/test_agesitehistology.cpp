@@ -131,8 +131,8 @@ TEST(CheckAgeSiteHistology, AdultRules) {
 }
 
 TEST(CheckAgeSiteHistology, ChildhoodMorphologiesUnlikelyFromFifteen) {
-  for (int morphology : {8910, 8960, 8970, 8981, 8991, 9072, 9470, 9490, 9500, 9510, 9511,
-                         9512, 9513, 9514, 9687}) {
+  for (int morphology :
+       {8910, 8960, 8970, 8981, 8991, 9072, 9470, 9490, 9500, 9510, 9511, 9512, 9513, 9514, 9687}) {
     for (int age : {15, 30, 80})
       EXPECT_EQ(1, CheckAgeSiteHistology(age, 809, morphology)) << morphology << " at " << age;
   }

@@ -11,10 +11,10 @@ namespace kelvarin {
 namespace {
 
 TEST(MorphologyCodes, CountsByHundred) {
-  const std::map<int, int> expected = {
-      {80, 56}, {81, 44}, {82, 42}, {83, 50}, {84, 36}, {85, 51}, {86, 28},
-      {87, 32}, {88, 55}, {89, 40}, {90, 39}, {91, 44}, {92, 26}, {93, 37},
-      {94, 31}, {95, 43}, {96, 29}, {97, 47}, {98, 46}, {99, 31}};
+  const std::map<int, int> expected = {{80, 56}, {81, 44}, {82, 42}, {83, 50}, {84, 36},
+                                       {85, 51}, {86, 28}, {87, 32}, {88, 55}, {89, 40},
+                                       {90, 39}, {91, 44}, {92, 26}, {93, 37}, {94, 31},
+                                       {95, 43}, {96, 29}, {97, 47}, {98, 46}, {99, 31}};
   std::map<int, int> counts;
   for (int code : MorphologyCodes) ++counts[code / 100];
   EXPECT_EQ(expected, counts);

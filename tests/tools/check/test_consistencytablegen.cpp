@@ -20,8 +20,8 @@ class GeneratorRun : public ::testing::Test {
     m_folder.Write("groups.txt", groups);
     const std::string command = std::string(CONSISTENCYTABLEGEN) + " " + (m_folder / "rows.txt") +
                                 " " + (m_folder / "groups.txt") + " " + (m_folder / "rows.cpp") +
-                                " " + (m_folder / "groups.cpp") +
-                                " 2>" + (m_folder / "messages.txt");
+                                " " + (m_folder / "groups.cpp") + " 2>" +
+                                (m_folder / "messages.txt");
     return std::system(command.c_str());
   }
 
@@ -55,8 +55,10 @@ TEST_F(GeneratorRun, WritesTheTablesOfGoodData) {
   const std::string groups = Read("groups.cpp");
   const char* const expected[] = {
       "{8000, '*', 0},\n    {8010, '-', 1},\n    {8140, '+', 1},\n    {8142, '+', 1},\n};",
-      "{1, 38, 4},\n    {1, 50, kEverySubsite},\n};", "{1, 42, kEverySubsite},\n};",
-      "\"Group one\",\n    \"Group two\",\n};", "kAllowGroupCount == 1",
+      "{1, 38, 4},\n    {1, 50, kEverySubsite},\n};",
+      "{1, 42, kEverySubsite},\n};",
+      "\"Group one\",\n    \"Group two\",\n};",
+      "kAllowGroupCount == 1",
       "SiteGroupAllowListStart[kAllowGroupCount + 2] = {\n    0, 0, 2,\n};",
       "SiteGroupDenyListStart[kDenyGroupCount + 2] = {\n    0, 0, 1,\n};",
       "HistologySiteRowOf[kIndexedMorphologyCount] = {\n    0, -1, -1,"};

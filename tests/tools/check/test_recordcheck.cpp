@@ -146,8 +146,8 @@ TEST(RecordCheck, AgeSiteHistologyTakes8000ForAnInvalidMorphology) {
 
 TEST(RecordCheck, AgeSiteHistologyNeedsAValidStatedAge) {
   Fields child;  // lung carcinoma at 10
-  child.topography = "C341", child.morphology = "8140", child.age = "010",
-  child.birth = "20000101", child.incidence = "20100601";
+  child.topography = "C341", child.morphology = "8140", child.age = "010", child.birth = "20000101",
+  child.incidence = "20100601";
   EXPECT_NE(0, CheckOne(Layout(), child).warnings[kAgeSiteHistologyWarning]);
 
   Fields unknownAge = child;
@@ -209,7 +209,7 @@ TEST(RecordCheck, DateErrors) {
 
 TEST(RecordCheck, DateLayoutsFollowTheStoredIndexOfTheirWidth) {
   CheckRow row = Layout();
-  row.birthDateFormat = 1;  // width 8, index 1: DDMMYYYY
+  row.birthDateFormat = 1;      // width 8, index 1: DDMMYYYY
   row.incidenceDateFormat = 4;  // width 8, index 4: MM/DD/YY
   Fields fields;
   fields.birth = "25121949", fields.incidence = "06-20-10", fields.age = "060";
@@ -243,8 +243,11 @@ TEST(RecordCheck, AgeIsAppendedOnlyWithBothDatesAndNoAgeColumn) {
   const struct {
     int ageStart, birthDateStart, incidenceDateStart;
     bool appends;
-  } cases[] = {{-1, 20, 28, true}, {0, 20, 28, false}, {17, 20, 28, false},
-               {-1, -1, 28, false}, {-1, 20, -1, false}};
+  } cases[] = {{-1, 20, 28, true},
+               {0, 20, 28, false},
+               {17, 20, 28, false},
+               {-1, -1, 28, false},
+               {-1, 20, -1, false}};
   for (const auto& c : cases) {
     CheckRow row = Layout();
     row.ageStart = row.ageEnd = c.ageStart;

@@ -24,7 +24,8 @@ struct CheckRun : RunFolder {
   // Writes `records` records of length 4, one in every `wrongEvery` of length 3.
   bool Start(int records, int wrongEvery = 0) {
     std::string data;
-    for (int i = 0; i < records; ++i) data += (wrongEvery && i % wrongEvery == 0) ? "abc\n" : "abcd\n";
+    for (int i = 0; i < records; ++i)
+      data += (wrongEvery && i % wrongEvery == 0) ? "abc\n" : "abcd\n";
     char row[200];
     std::snprintf(row, sizeof row, kRowFormat, static_cast<unsigned long long>(data.size()));
     Prepare(data, row);

@@ -27,8 +27,9 @@ TEST(TesmarFiles, WrongLengthRecordsGoToTheErrorFileAndTheOutputFile) {
                 "\nThe following records must be checked\n\nab *\n" + longLine +
                 " *\n\n2 individual record(s), 2 error(s)\n",
             ReadFile(dir / "data.err"));
-  EXPECT_EQ(std::string(kTitle) + "Input file: " + (dir / "data.txt") + "\nOutput file: " +
-                (dir / "out.txt") + "\n\n4 records processed. Summary statistics:\n\n2 errors (2 "
+  EXPECT_EQ(std::string(kTitle) + "Input file: " + (dir / "data.txt") +
+                "\nOutput file: " + (dir / "out.txt") +
+                "\n\n4 records processed. Summary statistics:\n\n2 errors (2 "
                 "individual records) recorded in " +
                 (dir / "data.err") + ":\n\n2 incorrect record length\n",
             ReadFile(dir / "out.log"));
@@ -39,5 +40,6 @@ TEST(TesmarFiles, CleanRunKeepsOnlyTheOutputFile) {
   TempDir dir;
   ASSERT_TRUE(RunCheck(dir, "abcd\nabcd\n", NoVariablesRow(4)));
   EXPECT_EQ("abcd\nabcd\n", ReadFile(dir / "out.txt"));
-  for (const char* name : {"data.err", "data.chk", "out.log"}) EXPECT_FALSE(Exists(dir / name)) << name;
+  for (const char* name : {"data.err", "data.chk", "out.log"})
+    EXPECT_FALSE(Exists(dir / name)) << name;
 }

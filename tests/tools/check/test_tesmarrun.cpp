@@ -53,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(BothErrorFileForms, GoldenRun, ::testing::Values(0, 1, 
 // microscopically (all seven warnings), and a man with a cervix tumour whose
 // morphology, behaviour, grade and age are faulty and who was born after the
 // diagnosis (six errors).
-const std::string kAllWarnings = "0101FC410906321101020000101" "20100601";
+const std::string kAllWarnings =
+    "0101FC410906321101020000101"
+    "20100601";
 const std::string kSixErrors = "0102MC53980x09x71x12010010120000101";
 
 TEST(TesmarRun, FindingsOfOneRecordKeepTheirOrderInEveryReport) {
@@ -61,7 +63,8 @@ TEST(TesmarRun, FindingsOfOneRecordKeepTheirOrderInEveryReport) {
   ASSERT_EQ(35u, kSixErrors.size());
   for (int oneRecordPerError : {0, 1}) {
     TempDir dir;
-    ASSERT_TRUE(RunCheck(dir, kAllWarnings + "\n" + kSixErrors + "\n", GoldenRow(oneRecordPerError)));
+    ASSERT_TRUE(
+        RunCheck(dir, kAllWarnings + "\n" + kSixErrors + "\n", GoldenRow(oneRecordPerError)));
     EXPECT_EQ(kAllWarnings + "\n", ReadFile(dir / "out.txt"));
 
     const std::string errors =
@@ -123,30 +126,47 @@ std::string DatesOnlyRow(int ageStart) {
 TEST(TesmarRun, CleanRecordsCarryTheAgeFromTheDatesWhenThereIsNoAgeColumn) {
   TempDir dir;
   const std::string records =
-      "FC50985003" "19500615" "20000510\n"   // 49 years
-      "FC50985003" "19600315" "20100620\n"   // 50 years
-      "FC50985003" "        " "20100620\n"   // birth date not stated
-      "FC50985003" "19000101" "20050101\n"   // 105 years
-      "FC50985003" "20100101" "20000101\n";  // diagnosis before birth: not written
+      "FC50985003"
+      "19500615"
+      "20000510\n"  // 49 years
+      "FC50985003"
+      "19600315"
+      "20100620\n"  // 50 years
+      "FC50985003"
+      "        "
+      "20100620\n"  // birth date not stated
+      "FC50985003"
+      "19000101"
+      "20050101\n"  // 105 years
+      "FC50985003"
+      "20100101"
+      "20000101\n";  // diagnosis before birth: not written
   ASSERT_TRUE(RunCheck(dir, records, DatesOnlyRow(-1)));
-  EXPECT_EQ("FC509850031950061520000510  49\n"
-            "FC509850031960031520100620  50\n"
-            "FC50985003        20100620 999\n"
-            "FC509850031900010120050101 105\n",
-            ReadFile(dir / "out.txt"));
+  EXPECT_EQ(
+      "FC509850031950061520000510  49\n"
+      "FC509850031960031520100620  50\n"
+      "FC50985003        20100620 999\n"
+      "FC509850031900010120050101 105\n",
+      ReadFile(dir / "out.txt"));
 }
 
 TEST(TesmarRun, AgeColumnZeroAppendsNothingAndTestsNoAge) {
   TempDir dir;
   // A boy of 10 with a lung carcinoma: unlikely, but with the age column 0
   // the computed age is not used.
-  const std::string records = "MC34181403" "20000101" "20100601\n";
+  const std::string records =
+      "MC34181403"
+      "20000101"
+      "20100601\n";
   ASSERT_TRUE(RunCheck(dir, records, DatesOnlyRow(0)));
   EXPECT_EQ(records, ReadFile(dir / "out.txt"));
   EXPECT_FALSE(Exists(dir / "data.chk"));
 
   ASSERT_TRUE(RunCheck(dir, records, DatesOnlyRow(-1)));
-  EXPECT_EQ("MC3418140320000101" "20100601  10\n", ReadFile(dir / "out.txt"));
+  EXPECT_EQ(
+      "MC3418140320000101"
+      "20100601  10\n",
+      ReadFile(dir / "out.txt"));
   EXPECT_EQ(std::string(kTitle) + (dir / "data.txt") +
                 "\nThe following records should be checked\n\n"
                 "MC341814032000010120100601 age/site/histology\n\n"
@@ -163,13 +183,14 @@ TEST(TesmarRun, RecordsReachTheOutputFileExactlyAsRead) {
   ASSERT_EQ(35u, record.size());
   ASSERT_TRUE(RunCheck(dir, record + "\r\n" + record + "\n", GoldenRow(0)));
   EXPECT_EQ(record + "\n" + record + "\n", ReadFile(dir / "out.txt"));
-  for (const char* name : {"data.err", "data.chk", "out.log"}) EXPECT_FALSE(Exists(dir / name)) << name;
+  for (const char* name : {"data.err", "data.chk", "out.log"})
+    EXPECT_FALSE(Exists(dir / name)) << name;
 }
 
 TEST(TesmarRun, RecordsInErrorAreReportedWhole) {
   TempDir dir;
-  const std::string record = std::string("\0\xFFxx", 4) + "X" + "C509" + "8500" + "3" + "2" +
-                             "7" + "050" + "19600315" + "20100620";
+  const std::string record = std::string("\0\xFFxx", 4) + "X" + "C509" + "8500" + "3" + "2" + "7" +
+                             "050" + "19600315" + "20100620";
   ASSERT_TRUE(RunCheck(dir, record + "\n", GoldenRow(1)));
   EXPECT_EQ("", ReadFile(dir / "out.txt"));
   EXPECT_EQ(std::string(kTitle) + (dir / "data.txt") +
@@ -181,9 +202,18 @@ TEST(TesmarRun, RecordsInErrorAreReportedWhole) {
 TEST(TesmarRun, BlankCodesAfterValidRecordsAreErrors) {
   TempDir dir;
   // Without the C, so that prefix mode plays no part.
-  const std::string valid = "0001F50.98500327050" "19600315" "20100620";
-  const std::string blank = "0002F    8500327050" "19600315" "20100620";
-  const std::string noMorphology = "0003F50.9    327050" "19600315" "20100620";
+  const std::string valid =
+      "0001F50.98500327050"
+      "19600315"
+      "20100620";
+  const std::string blank =
+      "0002F    8500327050"
+      "19600315"
+      "20100620";
+  const std::string noMorphology =
+      "0003F50.9    327050"
+      "19600315"
+      "20100620";
   ASSERT_EQ(35u, blank.size());
   ASSERT_TRUE(RunCheck(dir, valid + "\n" + blank + "\n" + noMorphology + "\n", GoldenRow(0)));
   EXPECT_EQ(valid + "\n", ReadFile(dir / "out.txt"));
@@ -195,11 +225,13 @@ TEST(TesmarRun, BlankCodesAfterValidRecordsAreErrors) {
 
 TEST(TesmarRun, CleanRunKeepsOnlyTheOutputFile) {
   TempDir dir;
-  const std::string records = "0001FC50985003270501960031520100620\n"
-                              "0002MC61981403270701935021020050111\n";
+  const std::string records =
+      "0001FC50985003270501960031520100620\n"
+      "0002MC61981403270701935021020050111\n";
   ASSERT_TRUE(RunCheck(dir, records, GoldenRow(0)));
   EXPECT_EQ(records, ReadFile(dir / "out.txt"));
-  for (const char* name : {"data.err", "data.chk", "out.log"}) EXPECT_FALSE(Exists(dir / name)) << name;
+  for (const char* name : {"data.err", "data.chk", "out.log"})
+    EXPECT_FALSE(Exists(dir / name)) << name;
 }
 
 TEST(TesmarRun, WarningsAloneKeepTheWarningFileAndTheLog) {

@@ -17,9 +17,15 @@ struct SexCase {
 
 TEST(CheckSexCode, CodesAreComparedWithoutLetterCase) {
   const std::vector<SexCase> cases = {
-      {"m", 'M', 'F', 0, false}, {"M", 'm', 'f', 0, false}, {"f", 'M', 'F', 1, false},
-      {"F", 'M', 'f', 1, false}, {"X", 'M', 'F', 0, true},  {" ", 'M', 'F', 0, true},
-      {"1", '1', '2', 0, false}, {"2", '1', '2', 1, false}, {"3", '1', '2', 0, true},
+      {"m", 'M', 'F', 0, false},
+      {"M", 'm', 'f', 0, false},
+      {"f", 'M', 'F', 1, false},
+      {"F", 'M', 'f', 1, false},
+      {"X", 'M', 'F', 0, true},
+      {" ", 'M', 'F', 0, true},
+      {"1", '1', '2', 0, false},
+      {"2", '1', '2', 1, false},
+      {"3", '1', '2', 0, true},
       // When both codes are the same character, male is tested first.
       {"a", 'A', 'A', 0, false},
   };
@@ -48,12 +54,22 @@ struct TopographyCase {
 
 TEST(CheckTopographyCode, ReadsSiteAndSubsiteOfTheFirstRecord) {
   const std::vector<TopographyCase> cases = {
-      {"C50.1", 1, 5, 501, false},  {"C50.7", 1, 5, 507, true},  {"C80.9", 1, 5, 809, false},
-      {"c50.1", 1, 5, 501, false},  {"C509", 1, 4, 509, false},  {"509", 1, 3, 509, false},
-      {"50.9", 1, 4, 509, false},   {"000", 1, 3, 0, false},     {"780", 1, 3, 780, true},
+      {"C50.1", 1, 5, 501, false},
+      {"C50.7", 1, 5, 507, true},
+      {"C80.9", 1, 5, 809, false},
+      {"c50.1", 1, 5, 501, false},
+      {"C509", 1, 4, 509, false},
+      {"509", 1, 3, 509, false},
+      {"50.9", 1, 4, 509, false},
+      {"000", 1, 3, 0, false},
+      {"780", 1, 3, 780, true},
       // A blank counts as '0' only in the digit test: 5, blank, 1 is read as 5.
-      {"5 1", 1, 3, 5, false},      {" 51", 1, 3, 51, false},    {"5x1", 1, 3, 5, true},
-      {"-51", 1, 3, -51, true},     {"+51", 1, 3, 51, true},     {"C 5x", 1, 4, 5, true},
+      {"5 1", 1, 3, 5, false},
+      {" 51", 1, 3, 51, false},
+      {"5x1", 1, 3, 5, true},
+      {"-51", 1, 3, -51, true},
+      {"+51", 1, 3, 51, true},
+      {"C 5x", 1, 4, 5, true},
       // The code may stand anywhere in the record.
       {"12345C619xx", 6, 9, 619, false},
       // Columns beyond the record are never a code.
@@ -123,11 +139,21 @@ struct MorphologyCase {
 
 TEST(CheckMorphologyCode, FourCharactersMustFormAMorphologyCode) {
   const std::vector<MorphologyCase> cases = {
-      {"8000", 8000, false}, {"8006", 8006, true},  {"800 ", 800, true},  {" 800", 800, true},
-      {"9992", 9992, false}, {"9993", 9993, true},  {"80a0", 80, true},   {"8140", 8140, false},
-      {"7999", 7999, true},  {"9811", 9811, false}, {"0814", 814, true},  {"-814", -814, true},
+      {"8000", 8000, false},
+      {"8006", 8006, true},
+      {"800 ", 800, true},
+      {" 800", 800, true},
+      {"9992", 9992, false},
+      {"9993", 9993, true},
+      {"80a0", 80, true},
+      {"8140", 8140, false},
+      {"7999", 7999, true},
+      {"9811", 9811, false},
+      {"0814", 814, true},
+      {"-814", -814, true},
       // Only the four columns count; the rest of the record is not read.
-      {"81403", 8140, false}, {"814", 814, true},
+      {"81403", 8140, false},
+      {"814", 814, true},
   };
   for (const MorphologyCase& c : cases) {
     const CodeValue result = CheckMorphologyCode(c.record, 1);
@@ -196,12 +222,11 @@ struct AgeCase {
 
 TEST(CheckAgeField, UnknownCodeDigitsAndRange) {
   const std::vector<AgeCase> cases = {
-      {"99", "999", 999, 0},  {"999", "999", 999, 0}, {"121", "999", 121, 2},
-      {"120", "999", 120, 0}, {"000", "999", 0, 0},   {"50", "999", 50, 0},
-      {"12a", "999", 12, 1},  {"-5", "999", -5, 1},   {" 5", "999", 5, 0},
-      {"5 ", "999", 5, 0},    {"  ", "999", 0, 0},    {"XX", "XX", 999, 0},
-      {"xx", "XX", 0, 1},     {"99", "", 99, 0},      {"99 ", "99", 99, 0},
-      {"990", "99", 990, 2},  {"9", "999", 999, 0}, {"8", "999", 8, 0},
+      {"99", "999", 999, 0}, {"999", "999", 999, 0}, {"121", "999", 121, 2}, {"120", "999", 120, 0},
+      {"000", "999", 0, 0},  {"50", "999", 50, 0},   {"12a", "999", 12, 1},  {"-5", "999", -5, 1},
+      {" 5", "999", 5, 0},   {"5 ", "999", 5, 0},    {"  ", "999", 0, 0},    {"XX", "XX", 999, 0},
+      {"xx", "XX", 0, 1},    {"99", "", 99, 0},      {"99 ", "99", 99, 0},   {"990", "99", 990, 2},
+      {"9", "999", 999, 0},  {"8", "999", 8, 0},
   };
   for (const AgeCase& c : cases) {
     const std::string record = std::string("xx") + c.field + "yy";

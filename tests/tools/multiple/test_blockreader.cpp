@@ -15,7 +15,8 @@ using namespace kelvarin::test;
 TEST(BlockReader, ReadsTheBytesAtAnyOffsetInAnyOrder) {
   TempDir dir;
   std::string data;
-  for (int i = 0; i < 500; ++i) data += "record " + std::to_string(1000 + i) + "\n";  // 12 bytes each
+  for (int i = 0; i < 500; ++i)
+    data += "record " + std::to_string(1000 + i) + "\n";  // 12 bytes each
   WriteFile(dir / "data.txt", data);
   RecordReader file;
   ASSERT_TRUE(file.Open(dir / "data.txt"));

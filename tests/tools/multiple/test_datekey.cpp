@@ -125,7 +125,8 @@ TEST(DateKey, OrdersLikeThePackedNumberUpTo99) {
     for (const DateKey& b : keys) {
       const std::int64_t packedA = std::int64_t{a.date} * 100 + a.sequence;
       const std::int64_t packedB = std::int64_t{b.date} * 100 + b.sequence;
-      EXPECT_EQ(packedA < packedB, a < b) << a.date << "/" << a.sequence << " vs " << b.date << "/" << b.sequence;
+      EXPECT_EQ(packedA < packedB, a < b)
+          << a.date << "/" << a.sequence << " vs " << b.date << "/" << b.sequence;
       EXPECT_EQ(packedA == packedB, a == b);
     }
   }

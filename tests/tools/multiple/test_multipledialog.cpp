@@ -32,7 +32,8 @@ struct MultipleDialogRun : RunFolder {
 
   bool Start(const std::string& data, int duplicatesToFile = 1) {
     char row[200];
-    std::snprintf(row, sizeof row, kRowFormat, duplicatesToFile, static_cast<unsigned long long>(data.size()));
+    std::snprintf(row, sizeof row, kRowFormat, duplicatesToFile,
+                  static_cast<unsigned long long>(data.size()));
     Prepare(data, row);
     return engine.Start(parameter, FixedStartTime());
   }
@@ -47,7 +48,9 @@ std::string ThreeRecordsEach() {
 
 QString Text(CToolDlg& dialog, int id) { return qobject_cast<QLabel*>(dialog.control(id))->text(); }
 bool Shown(CToolDlg& dialog, int id) { return !dialog.control(id)->isHidden(); }
-QPushButton* Button(CToolDlg& dialog, int id) { return qobject_cast<QPushButton*>(dialog.control(id)); }
+QPushButton* Button(CToolDlg& dialog, int id) {
+  return qobject_cast<QPushButton*>(dialog.control(id));
+}
 
 }  // namespace
 
@@ -76,7 +79,8 @@ class MultipleDialogTest : public QObject {
       QVERIFY(Shown(dialog, kIdStop));
       QCOMPARE(dialog.timer()->interval(), 200);
       QVERIFY(dialog.timerRunning());
-      QCOMPARE(dialog.size(), QSize(dialog.DialogUnits(320, 230).x(), dialog.DialogUnits(320, 230).y()));
+      QCOMPARE(dialog.size(),
+               QSize(dialog.DialogUnits(320, 230).x(), dialog.DialogUnits(320, 230).y()));
       run.engine.Finish();
     }
   }
@@ -98,7 +102,8 @@ class MultipleDialogTest : public QObject {
     QCOMPARE(Text(dialog, 1014), QStringLiteral("Creating output file..."));
     QCOMPARE(Text(dialog, 1007), QStringLiteral("12000"));
     QCOMPARE(Text(dialog, 1009), QStringLiteral("1200"));
-    QCOMPARE(Text(dialog, 1008), QStringLiteral("10800"));  // every person kept two or three records
+    QCOMPARE(Text(dialog, 1008),
+             QStringLiteral("10800"));  // every person kept two or three records
     QCOMPARE(Text(dialog, 1013), QStringLiteral("6800"));
     QVERIFY(Shown(dialog, kIdStop));
     QVERIFY(!bar->isHidden());
@@ -140,7 +145,8 @@ class MultipleDialogTest : public QObject {
       timerStoppedFirst = !dialog.timerRunning();
       dialog.OnTimer();  // a tick arriving now does nothing
       return kind == MessageKind::kInformation &&
-             text == QStringLiteral("Input file does NOT have a fixed length width: program halted.");
+             text ==
+                 QStringLiteral("Input file does NOT have a fixed length width: program halted.");
     });
     dialog.OnTimer();
     QCOMPARE(messages, 1);
@@ -178,7 +184,8 @@ class MultipleDialogTest : public QObject {
     QVERIFY(!Exists(run.dir / "data.exl"));
     const std::string list = ReadFile(run.dir / "data.mul");
     QVERIFY(list.size() > 10800 * 41);
-    QVERIFY(list.size() >= 31 && list.compare(list.size() - 31, 31, "\n6800 duplicate registration(s)") == 0);
+    QVERIFY(list.size() >= 31 &&
+            list.compare(list.size() - 31, 31, "\n6800 duplicate registration(s)") == 0);
   }
 
   void failedStartShowsAnIdleDialog() {

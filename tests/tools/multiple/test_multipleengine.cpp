@@ -24,8 +24,8 @@ std::string Golden(const std::string& name) { return ReadFile(TestDataPath(name)
 // morphology 14-17, behaviour 18, incidence date 19-26 (YYYYMMDD).
 std::string Row(int duplicatesToFile, unsigned long long fileSize, const char* person = "1 6") {
   char row[200];
-  std::snprintf(row, sizeof row, "%s 7 8 9 9 10 13 14 17 18 18 19 26 0 1 2 1 1 %d 40 %llu\n", person,
-                duplicatesToFile, fileSize);
+  std::snprintf(row, sizeof row, "%s 7 8 9 9 10 13 14 17 18 18 19 26 0 1 2 1 1 %d 40 %llu\n",
+                person, duplicatesToFile, fileSize);
   return row;
 }
 
@@ -42,7 +42,8 @@ struct MultipleRun : RunFolder {
   std::string multiple() const { return Report(".mul"); }
 
   bool Start(const std::string& data, int duplicatesToFile, long long fileSize = -1) {
-    const unsigned long long size = fileSize < 0 ? data.size() : static_cast<unsigned long long>(fileSize);
+    const unsigned long long size =
+        fileSize < 0 ? data.size() : static_cast<unsigned long long>(fileSize);
     Prepare(data, Row(duplicatesToFile, size));
     return engine.Start(parameter, FixedStartTime());
   }
@@ -63,8 +64,8 @@ TEST(MultipleRun, GoldenRunWithTheListOfMultiples) {
     int batch;
     long long fileSize;
     bool crlf;
-  } cases[] = {{5000, -1, false}, {7, -1, false}, {1, 0, false}, {13, 100, true}, {5000, -1, true},
-               {5000, 999999999999999999LL, false}};
+  } cases[] = {{5000, -1, false}, {7, -1, false},   {1, 0, false},
+               {13, 100, true},   {5000, -1, true}, {5000, 999999999999999999LL, false}};
   for (const auto& c : cases) {
     MultipleRun run;
     const std::string data = c.crlf ? WithCrLf(Golden("golden.dat")) : Golden("golden.dat");
@@ -102,7 +103,8 @@ TEST(MultipleRun, GoldenRunWithNumberedDuplicatesInTheOutput) {
 TEST(MultipleRun, PhasesAndStatusFollowTheRun) {
   MultipleRun run;
   std::string data;
-  for (int i = 0; i < 30; ++i) data += Record(i % 2 ? "A00001" : "B00002", "C187", "8140", '3', "20010101") + "\n";
+  for (int i = 0; i < 30; ++i)
+    data += Record(i % 2 ? "A00001" : "B00002", "C187", "8140", '3', "20010101") + "\n";
   ASSERT_TRUE(run.Start(data, 1));
   EXPECT_EQ("", run.engine.StatusText());
   EXPECT_EQ(0, run.engine.Progress());
@@ -135,12 +137,13 @@ TEST(MultipleRun, EveryRecordExcluded) {
   EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine));
   EXPECT_TRUE(run.engine.Finish());
   EXPECT_EQ("", ReadFile(run.output));
-  EXPECT_EQ("Orvo/Semu multiple primaries program - Monday 07 December 2026-23:05\n" + run.input + "\n" +
-                data + "\n2 record(s)\n",
+  EXPECT_EQ("Orvo/Semu multiple primaries program - Monday 07 December 2026-23:05\n" + run.input +
+                "\n" + data + "\n2 record(s)\n",
             ReadFile(run.excluded()));
   EXPECT_EQ(0, run.engine.multiples());
   // The list keeps its header alone.
-  EXPECT_EQ(run.Expected("golden.mul").substr(0, ReadFile(run.multiple()).size()), ReadFile(run.multiple()));
+  EXPECT_EQ(run.Expected("golden.mul").substr(0, ReadFile(run.multiple()).size()),
+            ReadFile(run.multiple()));
   EXPECT_EQ(std::string::npos, ReadFile(run.multiple()).find("record(s)"));
 }
 
@@ -165,7 +168,8 @@ TEST(MultipleRun, ListWithoutDuplicatesHasNoTrailer) {
   ASSERT_TRUE(run.Start(colon + "\n" + lung + "\n", 1));
   EXPECT_EQ(StepStatus::kFinished, RunToEnd(run.engine));
   EXPECT_TRUE(run.engine.Finish());
-  const std::string header = run.Expected("golden.mul").substr(0, run.Expected("golden.mul").find("P0000"));
+  const std::string header =
+      run.Expected("golden.mul").substr(0, run.Expected("golden.mul").find("P0000"));
   EXPECT_EQ(header + lung + "\n" + colon + "  \n\n", ReadFile(run.multiple()));
   EXPECT_EQ(colon + "\n" + lung + "\n", ReadFile(run.output));
 }
@@ -173,7 +177,8 @@ TEST(MultipleRun, ListWithoutDuplicatesHasNoTrailer) {
 TEST(MultipleRun, WrongLengthRecordHaltsTheRunAndKeepsOnlyTheList) {
   MultipleRun run;
   std::string data;
-  for (int i = 0; i < 20; ++i) data += Record("A00001", "C187", "8140", i == 3 ? '2' : '3', "20010101") + "\n";
+  for (int i = 0; i < 20; ++i)
+    data += Record("A00001", "C187", "8140", i == 3 ? '2' : '3', "20010101") + "\n";
   data += "short record\n";
   data += Record("A00001", "C187", "8140", '3', "20010101") + "\n";
   ASSERT_TRUE(run.Start(data, 1));

@@ -8,17 +8,25 @@
 
 using namespace kelvarin;
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(FieldNumber, ReadsDigitsAfterLeadingBlanksUpToTheFirstNonDigit) {
   const struct {
     const char* text;
     int value;
   } cases[] = {
-      {"07", 7}, {"18", 18}, {" 7", 7}, {"7 ", 7}, {"  ", 0}, {"x7", 0},
-      {"7x", 7}, {"-5", 0},  {"+5", 0}, {"\xb5" "1", 0},
+      {"07", 7},
+      {"18", 18},
+      {" 7", 7},
+      {"7 ", 7},
+      {"  ", 0},
+      {"x7", 0},
+      {"7x", 7},
+      {"-5", 0},
+      {"+5", 0},
+      {"\xb5"
+       "1",
+       0},
   };
   for (const auto& c : cases) EXPECT_EQ(c.value, FieldNumber(c.text, 1, 2)) << "'" << c.text << "'";
 }
@@ -29,7 +37,7 @@ TEST(FieldNumber, NeverReadsPastTheFieldOrTheRecord) {
   EXPECT_EQ(0, FieldNumber("1234", 5, 2));
   EXPECT_EQ(0, FieldNumber("1234", 0, 2));
   EXPECT_EQ(0, FieldNumber("1234", -1, 2));
-  EXPECT_EQ(0, FieldNumber(" 9", 1, 1));     // a blank field does not reach into the next column
+  EXPECT_EQ(0, FieldNumber(" 9", 1, 1));  // a blank field does not reach into the next column
 }
 
 // The C prefix is decided for each record, so both forms in one file give the
@@ -100,12 +108,12 @@ TEST(Inclusion, MalignantAlwaysBrainAndBladderOnRequest) {
     char behaviour;
     bool brain, bladder, included;
   } cases[] = {
-      {18, '3', false, false, true},  {0, '3', false, false, true},   {18, '6', true, true, false},
-      {18, '9', true, true, false},   {67, '2', false, true, true},   {67, '2', false, false, false},
-      {67, '1', false, true, true},   {67, '0', true, true, false},   {67, '3', false, false, true},
-      {71, '0', true, false, true},   {71, '0', false, true, false},  {70, '1', true, false, true},
-      {72, '1', true, false, true},   {73, '1', true, false, false},  {69, '0', true, false, false},
-      {71, '2', true, true, false},   {71, '2', false, false, false}, {68, '2', true, true, false},
+      {18, '3', false, false, true}, {0, '3', false, false, true},   {18, '6', true, true, false},
+      {18, '9', true, true, false},  {67, '2', false, true, true},   {67, '2', false, false, false},
+      {67, '1', false, true, true},  {67, '0', true, true, false},   {67, '3', false, false, true},
+      {71, '0', true, false, true},  {71, '0', false, true, false},  {70, '1', true, false, true},
+      {72, '1', true, false, true},  {73, '1', true, false, false},  {69, '0', true, false, false},
+      {71, '2', true, true, false},  {71, '2', false, false, false}, {68, '2', true, true, false},
       {67, ' ', true, true, false},
   };
   for (const auto& c : cases)

@@ -47,9 +47,12 @@ class GroupBuilder {
 
 char MarkChar(PrimaryMark mark) {
   switch (mark) {
-    case PrimaryMark::kStays: return '.';
-    case PrimaryMark::kDuplicate: return '*';
-    case PrimaryMark::kMoreSpecific: return '#';
+    case PrimaryMark::kStays:
+      return '.';
+    case PrimaryMark::kDuplicate:
+      return '*';
+    case PrimaryMark::kMoreSpecific:
+      return '#';
   }
   return '?';
 }
@@ -73,49 +76,66 @@ struct RuleCase {
 
 const RuleCase kRuleCases[] = {
     {"same adenocarcinoma of the colon a year later",
-     {{"C187", "8140", "20010315"}, {"C187", "8140", "20020601"}}, "0. 1*"},
+     {{"C187", "8140", "20010315"}, {"C187", "8140", "20020601"}},
+     "0. 1*"},
     {"colon and rectum are separate sites",
-     {{"C187", "8140", "20010315"}, {"C209", "8140", "20020601"}}, "0. 1."},
+     {{"C187", "8140", "20010315"}, {"C209", "8140", "20020601"}},
+     "0. 1."},
     {"rectosigmoid and rectum share a site group",
-     {{"C199", "8140", "20010315"}, {"C209", "8140", "20020601"}}, "0. 1*"},
+     {{"C199", "8140", "20010315"}, {"C209", "8140", "20020601"}},
+     "0. 1*"},
     {"bladder and other urinary organs share a site group",
-     {{"C679", "8120", "20010315"}, {"C659", "8120", "20020601"}}, "0. 1*"},
+     {{"C679", "8120", "20010315"}, {"C659", "8120", "20020601"}},
+     "0. 1*"},
     {"lung carcinoma NOS, then squamous, then squamous again (given out of order)",
      {{"C349", "8070", "20030101"}, {"C341", "8010", "20010101"}, {"C343", "8070", "20020101"}},
      "1. 2# 0*"},
     {"adenocarcinoma and squamous carcinoma of one site are separate",
-     {{"C341", "8140", "20010101"}, {"C341", "8070", "20020101"}}, "0. 1."},
+     {{"C341", "8140", "20010101"}, {"C341", "8070", "20020101"}},
+     "0. 1."},
     {"follicular lymphomas at two sites are one haematopoietic tumour",
-     {{"C772", "9690", "20010101"}, {"C424", "9690", "20020101"}}, "0. 1*"},
+     {{"C772", "9690", "20010101"}, {"C424", "9690", "20020101"}},
+     "0. 1*"},
     {"Kaposi sarcomas of skin and intestine count once",
-     {{"C445", "9140", "20010101"}, {"C210", "9140", "20020101"}}, "0. 1*"},
+     {{"C445", "9140", "20010101"}, {"C210", "9140", "20020101"}},
+     "0. 1*"},
     {"lymphoma NOS followed by a specific lymphoma",
-     {{"C779", "9590", "20010101"}, {"C421", "9690", "20020101"}}, "0. 1#"},
+     {{"C779", "9590", "20010101"}, {"C421", "9690", "20020101"}},
+     "0. 1#"},
     {"specific lymphoma followed by lymphoma NOS",
-     {{"C779", "9690", "20010101"}, {"C421", "9590", "20020101"}}, "0. 1*"},
+     {{"C779", "9690", "20010101"}, {"C421", "9590", "20020101"}},
+     "0. 1*"},
     {"two unspecified haematopoietic tumours",
-     {{"C779", "9590", "20010101"}, {"C421", "9800", "20020101"}}, "0. 1*"},
+     {{"C779", "9590", "20010101"}, {"C421", "9800", "20020101"}},
+     "0. 1*"},
     {"mast-cell tumour then unspecified haematopoietic",
-     {{"C779", "9740", "20010101"}, {"C421", "9800", "20020101"}}, "0. 1*"},
+     {{"C779", "9740", "20010101"}, {"C421", "9800", "20020101"}},
+     "0. 1*"},
     {"Hodgkin and follicular lymphoma are separate",
-     {{"C779", "9650", "20010101"}, {"C772", "9690", "20020101"}}, "0. 1."},
+     {{"C779", "9650", "20010101"}, {"C772", "9690", "20020101"}},
+     "0. 1."},
     {"myeloid and B-cell are separate",
-     {{"C421", "9861", "20010101"}, {"C772", "9690", "20020101"}}, "0. 1."},
+     {{"C421", "9861", "20010101"}, {"C772", "9690", "20020101"}},
+     "0. 1."},
     {"adenocarcinoma then carcinoma NOS",
-     {{"C504", "8140", "20010101"}, {"C509", "8010", "20020101"}}, "0. 1*"},
-    {"two carcinomas NOS",
-     {{"C504", "8010", "20010101"}, {"C509", "8020", "20020101"}}, "0. 1*"},
+     {{"C504", "8140", "20010101"}, {"C509", "8010", "20020101"}},
+     "0. 1*"},
+    {"two carcinomas NOS", {{"C504", "8010", "20010101"}, {"C509", "8020", "20020101"}}, "0. 1*"},
     {"two tumours of unspecified type",
-     {{"C504", "8000", "20010101"}, {"C509", "8001", "20020101"}}, "0. 1*"},
+     {{"C504", "8000", "20010101"}, {"C509", "8001", "20020101"}},
+     "0. 1*"},
     {"unspecified type, then adenocarcinoma twice",
      {{"C504", "8000", "20010101"}, {"C509", "8140", "20020101"}, {"C501", "8140", "20030101"}},
      "0. 1# 2*"},
     {"adenocarcinoma then unspecified type",
-     {{"C504", "8140", "20010101"}, {"C509", "8000", "20020101"}}, "0. 1*"},
+     {{"C504", "8140", "20010101"}, {"C509", "8000", "20020101"}},
+     "0. 1*"},
     {"squamous then adenocarcinoma",
-     {{"C504", "8070", "20010101"}, {"C509", "8140", "20020101"}}, "0. 1."},
+     {{"C504", "8070", "20010101"}, {"C509", "8140", "20020101"}},
+     "0. 1."},
     {"unspecified types at different site groups are separate",
-     {{"C187", "8000", "20010101"}, {"C341", "8000", "20020101"}}, "0. 1."},
+     {{"C187", "8000", "20010101"}, {"C341", "8000", "20020101"}},
+     "0. 1."},
     {"the first record takes the group of its more specific record",
      {{"C341", "8010", "20010101"}, {"C342", "8070", "20020101"}, {"C343", "8140", "20030101"}},
      "0. 1# 2."},
@@ -123,17 +143,23 @@ const RuleCase kRuleCases[] = {
      {{"C341", "8010", "20010101"}, {"C342", "8010", "20020101"}, {"C343", "8070", "20030101"}},
      "0. 1* 2#"},
     {"a record of another site stays between two of one site",
-     {{"C187", "8140", "20010101"}, {"C341", "8140", "20020101"}, {"C189", "8140", "20030101"},
+     {{"C187", "8140", "20010101"},
+      {"C341", "8140", "20020101"},
+      {"C189", "8140", "20030101"},
       {"C349", "8140", "20040101"}},
      "0. 1. 2* 3*"},
     {"an invalid date sorts first",
-     {{"C187", "8140", "20010315"}, {"C187", "8140", "19491231"}}, "1. 0*"},
+     {{"C187", "8140", "20010315"}, {"C187", "8140", "19491231"}},
+     "1. 0*"},
     {"same date: the sequence number decides",
-     {{"C187", "8140", "20010315", "02"}, {"C187", "8000", "20010315", "01"}}, "1. 0#"},
+     {{"C187", "8140", "20010315", "02"}, {"C187", "8000", "20010315", "01"}},
+     "1. 0#"},
     {"same date and sequence: the larger morphology first",
-     {{"C187", "8000", "20010315"}, {"C187", "8140", "20010315"}}, "1. 0*"},
+     {{"C187", "8000", "20010315"}, {"C187", "8140", "20010315"}},
+     "1. 0*"},
     {"sequence numbers above 99 keep their date order",
-     {{"C187", "8140", "20010316", "00"}, {"C187", "8140", "20010315", "99"}}, "1. 0*"},
+     {{"C187", "8140", "20010316", "00"}, {"C187", "8140", "20010315", "99"}},
+     "1. 0*"},
 };
 
 }  // namespace
@@ -163,16 +189,16 @@ TEST(PersonGroup, EqualRecordsKeepTheirOrder) {
   for (int i = 0; i < 12; ++i) tumours.push_back({i % 2 ? "C187" : "C341", "8140", "20010315"});
   PersonGroup& group = builder.Build(tumours);
   group.Resolve();
-  for (std::size_t i = 0; i < group.Size(); ++i) EXPECT_EQ(static_cast<std::int64_t>(i), group.Entries()[i].offset);
+  for (std::size_t i = 0; i < group.Size(); ++i)
+    EXPECT_EQ(static_cast<std::int64_t>(i), group.Entries()[i].offset);
 }
 
 TEST(PersonGroup, SequenceNumbersAbove99OrderWithinOneDate) {
   MultipleLayout layout = TestLayout();
   layout.seqNoStart = 25;  // three digits after the date
   layout.seqNoEnd = 27;
-  const std::string records[] = {
-      "P001001C1878140320010315150", "P001001C1878140320010315099",
-      "P001001C1878140320010315100", "P001001C1878140320010314999"};
+  const std::string records[] = {"P001001C1878140320010315150", "P001001C1878140320010315099",
+                                 "P001001C1878140320010315100", "P001001C1878140320010314999"};
   PersonGroup group;
   for (int i = 0; i < 4; ++i) group.Add(records[i], i, static_cast<std::size_t>(i), layout);
   group.Resolve();
@@ -188,13 +214,15 @@ TEST(PersonGroup, MoreThan55RecordsAllTakePart) {
   static std::vector<std::string> dates;
   dates.clear();
   for (int i = 0; i < 70; ++i) dates.push_back(std::to_string(1950 + i) + "0101");
-  for (int i = 0; i < 70; ++i) tumours.push_back({i % 2 ? "C341" : "C187", i < 68 ? "8010" : "8140", dates[i].c_str()});
+  for (int i = 0; i < 70; ++i)
+    tumours.push_back({i % 2 ? "C341" : "C187", i < 68 ? "8010" : "8140", dates[i].c_str()});
   PersonGroup& group = builder.Build(tumours);
   group.Resolve();
   ASSERT_EQ(70u, group.Size());
   EXPECT_EQ(PrimaryMark::kStays, group.Entries()[0].mark);
   EXPECT_EQ(PrimaryMark::kStays, group.Entries()[1].mark);
-  for (std::size_t i = 2; i < 68; ++i) EXPECT_EQ(PrimaryMark::kDuplicate, group.Entries()[i].mark) << i;
+  for (std::size_t i = 2; i < 68; ++i)
+    EXPECT_EQ(PrimaryMark::kDuplicate, group.Entries()[i].mark) << i;
   EXPECT_EQ(PrimaryMark::kMoreSpecific, group.Entries()[68].mark);
   EXPECT_EQ(PrimaryMark::kMoreSpecific, group.Entries()[69].mark);
   EXPECT_EQ(68, group.SetAsideCount());
@@ -202,7 +230,8 @@ TEST(PersonGroup, MoreThan55RecordsAllTakePart) {
 
 TEST(PersonGroup, MixedSexMarkComparesWithTheEarliestRecord) {
   GroupBuilder builder;
-  PersonGroup& same = builder.Build({{"C187", "8140", "20010101", "00", '2'}, {"C341", "8140", "20020101", "00", '2'}});
+  PersonGroup& same = builder.Build(
+      {{"C187", "8140", "20010101", "00", '2'}, {"C341", "8140", "20020101", "00", '2'}});
   same.Resolve();
   EXPECT_EQ(' ', same.SexMark());
   GroupBuilder other;
@@ -222,12 +251,13 @@ TEST(PersonGroup, MultipleFileLinesCarryMarksAndSexMark) {
   group.Resolve();
   std::string lines;
   group.AppendMultipleLines(lines);
-  EXPECT_EQ("P001001C3418010320010101\n"
-            "P001002C3438070320020101 ** s\n"
-            "P001001C3498070320030101 *  s\n"
-            "P001001C1878140320040101 s\n"
-            "\n",
-            lines);
+  EXPECT_EQ(
+      "P001001C3418010320010101\n"
+      "P001002C3438070320020101 ** s\n"
+      "P001001C3498070320030101 *  s\n"
+      "P001001C1878140320040101 s\n"
+      "\n",
+      lines);
 }
 
 TEST(PersonGroup, NumberedSetAsideLinesGiveThePositionInTheGroup) {
@@ -235,10 +265,13 @@ TEST(PersonGroup, NumberedSetAsideLinesGiveThePositionInTheGroup) {
   std::vector<Tumour> tumours;
   static std::vector<std::string> dates;
   dates.clear();
-  for (int i = 0; i < 102; ++i) dates.push_back(std::to_string(1950 + i / 12) + "01" + (i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1));
+  for (int i = 0; i < 102; ++i)
+    dates.push_back(std::to_string(1950 + i / 12) + "01" + (i % 12 < 9 ? "0" : "") +
+                    std::to_string(i % 12 + 1));
   // Record 0 colon, 1 lung, 2 colon (duplicate), then lung records up to 101,
   // which are duplicates of record 1.
-  for (int i = 0; i < 102; ++i) tumours.push_back({i == 0 || i == 2 ? "C187" : "C341", "8140", dates[i].c_str()});
+  for (int i = 0; i < 102; ++i)
+    tumours.push_back({i == 0 || i == 2 ? "C187" : "C341", "8140", dates[i].c_str()});
   PersonGroup& group = builder.Build(tumours);
   group.Resolve();
   std::string lines;

@@ -30,10 +30,26 @@ TEST(PersonIndex, GrowsPastItsEstimate) {
 
 TEST(PersonIndex, SortsKeysDescendingAsUnsignedBytes) {
   PersonIndex index(2);
-  const char* keys[] = {"A1", "B2", "\xe9" "1", "a1", "A2", "z9", " 1"};
-  for (std::size_t i = 0; i < std::size(keys); ++i) index.Add(keys[i], static_cast<std::int64_t>(i));
+  const char* keys[] = {"A1",
+                        "B2",
+                        "\xe9"
+                        "1",
+                        "a1",
+                        "A2",
+                        "z9",
+                        " 1"};
+  for (std::size_t i = 0; i < std::size(keys); ++i)
+    index.Add(keys[i], static_cast<std::int64_t>(i));
   index.Sort();
-  const std::vector<std::string> expected = {"\xe9" "1", "z9", "a1", "B2", "A2", "A1", " 1"};
+  const std::vector<std::string> expected = {
+      "\xe9"
+      "1",
+      "z9",
+      "a1",
+      "B2",
+      "A2",
+      "A1",
+      " 1"};
   EXPECT_EQ(expected, Keys(index));
 }
 
@@ -63,7 +79,8 @@ TEST(PersonIndex, LongKeysCompareOverTheirWholeLength) {
     index.Add(stem + "0002", 2);
     index.Add(stem + "0003", 3);
     index.Sort();
-    const std::vector<std::string> expected = {stem + "0003", stem + "0003", stem + "0002", stem + "0001"};
+    const std::vector<std::string> expected = {stem + "0003", stem + "0003", stem + "0002",
+                                               stem + "0001"};
     EXPECT_EQ(expected, Keys(index)) << length;
     EXPECT_EQ(2u, index.PersonEnd(0)) << length;
     EXPECT_EQ(3u, index.PersonEnd(2)) << length;

@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
     ++rows;
   }
   if (rows != kRows)
-    return Fail(inPath, 0, "expected " + std::to_string(kRows) + " rows, found " +
-                               std::to_string(rows));
+    return Fail(inPath, 0,
+                "expected " + std::to_string(kRows) + " rows, found " + std::to_string(rows));
 
   std::ofstream result(argv[2], std::ios::trunc);
   result << "// Generated from " << inPath << " by iccctablegen; do not edit.\n" << out.str();

@@ -18,15 +18,16 @@ DialogDescriptor BuildDialog(const ConversionProgram& program) {
   // No warning file line and no warnings counter; the rest spread out.
   DialogDescriptor d = ProgressDialogFrame(program.name, 200, program.timerPeriodMs, 179, 151, 58);
   d.recordsPerTick = program.recordsPerTick;
-  d.controls.insert(d.controls.end(), {
-      FileLine(1002, "Input file:", 15, 35, 290, 12, kInputSlot, ""),
-      FileLine(1003, "Output file:", 15, 55, 290, 12, E::kOutputSlot, ""),
-      FileLine(1010, "Error file:", 15, 75, 290, 12, E::kErrorSlot, ""),
-      Control(1004, C::kStatic, "Records:", 15, 110, 62, 12),
-      Control(1006, C::kStatic, "Errors:", 15, 130, 62, 12),
-      CounterLabel(1007, 240, 110, 62, 12, kRecordsCounter),
-      CounterLabel(1009, 240, 130, 62, 12, kErrorsCounter),
-  });
+  d.controls.insert(d.controls.end(),
+                    {
+                        FileLine(1002, "Input file:", 15, 35, 290, 12, kInputSlot, ""),
+                        FileLine(1003, "Output file:", 15, 55, 290, 12, E::kOutputSlot, ""),
+                        FileLine(1010, "Error file:", 15, 75, 290, 12, E::kErrorSlot, ""),
+                        Control(1004, C::kStatic, "Records:", 15, 110, 62, 12),
+                        Control(1006, C::kStatic, "Errors:", 15, 130, 62, 12),
+                        CounterLabel(1007, 240, 110, 62, 12, kRecordsCounter),
+                        CounterLabel(1009, 240, 130, 62, 12, kErrorsCounter),
+                    });
   return d;
 }
 

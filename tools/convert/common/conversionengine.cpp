@@ -35,11 +35,10 @@ bool ConversionEngine::ReadRow(const std::string& line, std::string* error) {
       !CheckSpan("topography", r.topographyStart, r.topographyEnd, length, error) ||
       !CheckField("topography", r.topographyStart, 3, length, error))
     return false;
-  if (m_program.readsMorphology &&
-      (!Require("morphology", r.histologyStart, error) ||
-       !CheckField("morphology", r.histologyStart, 4, length, error) ||
-       !Require("behaviour", r.behaviourStart, error) ||
-       !CheckField("behaviour", r.behaviourStart, 1, length, error)))
+  if (m_program.readsMorphology && (!Require("morphology", r.histologyStart, error) ||
+                                    !CheckField("morphology", r.histologyStart, 4, length, error) ||
+                                    !Require("behaviour", r.behaviourStart, error) ||
+                                    !CheckField("behaviour", r.behaviourStart, 1, length, error)))
     return false;
   if (m_program.readsGrade && !CheckField("grade", r.gradeStart, 1, length, error)) return false;
   if (r.optionA != 0 && !CheckReplaceColumns(m_program.replaceForm, r, error)) return false;
@@ -110,7 +109,8 @@ void ConversionEngine::WriteError(std::string_view line) {
 void ConversionEngine::CountWarning() { ++m_warnings; }
 
 void ConversionEngine::WriteSummaries() {
-  if (m_errors != 0 && FileOpen(kErrorSlot)) File(kErrorSlot).Printf("\n%lld record(s)\n", m_errors);
+  if (m_errors != 0 && FileOpen(kErrorSlot))
+    File(kErrorSlot).Printf("\n%lld record(s)\n", m_errors);
   if (m_warnings != 0 && WritesWarningFile() && FileOpen(kWarningSlot))
     File(kWarningSlot).Printf("\n%lld record(s)\n", m_warnings);
 }

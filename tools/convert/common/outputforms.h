@@ -11,9 +11,9 @@ namespace kelvarin {
 
 // Which input codes a program can replace in place (optionA nonzero).
 enum class ReplaceForm {
-  kNone,               // the program always appends
-  kSiteAndCodes,       // topography, morphology and behaviour
-  kMorphologyAndCodes, // morphology and behaviour only; the topography stays
+  kNone,                // the program always appends
+  kSiteAndCodes,        // topography, morphology and behaviour
+  kMorphologyAndCodes,  // morphology and behaviour only; the topography stays
 };
 
 // Appends " C%03d%d%d" and the last character (the record's grade character,

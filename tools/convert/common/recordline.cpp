@@ -8,8 +8,8 @@ void RecordLine::AppendNumber(long value, int width, char pad) {
   char digits[24];
   int count = 0;
   const bool negative = value < 0;
-  unsigned long magnitude = negative ? 0ul - static_cast<unsigned long>(value)
-                                     : static_cast<unsigned long>(value);
+  unsigned long magnitude =
+      negative ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
   do {
     digits[count++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;

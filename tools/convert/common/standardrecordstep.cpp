@@ -59,7 +59,8 @@ void StandardRecordStep::ConvertRecord(std::string_view record, const Conversion
         m_rules.sexSiteAfter(codes.sexIndex, converted.topography / 10) != 0)
       flags |= kInvalidSexSiteFlag;
   }
-  const bool marked = m_rules.output == ConvertedOutput::kMarkedForReview && result == kCannotConvert;
+  const bool marked =
+      m_rules.output == ConvertedOutput::kMarkedForReview && result == kCannotConvert;
   if (flags == 0 && (result == kConverted || marked)) {
     WriteConverted(record, row, codes, converted, result, reports);
     return;
@@ -94,15 +95,15 @@ void StandardRecordStep::WriteConverted(std::string_view record, const Conversio
         m_line.Assign(record);
       }
       if (converted.behaviour > 3) converted.behaviour = 3;
-      AppendConvertedCodes(m_line, converted.topography, converted.morphology,
-                           converted.behaviour, '9');
+      AppendConvertedCodes(m_line, converted.topography, converted.morphology, converted.behaviour,
+                           '9');
       reports.WriteOutput(m_line.View());
       return;
     }
     case ConvertedOutput::kMarkedForReview: {
       const size_t start = m_line.Size();
-      AppendConvertedCodes(m_line, converted.topography, converted.morphology,
-                           converted.behaviour, static_cast<char>('0' + converted.grade % 10));
+      AppendConvertedCodes(m_line, converted.topography, converted.morphology, converted.behaviour,
+                           static_cast<char>('0' + converted.grade % 10));
       if (result == kCannotConvert) {
         // "#C..." in place of " C...": the record is converted but marked.
         m_line.Overwrite(static_cast<int>(start) + 1, "#");

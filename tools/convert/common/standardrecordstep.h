@@ -17,8 +17,8 @@ namespace kelvarin {
 
 // The input codes of one record, as the frame read them.
 struct RecordCodes {
-  char site[5] = {};  // three site characters and the subsite; tested digits have '0' for blanks
-  int morphology = 0; // programs with a morphology field
+  char site[5] = {};   // three site characters and the subsite; tested digits have '0' for blanks
+  int morphology = 0;  // programs with a morphology field
   int behaviour = 0;
   char grade = '9';   // the record's grade character; '9' without a grade column
   int sexIndex = -1;  // 0 male, 1 female, -1 neither code
@@ -29,7 +29,7 @@ struct ConvertedCodes {
   int topography = 0;  // xx·10 + x of the ICD-O-2 topography Cxx.x
   int morphology = 0;
   int behaviour = 0;
-  int grade = 9;       // the derived grade digit (the one program that derives it)
+  int grade = 9;  // the derived grade digit (the one program that derives it)
 };
 
 // The conversion of one program: its tables and rules.

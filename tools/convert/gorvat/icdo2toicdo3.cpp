@@ -39,8 +39,22 @@ int SiteTarget(int morphology, int topography, int target) {
 // Morphologies of class '3' rows whose conversion is marked for review.
 bool ReviewedTarget(int morphology) {
   switch (morphology) {
-    case 8400: case 8402: case 8580: case 8803: case 8832: case 8890: case 9190: case 9490:
-    case 9685: case 9720: case 9803: case 9821: case 9825: case 9868: case 9960: case 9981:
+    case 8400:
+    case 8402:
+    case 8580:
+    case 8803:
+    case 8832:
+    case 8890:
+    case 9190:
+    case 9490:
+    case 9685:
+    case 9720:
+    case 9803:
+    case 9821:
+    case 9825:
+    case 9868:
+    case 9960:
+    case 9981:
       return true;
   }
   return false;

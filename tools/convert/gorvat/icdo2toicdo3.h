@@ -5,10 +5,10 @@ namespace kelvarin {
 
 // Results of IcdO2ToIcdO3 other than a converted code.
 enum IcdO2ToIcdO3Failure : int {
-  kIcdO2InvalidSite = -1,        // topography not an ICD-O topography code
-  kIcdO2InvalidBehaviour = -2,   // behaviour above 3
-  kIcdO2InvalidCode = -3,        // morphology/behaviour not in IcdO2MorphologyMap
-  kIcdO2DeletedCode = -4,        // the code has been deleted from the classification
+  kIcdO2InvalidSite = -1,       // topography not an ICD-O topography code
+  kIcdO2InvalidBehaviour = -2,  // behaviour above 3
+  kIcdO2InvalidCode = -3,       // morphology/behaviour not in IcdO2MorphologyMap
+  kIcdO2DeletedCode = -4,       // the code has been deleted from the classification
 };
 
 // Converts an ICD-O-2 morphology/behaviour code (morphology × 10 + behaviour)

@@ -18,11 +18,11 @@ int CheckSexSiteIcd10(int sexIndex, const char code[4]) {
     const bool threeCharacters = code[3] == ' ';
     if (!ScanDecimal(code + 1, threeCharacters ? 2 : 3, 3, &number)) return 0;
     if (threeCharacters) number *= 10;
-    if (sexIndex == 0 && (Between(number, 60, 73) || Between(number, 250, 289) ||
-                          Between(number, 390, 399)))
+    if (sexIndex == 0 &&
+        (Between(number, 60, 73) || Between(number, 250, 289) || Between(number, 390, 399)))
       return 1;
-    if (sexIndex == 1 && (Between(number, 74, 76) || Between(number, 290, 299) ||
-                          Between(number, 400, 409)))
+    if (sexIndex == 1 &&
+        (Between(number, 74, 76) || Between(number, 290, 299) || Between(number, 400, 409)))
       return 1;
   }
   return 0;

@@ -39,8 +39,8 @@ bool IsClosingEntry(std::string_view entry) { return entry.substr(0, 4) == "aos.
 
 std::string_view FindSiteColumns(const char topography[3]) {
   const char key[4] = {' ', topography[0], topography[1], topography[2]};
-  const int index = FindTableRow(IcdO3TopographyColumns, IcdO3TopographyColumnsCount,
-                                 std::string_view(key, 4));
+  const int index =
+      FindTableRow(IcdO3TopographyColumns, IcdO3TopographyColumnsCount, std::string_view(key, 4));
   return index < 0 ? std::string_view() : IcdO3TopographyColumns[index];
 }
 

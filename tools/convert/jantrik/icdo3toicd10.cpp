@@ -26,12 +26,27 @@ int EntryNumber(std::string_view row) {
 // code the row's rule gave.
 const char* LiverCode(int morphology) {
   switch (morphology) {
-    case 8970: return "C222";
-    case 8140: case 8141: case 8160: case 8161: case 8162: case 8260: case 8440:
-    case 8480: case 8481: case 8490: case 8500: case 8550: case 8560:
+    case 8970:
+      return "C222";
+    case 8140:
+    case 8141:
+    case 8160:
+    case 8161:
+    case 8162:
+    case 8260:
+    case 8440:
+    case 8480:
+    case 8481:
+    case 8490:
+    case 8500:
+    case 8550:
+    case 8560:
       return "C221";
-    case 8170: case 8171: return "C220";
-    case 8000: return "C229";
+    case 8170:
+    case 8171:
+      return "C220";
+    case 8000:
+      return "C229";
   }
   if (Between(morphology, 9120, 9133) || morphology == 9161) return "C223";
   if (morphology < 8800) return "C227";
@@ -54,8 +69,8 @@ void CodeFromRow(std::string_view row, int morphology, char behaviour, int topog
   }
   if (Between(morphology, 8160, 8162) && behaviour == '3' && topography == 240)
     SetCode(result->code, "C240");
-  if (morphology == 9699 && (topography == 420 || topography == 421 || topography == 424 ||
-                             topography / 10 == 77))
+  if (morphology == 9699 &&
+      (topography == 420 || topography == 421 || topography == 424 || topography / 10 == 77))
     SetCode(result->code, "C830");
   if (result->reviewMark == ' ') result->reviewMark = row.size() > 10 ? row[10] : '\0';
 }

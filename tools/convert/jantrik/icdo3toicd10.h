@@ -5,8 +5,9 @@ namespace kelvarin {
 
 // What the converter found for one record.
 struct Icd10Conversion {
-  char code[5];     // the 4-character ICD-10 code and a NUL; "????" when no rule set it
-  char errorMark;   // ' ' none, 't' topography not in the table, 'm' morphology/behaviour not in the table
+  char code[5];    // the 4-character ICD-10 code and a NUL; "????" when no rule set it
+  char errorMark;  // ' ' none, 't' topography not in the table, 'm' morphology/behaviour not in the
+                   // table
   char reviewMark;  // ' ' none, 'b' unlikely behaviour, '+' review for a man, '@' for a woman,
                     // any other character (also '\0'): review
 };

@@ -59,11 +59,10 @@ void JantrikRecordStep::ConvertRecord(std::string_view record, const ConversionR
   char topography[5];
   TopographyText(value, topography);
 
-  const char key[5] = {ColumnChar(record, row.histologyStart),
-                       ColumnChar(record, row.histologyStart + 1),
-                       ColumnChar(record, row.histologyStart + 2),
-                       ColumnChar(record, row.histologyStart + 3),
-                       ColumnChar(record, row.behaviourStart)};
+  const char key[5] = {
+      ColumnChar(record, row.histologyStart), ColumnChar(record, row.histologyStart + 1),
+      ColumnChar(record, row.histologyStart + 2), ColumnChar(record, row.histologyStart + 3),
+      ColumnChar(record, row.behaviourStart)};
   const int sexIndex = SexIndex(record, row.sexStart, row.maleCode, row.femaleCode);
   if (sexIndex < 0) conversion.errorMark = 's';
 

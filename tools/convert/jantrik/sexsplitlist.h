@@ -12,10 +12,9 @@ namespace kelvarin {
 // (then two blanks, for the man) or a code.
 inline constexpr int SexSplitListCount = 16;
 inline constexpr std::string_view SexSplitList[SexSplitListCount] = {
-    " 809D292D27 ", "aos.:2  :2", " 809D401D391", "aos.:4  :4",
-    " 809C509C509", "aos.:1  :1", " 50-C50-C50-", "aos.C509C509",
-    " 809C629C56 ", "aos.:1  :1", " 809D076D073", "aos.:3  :3",
-    " 809C629C58 ", "aos.:1  :1", " 540????C540", "aos.:1  C542",
+    " 809D292D27 ", "aos.:2  :2",   " 809D401D391", "aos.:4  :4",   " 809C509C509", "aos.:1  :1",
+    " 50-C50-C50-", "aos.C509C509", " 809C629C56 ", "aos.:1  :1",   " 809D076D073", "aos.:3  :3",
+    " 809C629C58 ", "aos.:1  :1",   " 540????C540", "aos.:1  C542",
 };
 
 }  // namespace kelvarin

@@ -236,8 +236,9 @@ TEST(BernitConverter, EachHaematopoieticCodeTakesItsMorphologies) {
       const ConversionResult result = bernit::Icd9ToIcdO1(rule.code, m, 3, 1, false, out);
       const bool taken = test::InCodeList(m, rule.morphologies);
       // 9761 passes the first stage's list but not the second stage's table.
-      const ConversionResult expected =
-          !taken ? kInvalidCombination : m == 9761 ? kInvalidMorphology : kConverted;
+      const ConversionResult expected = !taken      ? kInvalidCombination
+                                        : m == 9761 ? kInvalidMorphology
+                                                    : kConverted;
       EXPECT_EQ(expected, result) << rule.code << " M " << m;
       if (!taken || result != kConverted) continue;
       // Lymphomas: 9700 of the skin, 9940 of the marrow, the rest of no site.

@@ -57,8 +57,10 @@ std::vector<Placed> Sorted(std::vector<Placed> controls) {
 
 // The controls every conversion program's dialog shares.
 std::vector<Placed> Frame() {
-  return {{1, "OK", 135, 179, 50, 14},         {2, "Stop", 135, 179, 50, 14},
-          {1000, "", 7, 151, 306, 12},         {-1, "Files", 7, 21, 306, 69},
+  return {{1, "OK", 135, 179, 50, 14},
+          {2, "Stop", 135, 179, 50, 14},
+          {1000, "", 7, 151, 306, 12},
+          {-1, "Files", 7, 21, 306, 69},
           {-1, "Statistics", 7, 93, 306, 58}};
 }
 
@@ -155,7 +157,8 @@ class ConversionDialogTest : public QObject {
     CopyStep step;
     ConversionEngine engine(*FindConversionProgram("Gorvat"), step);
     std::string records;
-    for (int i = 0; i < 7000; ++i) records += i % 1000 == 0 ? "Eabc\n" : i % 500 == 0 ? "Wabc\n" : "abcd\n";
+    for (int i = 0; i < 7000; ++i)
+      records += i % 1000 == 0 ? "Eabc\n" : i % 500 == 0 ? "Wabc\n" : "abcd\n";
     ConversionRow row = Row();
     row.fileSize = records.size();
     run.Prepare(records, FormatRow(row));

@@ -169,8 +169,8 @@ TEST(ConversionEngine, ProgressEstimateByProgram) {
     unsigned long long fileSize;
     int afterFour;
   };
-  const Case cases[] = {{"Alquen", 130, 40}, {"Bernit", 130, 40}, {"Caslov", 130, 40},
-                        {"Dorwim", 130, 40}, {"Elbrac", 130, 40}, {"Fenzel", 130, 40},
+  const Case cases[] = {{"Alquen", 130, 40}, {"Bernit", 130, 40},  {"Caslov", 130, 40},
+                        {"Dorwim", 130, 40}, {"Elbrac", 130, 40},  {"Fenzel", 130, 40},
                         {"Gorvat", 130, 44}, {"Jantrik", 130, 44}, {"Gorvat", 0, 0},
                         {"Alquen", 11, 0}};
   for (const Case& c : cases) {

@@ -14,7 +14,7 @@ struct SiteCase {
   const char* field;  // the site field from column 1
   int end;            // column of the subsite
   SiteDigitTest test;
-  const char* text;   // the copy after the digit test
+  const char* text;  // the copy after the digit test
   bool valid;
 };
 

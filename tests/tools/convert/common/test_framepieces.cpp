@@ -86,8 +86,8 @@ TEST(RecordLine, KeepsEveryByteOfTheRecord) {
   EXPECT_EQ(std::string("aXY\xff\x01z C9", 9), line.View());
 }
 
-const std::string_view kRows[] = {"1400*", "1401*", "2191 1820", "2191 1821", "2191 1828",
-                                  "219A", "2398 1999"};
+const std::string_view kRows[] = {"1400*",     "1401*", "2191 1820", "2191 1821",
+                                  "2191 1828", "219A",  "2398 1999"};
 
 TEST(TableSearch, FindsTheFirstRowOfAKey) {
   const int count = static_cast<int>(std::size(kRows));

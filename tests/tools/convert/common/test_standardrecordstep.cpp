@@ -33,8 +33,7 @@ class FixedConverter : public CodeConverter {
     *out = codes;
     return result;
   }
-  bool NeedsReview(const RecordCodes&, const ConversionRow&,
-                   const ConvertedCodes&) const override {
+  bool NeedsReview(const RecordCodes&, const ConversionRow&, const ConvertedCodes&) const override {
     return review;
   }
 };
@@ -63,8 +62,8 @@ int MaleWithSite53(int sexIndex, int site) { return sexIndex == 0 && site == 53 
 StandardStepRules Rules(SexSiteBefore before, ConvertedOutput output,
                         SiteDigitTest digits = SiteDigitTest::kAllFour,
                         const char* letters = nullptr) {
-  return StandardStepRules{digits, letters, before, &MaleWithSite53, output,
-                           MakeMessageChain(kChain)};
+  return StandardStepRules{digits,          letters, before,
+                           &MaleWithSite53, output,  MakeMessageChain(kChain)};
 }
 
 const ConversionProgram& Elbrac() { return *FindConversionProgram("Elbrac"); }
@@ -98,7 +97,8 @@ TEST(StandardRecordStep, FirstMessageOfTheChain) {
     FixedConverter converter;
     converter.result = c.result;
     if (std::string(c.record) == "M1400814032") converter.codes.topography = 530;
-    const StandardStepRules rules = Rules(SexSiteBefore::kIcdO1Site, ConvertedOutput::kCodesWithGrade);
+    const StandardStepRules rules =
+        Rules(SexSiteBefore::kIcdO1Site, ConvertedOutput::kCodesWithGrade);
     StandardRecordStep step(Elbrac(), rules, converter);
     Lines lines;
     step.ConvertRecord(c.record, Row(), lines);
@@ -225,9 +225,8 @@ TEST(StandardRecordStep, ReviewLineFirstThenBehaviourAtMostThree) {
 
 TEST(StandardRecordStep, MarkedForReviewKeepsTheDefaults) {
   FixedConverter converter;
-  const StandardStepRules rules =
-      Rules(SexSiteBefore::kNone, ConvertedOutput::kMarkedForReview,
-            SiteDigitTest::kSecondAndThird);
+  const StandardStepRules rules = Rules(SexSiteBefore::kNone, ConvertedOutput::kMarkedForReview,
+                                        SiteDigitTest::kSecondAndThird);
   const ConversionProgram& caslov = *FindConversionProgram("Caslov");
   StandardRecordStep step(caslov, rules, converter);
 

@@ -72,8 +72,8 @@ TEST(GorvatRecordStep, ReplaceModeWritesMorphologyAndBehaviourOnly) {
   Expect(step, {"2C445970235", nullptr, "2C445971835", false}, row);
   Expect(step, {"2C541893030", nullptr, "2C541893030", true}, row);
   Expect(step, {"2C491893037", nullptr, "2C491893537", true}, row);
-  Expect(step, {"1C509905303", "1C509905303 (M) The ICDO-2 (M) code has been deleted", nullptr,
-                false},
+  Expect(step,
+         {"1C509905303", "1C509905303 (M) The ICDO-2 (M) code has been deleted", nullptr, false},
          row);
 }
 

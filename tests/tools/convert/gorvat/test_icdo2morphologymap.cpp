@@ -39,8 +39,9 @@ const std::map<char, const char*> kExceptionRows = {
      "98303>97333 98413>98403 98423>99503 98503>98203 98623>98603 98643>98603 98653>98743 "
      "98683>99453 98693>98723 98803>98603 98903>98603 98923>98603 98933>98603 98943>98603 "
      "99003>97423 99323>99313 99413>99403 99601>99603 99801>99803 99811>99803"},
-    {'5', "81520>81521 83323>83323 88100>88100 88103>88103 88510>88510 90530 93823>93823 "
-          "95310>95310 95600>95600"},
+    {'5',
+     "81520>81521 83323>83323 88100>88100 88103>88103 88510>88510 90530 93823>93823 "
+     "95310>95310 95600>95600"},
     {'6',
      "81200>81201 82611>82610 83611>83610 84423>84421 84513>84511 84623>84621 84723>84721 "
      "84733>84731 85800>85800 86400>86401 88231>88230 89311>89313 90801>90801 93931>93933 "
@@ -55,8 +56,7 @@ TEST(IcdO2MorphologyMap, EveryExceptionRowAsListed) {
     std::string word;
     while (words >> word) {
       const std::string key = word.substr(0, 5);
-      const std::string expected =
-          key + cls + (word.size() > 5 ? word.substr(6) : std::string());
+      const std::string expected = key + cls + (word.size() > 5 ? word.substr(6) : std::string());
       const int index = FindTableRow(IcdO2MorphologyMap, IcdO2MorphologyMapCount, key);
       ASSERT_GE(index, 0) << key;
       EXPECT_EQ(expected, IcdO2MorphologyMap[index]);
@@ -79,12 +79,12 @@ TEST(IcdO2MorphologyMap, CountsByClassBehaviourAndMorphology) {
     ++byBehaviour[row[4]];
     morphologies.insert(row.substr(0, 4));
   }
-  EXPECT_EQ((std::map<char, int>{{'*', 1949}, {'0', 63}, {'1', 7}, {'2', 4}, {'3', 90},
-                                 {'5', 9}, {'6', 24}}),
+  EXPECT_EQ((std::map<char, int>{
+                {'*', 1949}, {'0', 63}, {'1', 7}, {'2', 4}, {'3', 90}, {'5', 9}, {'6', 24}}),
             byClass);
-  EXPECT_EQ((std::map<char, int>{{'0', 500}, {'1', 517}, {'2', 500}, {'3', 620}, {'6', 6},
-                                 {'9', 3}}),
-            byBehaviour);
+  EXPECT_EQ(
+      (std::map<char, int>{{'0', 500}, {'1', 517}, {'2', 500}, {'3', 620}, {'6', 6}, {'9', 3}}),
+      byBehaviour);
   EXPECT_EQ(635u, morphologies.size());
 }
 
@@ -105,14 +105,14 @@ TEST(IcdO2MorphologyMap, RowFormsAndOrder) {
 TEST(IcdO2MorphologyMap, TellingRows) {
   const char* const rows[] = {"81403*", "90533*", "805030", "872032", "91803191803", "905305"};
   for (const char* row : rows) {
-    const int index = FindTableRow(IcdO2MorphologyMap, IcdO2MorphologyMapCount,
-                                   std::string_view(row, 5));
+    const int index =
+        FindTableRow(IcdO2MorphologyMap, IcdO2MorphologyMapCount, std::string_view(row, 5));
     ASSERT_GE(index, 0) << row;
     EXPECT_EQ(row, IcdO2MorphologyMap[index]);
   }
   // Behaviours 6 and 9 exist in the table, although the converter refuses them.
-  for (const char* key : {"80006", "80106", "80706", "81406", "84806", "84906", "80009",
-                          "80109", "88009"})
+  for (const char* key :
+       {"80006", "80106", "80706", "81406", "84806", "84906", "80009", "80109", "88009"})
     EXPECT_GE(FindTableRow(IcdO2MorphologyMap, IcdO2MorphologyMapCount, key), 0) << key;
 }
 

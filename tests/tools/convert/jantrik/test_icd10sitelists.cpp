@@ -32,8 +32,8 @@ TEST(IcdO3TopographyColumns, CountsFormAndTellingRows) {
   EXPECT_EQ(76, withQuestionMark);
   EXPECT_EQ(" 000C000D100D000D370C798", IcdO3TopographyColumns[0]);
   EXPECT_EQ(" 809C800D369D099D489C800", IcdO3TopographyColumns[329]);
-  for (const char* row : {" 220C220D134D015D376C787", " 500C500D24 D059D486C798",
-                          " 779C779D360   ?D479C779"}) {
+  for (const char* row :
+       {" 220C220D134D015D376C787", " 500C500D24 D059D486C798", " 779C779D360   ?D479C779"}) {
     char code[4];
     ASSERT_EQ(0, LookupSiteColumn(0, row + 1, code)) << row;
     for (int column = 1; column <= 5; ++column) {
@@ -52,10 +52,10 @@ struct ColumnCase {
 
 TEST(IcdO3TopographyColumns, LookupSiteColumn) {
   const ColumnCase cases[] = {
-      {1, "509", 0, "C509"}, {2, "509", 0, "D24 "}, {3, "509", 0, "D059"}, {4, "509", 0, "D486"},
-      {5, "509", 0, "C798"}, {3, "779", 0, "   ?"}, {1, "809", 0, "C800"}, {0, "809", 0, nullptr},
-      {1, "799", 1, nullptr}, {1, "507", 1, nullptr}, {1, "-12", 1, nullptr},
-      {6, "509", 0, nullptr},
+      {1, "509", 0, "C509"},  {2, "509", 0, "D24 "},  {3, "509", 0, "D059"},
+      {4, "509", 0, "D486"},  {5, "509", 0, "C798"},  {3, "779", 0, "   ?"},
+      {1, "809", 0, "C800"},  {0, "809", 0, nullptr}, {1, "799", 1, nullptr},
+      {1, "507", 1, nullptr}, {1, "-12", 1, nullptr}, {6, "509", 0, nullptr},
   };
   for (const ColumnCase& c : cases) {
     char code[4] = {'x', 'x', 'x', 'x'};
@@ -95,9 +95,9 @@ TEST(SiteGroupList, GroupsEntriesAndTellingEntries) {
     const char* text;
   };
   const Telling telling[] = {
-      {1, " 809D140 "}, {2, "aos.:2"},   {46, " 16-C16- "}, {50, " 25-D137 "},
-      {150, "aos.C542+"}, {178, " 700D320 "}, {179, "aos.D320 "}, {415, " 40-C40- "},
-      {417, " 694C410 "},
+      {1, " 809D140 "},   {2, "aos.:2"},      {46, " 16-C16- "},
+      {50, " 25-D137 "},  {150, "aos.C542+"}, {178, " 700D320 "},
+      {179, "aos.D320 "}, {415, " 40-C40- "}, {417, " 694C410 "},
   };
   for (const Telling& t : telling) EXPECT_EQ(t.text, SiteGroupList[t.entry - 1]) << t.entry;
   // Entries 185 and 415 start the groups on which the converter hard-codes
@@ -128,21 +128,18 @@ struct GroupCase {
 
 TEST(SiteGroupList, WalkToTheFirstMatchOrTheClosingEntry) {
   const GroupCase cases[] = {
-      {1, "300", ' ', "D140", ' '},   // exact site
-      {1, "509", ' ', "D24 ", ' '},   // closing entry: column 2 of the site
-      {15, "484", ' ', "D191", ' '},  // two-digit site with '-' (exact 480 is not 484)
-      {15, "480", ' ', "D197", ' '},  // the exact entry comes first
-      {15, "220", ' ', "D197", ' '},  // closing entry with its own code
-      {391, "445", ' ', "D035", ' '}, // '-' in the code takes the subsite digit
-      {425, "809", ' ', "D069", '+'}, // the entry's mark
-      {425, "809", 'b', "D069", 'b'}, // a mark already set stays
-      {425, "530", ' ', "D060", ' '},
-      {425, "509", ' ', "D059", ' '}, // closing column 3
-      {415, "401", ' ', "C401", ' '},
-      {415, "300", ' ', "C300", ' '},
-      {415, "509", ' ', "C419", ' '},
-      {448, "501", ' ', "D057", ' '},
-      {449, "501", ' ', "D059", ' '}, // starting inside a group walks only its rest
+      {1, "300", ' ', "D140", ' '},    // exact site
+      {1, "509", ' ', "D24 ", ' '},    // closing entry: column 2 of the site
+      {15, "484", ' ', "D191", ' '},   // two-digit site with '-' (exact 480 is not 484)
+      {15, "480", ' ', "D197", ' '},   // the exact entry comes first
+      {15, "220", ' ', "D197", ' '},   // closing entry with its own code
+      {391, "445", ' ', "D035", ' '},  // '-' in the code takes the subsite digit
+      {425, "809", ' ', "D069", '+'},  // the entry's mark
+      {425, "809", 'b', "D069", 'b'},  // a mark already set stays
+      {425, "530", ' ', "D060", ' '}, {425, "509", ' ', "D059", ' '},  // closing column 3
+      {415, "401", ' ', "C401", ' '}, {415, "300", ' ', "C300", ' '},
+      {415, "509", ' ', "C419", ' '}, {448, "501", ' ', "D057", ' '},
+      {449, "501", ' ', "D059", ' '},  // starting inside a group walks only its rest
   };
   for (const GroupCase& c : cases) {
     char code[4] = {'?', '?', '?', '?'};
@@ -177,17 +174,39 @@ struct SplitCase {
 
 TEST(SexSplitList, CodeForThePatientsSex) {
   const SplitCase cases[] = {
-      {1, "809", 0, "D292"}, {1, "809", 1, "D27 "}, {1, "509", 0, "D24 "}, {1, "509", 1, "D24 "},
-      {3, "809", 1, "D391"}, {3, "509", 1, "D486"}, {5, "509", 1, "C509"}, {7, "503", 0, "C503"},
-      {7, "503", 1, "C503"}, {7, "619", 0, "C509"}, {9, "809", 0, "C629"}, {9, "809", 1, "C56 "},
-      {11, "809", 1, "D073"}, {11, "509", 0, "D059"}, {13, "809", 1, "C58 "},
-      {15, "540", 0, "????"}, {15, "540", 1, "C540"}, {15, "509", 0, "C509"},
+      {1, "809", 0, "D292"},
+      {1, "809", 1, "D27 "},
+      {1, "509", 0, "D24 "},
+      {1, "509", 1, "D24 "},
+      {3, "809", 1, "D391"},
+      {3, "509", 1, "D486"},
+      {5, "509", 1, "C509"},
+      {7, "503", 0, "C503"},
+      {7, "503", 1, "C503"},
+      {7, "619", 0, "C509"},
+      {9, "809", 0, "C629"},
+      {9, "809", 1, "C56 "},
+      {11, "809", 1, "D073"},
+      {11, "509", 0, "D059"},
+      {13, "809", 1, "C58 "},
+      {15, "540", 0, "????"},
+      {15, "540", 1, "C540"},
+      {15, "509", 0, "C509"},
       {15, "509", 1, "C542"},
       // The rest of the list's codes and columns, each read for its sex.
-      {3, "809", 0, "D401"}, {3, "509", 0, "D486"}, {5, "809", 0, "C509"}, {5, "809", 1, "C509"},
-      {5, "619", 0, "C61 "}, {7, "619", 1, "C509"}, {9, "349", 0, "C349"}, {9, "349", 1, "C349"},
-      {11, "809", 0, "D076"}, {11, "349", 1, "D022"}, {13, "809", 0, "C629"},
-      {13, "349", 0, "C349"}, {13, "349", 1, "C349"},
+      {3, "809", 0, "D401"},
+      {3, "509", 0, "D486"},
+      {5, "809", 0, "C509"},
+      {5, "809", 1, "C509"},
+      {5, "619", 0, "C61 "},
+      {7, "619", 1, "C509"},
+      {9, "349", 0, "C349"},
+      {9, "349", 1, "C349"},
+      {11, "809", 0, "D076"},
+      {11, "349", 1, "D022"},
+      {13, "809", 0, "C629"},
+      {13, "349", 0, "C349"},
+      {13, "349", 1, "C349"},
   };
   for (const SplitCase& c : cases) {
     char code[4] = {'x', 'x', 'x', 'x'};

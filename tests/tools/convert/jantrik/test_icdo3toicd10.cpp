@@ -35,8 +35,7 @@ TEST(IcdO3ToIcd10, ColumnsOfTheSite) {
       {"509", "81403", kWoman, "C509", ' ', ' '},  // 814031: column 1
       {"509", "81402", kWoman, "D059", ' ', ' '},  // 814023: column 3
       {"509", "80002", kWoman, "D059", ' ', 'b'},  // 80002G: column 3, unlikely
-      {"000", "80003", kMan, "C000", ' ', ' '},
-      {"809", "80003", kMan, "C800", ' ', ' '},
+      {"000", "80003", kMan, "C000", ' ', ' '},   {"809", "80003", kMan, "C800", ' ', ' '},
       {"401", "80102", kMan, "   ?", ' ', ' '},  // bone has no in situ code
   };
   for (const Case& c : cases) Expect(c);
@@ -45,11 +44,9 @@ TEST(IcdO3ToIcd10, ColumnsOfTheSite) {
 TEST(IcdO3ToIcd10, BehaviourAboveThreeIsMalignantAndUnlikely) {
   const Case cases[] = {
       {"509", "80006", kWoman, "C509", ' ', 'b'},  // not the /6 row: column 1, not 5
-      {"509", "80009", kWoman, "C509", ' ', 'b'},
-      {"509", "80005", kWoman, "C509", ' ', 'b'},
+      {"509", "80009", kWoman, "C509", ' ', 'b'}, {"509", "80005", kWoman, "C509", ' ', 'b'},
       {"509", "8000x", kWoman, "????", 'm', ' '},  // a letter is no behaviour
-      {"509", "8000 ", kWoman, "????", 'm', ' '},
-      {"509", "8000:", kWoman, "????", 'm', ' '},
+      {"509", "8000 ", kWoman, "????", 'm', ' '}, {"509", "8000:", kWoman, "????", 'm', ' '},
   };
   for (const Case& c : cases) Expect(c);
 }
@@ -61,9 +58,9 @@ TEST(IcdO3ToIcd10, CodeWrittenInTheRow) {
       {"240", "81603", kWoman, "C240", ' ', ' '},  // 8160-8162/3 on C24.0
       {"240", "81623", kMan, "C240", ' ', ' '},
       {"241", "81603", kMan, "C221", ' ', ' '},
-      {"509", "81420", kWoman, "D131", ' ', 'b'},  // 81420KD131
+      {"509", "81420", kWoman, "D131", ' ', 'b'},   // 81420KD131
       {"700", "87280", kWoman, "D321", ' ', '\0'},  // a row ending after its code
-      {"420", "96993", kMan, "C830", ' ', ' '},    // 9699 on C42.0, C42.1, C42.4, C77
+      {"420", "96993", kMan, "C830", ' ', ' '},     // 9699 on C42.0, C42.1, C42.4, C77
       {"421", "96993", kMan, "C830", ' ', ' '},
       {"424", "96993", kMan, "C830", ' ', ' '},
       {"773", "96993", kMan, "C830", ' ', ' '},
@@ -117,15 +114,11 @@ TEST(IcdO3ToIcd10, SexSplitList) {
 
 TEST(IcdO3ToIcd10, Liver) {
   const Case cases[] = {
-      {"220", "81703", kMan, "C220", ' ', ' '},
-      {"221", "88003", kMan, "C224", ' ', ' '},
+      {"220", "81703", kMan, "C220", ' ', ' '}, {"221", "88003", kMan, "C224", ' ', ' '},
       {"220", "96803", kMan, "C833", ' ', ' '},  // 9590 and above keep the rule's code
-      {"220", "80003", kMan, "C229", ' ', ' '},
-      {"220", "80103", kMan, "C227", ' ', ' '},
-      {"221", "81403", kMan, "C221", ' ', ' '},
-      {"220", "89703", kMan, "C222", ' ', ' '},
-      {"220", "91203", kMan, "C223", ' ', ' '},
-      {"220", "91613", kMan, "C223", ' ', 'b'},
+      {"220", "80003", kMan, "C229", ' ', ' '}, {"220", "80103", kMan, "C227", ' ', ' '},
+      {"221", "81403", kMan, "C221", ' ', ' '}, {"220", "89703", kMan, "C222", ' ', ' '},
+      {"220", "91203", kMan, "C223", ' ', ' '}, {"220", "91613", kMan, "C223", ' ', 'b'},
       {"220", "80006", kMan, "C229", ' ', 'b'},  // behaviour 6 is converted as 3
       {"220", "80002", kMan, "D015", ' ', 'b'},  // not malignant: no liver code
   };
@@ -160,10 +153,8 @@ TEST(IcdO3ToIcd10, FixedCodes) {
 
 TEST(IcdO3ToIcd10, CodesNotInTheTables) {
   const Case cases[] = {
-      {"799", "81403", kMan, "????", 't', ' '},
-      {"507", "81403", kMan, "????", 't', ' '},
-      {"-12", "81403", kMan, "????", 't', ' '},
-      {"509", "80063", kMan, "????", 'm', ' '},
+      {"799", "81403", kMan, "????", 't', ' '}, {"507", "81403", kMan, "????", 't', ' '},
+      {"-12", "81403", kMan, "????", 't', ' '}, {"509", "80063", kMan, "????", 'm', ' '},
       {"509", "97653", kMan, "????", 'm', ' '},  // no malignant row for 9765
       {"509", "8x403", kMan, "????", 'm', ' '},
   };

@@ -34,8 +34,7 @@ TEST(JantrikTables, TopographyColumnsHaveOneRowPerTopographyCode) {
 }
 
 TEST(JantrikTables, ThreeRowsReadAsRulesWhereTheCheckHasLetters) {
-  const std::map<std::string, char> checkClasses = {
-      {"88603", 'L'}, {"91043", 'K'}, {"93931", 'K'}};
+  const std::map<std::string, char> checkClasses = {{"88603", 'L'}, {"91043", 'K'}, {"93931", 'K'}};
   for (std::string_view jantrik : JantrikClassDifferences) {
     const std::string key(jantrik.substr(0, 5));
     const int index = FindBehaviourHistologyRow(key.c_str());
@@ -64,13 +63,19 @@ TEST(JantrikTables, RulesOfTheRowsAndTheirForms) {
     ++byRule[rule >= 1 && rule <= 5 ? 1 : rule];
     if (row[5] > ':') ++letters;
     switch (rule) {
-      case 1: case 2: case 3: case 4: case 5:
+      case 1:
+      case 2:
+      case 3:
+      case 4:
+      case 5:
         EXPECT_EQ(6u, row.size()) << row;
         break;
       case 7:
         ASSERT_TRUE(row.size() == 10 || row.size() == 11) << row;
-        if (row.size() == 10) ++endingAfterCode;
-        else EXPECT_NE(std::string::npos, std::string(" +@").find(row[10])) << row;
+        if (row.size() == 10)
+          ++endingAfterCode;
+        else
+          EXPECT_NE(std::string::npos, std::string(" +@").find(row[10])) << row;
         break;
       case 8: {
         ASSERT_EQ(' ', row[6]) << row;
@@ -96,9 +101,9 @@ TEST(JantrikTables, RulesOfTheRowsAndTheirForms) {
 }
 
 TEST(JantrikTables, TellingRows) {
-  for (const char* row : {"800031", "80002G", "814031", "848067C786 ", "81420KD131 ",
-                          "872807D321", "80420L 446", "850039 5", "85073M 5", "814008 3",
-                          "85000L 20", "872028 391"}) {
+  for (const char* row :
+       {"800031", "80002G", "814031", "848067C786 ", "81420KD131 ", "872807D321", "80420L 446",
+        "850039 5", "85073M 5", "814008 3", "85000L 20", "872028 391"}) {
     EXPECT_EQ(row, FindJantrikBehaviourHistologyRow(std::string_view(row, 5)));
   }
   EXPECT_TRUE(FindJantrikBehaviourHistologyRow("80063").empty());

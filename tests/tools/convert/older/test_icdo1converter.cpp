@@ -200,10 +200,10 @@ TEST(IcdO1Core, PlainSiteRowsTakeTheirTarget) {
 TEST(IcdO1Core, SiteRowsMoveTheirTargetByMorphology) {
   struct SiteRule {
     int site;
-    int target;            // for a morphology on neither list
-    const char* first;     // morphologies of the first changed target
+    int target;         // for a morphology on neither list
+    const char* first;  // morphologies of the first changed target
     int firstTarget;
-    const char* second;    // and of the second
+    const char* second;  // and of the second
     int secondTarget;
   };
   const char* const nerve = "9490-9507,9540-9562";
@@ -218,15 +218,15 @@ TEST(IcdO1Core, SiteRowsMoveTheirTargetByMorphology) {
       {1718, 498, nerve, 478, "", 0},
       {1719, 499, nerve, 479, "", 0},
       {1820, 549, "8010-8573", 541, "8800-9581", 542},
-      {1940, 749, "8010-8045,8140,8310,8370-8375", 740,
-       "8680-8691,8700-8710,9490-9504,9540-9560", 741},
+      {1940, 749, "8010-8045,8140,8310,8370-8375", 740, "8680-8691,8700-8710,9490-9504,9540-9560",
+       741},
   };
   for (const IcdO1Variant* variant : {E, F}) {
     const TextTable table = variant->morphologyTable;
     for (int i = 0; i < table.count; ++i) {
       const int morphology = RowNumber(table.rows[i], 0, 4);
-      const bool replacedByNothing = RowNumber(table.rows[i], 5, 4) < 0 &&
-                                     RowClass(table.rows[i]) == '1';
+      const bool replacedByNothing =
+          RowNumber(table.rows[i], 5, 4) < 0 && RowClass(table.rows[i]) == '1';
       for (const SiteRule& rule : rules) {
         ConvertedCodes out;
         const ConversionResult result =
@@ -238,7 +238,7 @@ TEST(IcdO1Core, SiteRowsMoveTheirTargetByMorphology) {
         ASSERT_EQ(kConverted, result) << rule.site << " " << morphology;
         const int expected = test::InCodeList(morphology, rule.first)    ? rule.firstTarget
                              : test::InCodeList(morphology, rule.second) ? rule.secondTarget
-                                                                          : rule.target;
+                                                                         : rule.target;
         EXPECT_EQ(expected, out.topography) << rule.site << " " << morphology;
       }
     }
