@@ -1,4 +1,4 @@
-#include "enginefactory.h"
+#include "bench/enginefactory.h"
 
 #include "bench/readerengine.h"
 #include "tools/check/tesmarengine.h"

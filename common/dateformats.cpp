@@ -1,4 +1,4 @@
-#include "dateformats.h"
+#include "common/dateformats.h"
 
 #include <cstring>
 

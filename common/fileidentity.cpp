@@ -1,4 +1,4 @@
-#include "fileidentity.h"
+#include "common/fileidentity.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "parameterfile.h"
+#include "common/parameterfile.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "recordreader.h"
+#include "common/recordreader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

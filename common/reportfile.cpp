@@ -1,4 +1,4 @@
-#include "reportfile.h"
+#include "common/reportfile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "reportname.h"
+#include "common/reportname.h"
 
 #include <cstdio>
 

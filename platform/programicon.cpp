@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "platform/programicon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "app/cquandorapp.h"
+#include "frontend/app/cquandorapp.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -9,17 +9,17 @@
 #include <QPageSetupDialog>
 #include <QUrl>
 
-#include "app/jobsettingsdefaults.h"
-#include "app/toolcommands.h"
+#include "frontend/app/jobsettingsdefaults.h"
+#include "frontend/app/toolcommands.h"
+#include "frontend/res/commandids.h"
+#include "frontend/res/menus.h"
+#include "frontend/res/strings.h"
+#include "frontend/shell/cmainframe.h"
+#include "frontend/shell/filefilters.h"
+#include "frontend/shell/shellmessage.h"
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
 #include "platform/programicon.h"
-#include "res/commandids.h"
-#include "res/menus.h"
-#include "res/strings.h"
-#include "shell/cmainframe.h"
-#include "shell/filefilters.h"
-#include "shell/shellmessage.h"
 
 namespace kelvarin {
 

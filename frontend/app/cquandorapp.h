@@ -8,10 +8,10 @@
 #include <QString>
 #include <memory>
 
-#include "app/crecentfilelist.h"
-#include "app/jobsettings.h"
-#include "app/pathprofile.h"
-#include "shell/ccommandtable.h"
+#include "frontend/app/crecentfilelist.h"
+#include "frontend/app/jobsettings.h"
+#include "frontend/app/pathprofile.h"
+#include "frontend/shell/ccommandtable.h"
 
 namespace kelvarin {
 

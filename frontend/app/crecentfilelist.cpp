@@ -1,12 +1,12 @@
-#include "app/crecentfilelist.h"
+#include "frontend/app/crecentfilelist.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
 #include "common/fileidentity.h"
+#include "frontend/shell/menutext.h"
 #include "platform/pathtext.h"
-#include "shell/menutext.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "app/jobsettingsdefaults.h"
+#include "frontend/app/jobsettingsdefaults.h"
 
 namespace kelvarin {
 

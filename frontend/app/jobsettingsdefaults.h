@@ -1,7 +1,7 @@
 // The state of the job settings at every start of the front-end.
 #pragma once
 
-#include "app/jobsettings.h"
+#include "frontend/app/jobsettings.h"
 
 namespace kelvarin {
 

@@ -1,7 +1,7 @@
 // Kelvarin: the front-end of the registry tools.
 #include <QApplication>
 
-#include "app/cquandorapp.h"
+#include "frontend/app/cquandorapp.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

@@ -1,11 +1,11 @@
-#include "app/pathprofile.h"
+#include "frontend/app/pathprofile.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <string>
 
-#include "app/jobsettings.h"
+#include "frontend/app/jobsettings.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {

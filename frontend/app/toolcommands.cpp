@@ -1,9 +1,9 @@
-#include "app/toolcommands.h"
+#include "frontend/app/toolcommands.h"
 
-#include "app/cquandorapp.h"
-#include "app/toolrun.h"
-#include "res/commandids.h"
-#include "shell/cmainframe.h"
+#include "frontend/app/cquandorapp.h"
+#include "frontend/app/toolrun.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cmainframe.h"
 
 namespace kelvarin {
 

@@ -1,9 +1,9 @@
-#include "res/menus.h"
+#include "frontend/res/menus.h"
 
 #include <array>
 #include <iterator>
 
-#include "res/commandids.h"
+#include "frontend/res/commandids.h"
 
 namespace kelvarin {
 namespace {

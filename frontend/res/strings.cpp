@@ -1,9 +1,9 @@
-#include "res/strings.h"
+#include "frontend/res/strings.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "res/commandids.h"
+#include "frontend/res/commandids.h"
 
 namespace kelvarin {
 namespace {

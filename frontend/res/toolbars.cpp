@@ -1,8 +1,8 @@
-#include "res/toolbars.h"
+#include "frontend/res/toolbars.h"
 
 #include <iterator>
 
-#include "res/commandids.h"
+#include "frontend/res/commandids.h"
 
 namespace kelvarin {
 namespace {

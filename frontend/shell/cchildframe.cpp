@@ -1,9 +1,9 @@
-#include "shell/cchildframe.h"
+#include "frontend/shell/cchildframe.h"
 
 #include <QCloseEvent>
 
-#include "shell/cquandordoc.h"
-#include "shell/cquandorview.h"
+#include "frontend/shell/cquandordoc.h"
+#include "frontend/shell/cquandorview.h"
 
 namespace kelvarin {
 

@@ -1,9 +1,9 @@
-#include "shell/ccommandtable.h"
+#include "frontend/shell/ccommandtable.h"
 
 #include <QAction>
 
-#include "shell/ccommandtarget.h"
-#include "shell/shellmessage.h"
+#include "frontend/shell/ccommandtarget.h"
+#include "frontend/shell/shellmessage.h"
 
 namespace kelvarin {
 

@@ -1,14 +1,14 @@
-#include "shell/cfontsheet.h"
+#include "frontend/shell/cfontsheet.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "shell/cpage1.h"
-#include "shell/cpage2.h"
-#include "shell/cpage3.h"
-#include "shell/cpage4.h"
+#include "frontend/shell/cpage1.h"
+#include "frontend/shell/cpage2.h"
+#include "frontend/shell/cpage3.h"
+#include "frontend/shell/cpage4.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "shell/cmainframe.h"
+#include "frontend/shell/cmainframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,18 +14,18 @@
 #include <QToolBar>
 
 #include "common/fileidentity.h"
+#include "frontend/res/commandids.h"
+#include "frontend/res/menus.h"
+#include "frontend/res/strings.h"
+#include "frontend/res/toolbars.h"
+#include "frontend/shell/cchildframe.h"
+#include "frontend/shell/ccommandtable.h"
+#include "frontend/shell/cquandordoc.h"
+#include "frontend/shell/cquandorview.h"
+#include "frontend/shell/mdiclientpainter.h"
+#include "frontend/shell/menutext.h"
+#include "frontend/shell/shellmessage.h"
 #include "platform/pathtext.h"
-#include "res/commandids.h"
-#include "res/menus.h"
-#include "res/strings.h"
-#include "res/toolbars.h"
-#include "shell/cchildframe.h"
-#include "shell/ccommandtable.h"
-#include "shell/cquandordoc.h"
-#include "shell/cquandorview.h"
-#include "shell/mdiclientpainter.h"
-#include "shell/menutext.h"
-#include "shell/shellmessage.h"
 
 namespace kelvarin {
 

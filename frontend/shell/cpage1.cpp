@@ -1,4 +1,4 @@
-#include "shell/cpage1.h"
+#include "frontend/shell/cpage1.h"
 
 namespace kelvarin {
 

@@ -1,7 +1,7 @@
 // Page "Font" of the text-properties sheet: the face.
 #pragma once
 
-#include "shell/textpage.h"
+#include "frontend/shell/textpage.h"
 
 class QButtonGroup;
 

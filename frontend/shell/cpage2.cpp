@@ -1,4 +1,4 @@
-#include "shell/cpage2.h"
+#include "frontend/shell/cpage2.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 // Page "Style" of the text-properties sheet.
 #pragma once
 
-#include "shell/textpage.h"
+#include "frontend/shell/textpage.h"
 
 class QCheckBox;
 

@@ -1,4 +1,4 @@
-#include "shell/cpage3.h"
+#include "frontend/shell/cpage3.h"
 
 namespace kelvarin {
 

@@ -1,7 +1,7 @@
 // Page "Colour" of the text-properties sheet.
 #pragma once
 
-#include "shell/textpage.h"
+#include "frontend/shell/textpage.h"
 
 class QButtonGroup;
 

@@ -1,4 +1,4 @@
-#include "shell/cpage4.h"
+#include "frontend/shell/cpage4.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "frontend/shell/shellmessage.h"
 #include "platform/messagebox.h"
-#include "shell/shellmessage.h"
 
 namespace kelvarin {
 

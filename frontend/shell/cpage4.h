@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "shell/textpage.h"
+#include "frontend/shell/textpage.h"
 
 class QLineEdit;
 class QToolButton;

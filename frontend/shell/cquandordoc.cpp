@@ -1,4 +1,4 @@
-#include "shell/cquandordoc.h"
+#include "frontend/shell/cquandordoc.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -6,9 +6,9 @@
 #include <QPlainTextDocumentLayout>
 #include <QSaveFile>
 
+#include "frontend/shell/reporttext.h"
+#include "frontend/shell/shellmessage.h"
 #include "platform/messagebox.h"
-#include "shell/reporttext.h"
-#include "shell/shellmessage.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "shell/cquandorview.h"
+#include "frontend/shell/cquandorview.h"
 
 #include <QAction>
 #include <QPrintDialog>
@@ -9,12 +9,12 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "res/commandids.h"
-#include "shell/cfontsheet.h"
-#include "shell/cpage1.h"
-#include "shell/cpage2.h"
-#include "shell/cpage4.h"
-#include "shell/cquandordoc.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cfontsheet.h"
+#include "frontend/shell/cpage1.h"
+#include "frontend/shell/cpage2.h"
+#include "frontend/shell/cpage4.h"
+#include "frontend/shell/cquandordoc.h"
 
 namespace kelvarin {
 

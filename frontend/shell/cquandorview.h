@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTextCharFormat>
 
-#include "shell/ccommandtarget.h"
+#include "frontend/shell/ccommandtarget.h"
 
 class QPrinter;
 

@@ -1,4 +1,4 @@
-#include "shell/filefilters.h"
+#include "frontend/shell/filefilters.h"
 
 namespace kelvarin {
 

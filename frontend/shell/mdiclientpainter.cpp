@@ -1,9 +1,9 @@
-#include "shell/mdiclientpainter.h"
+#include "frontend/shell/mdiclientpainter.h"
 
 #include <QPainter>
 
-#include "res/strings.h"
-#include "shell/shellmessage.h"
+#include "frontend/res/strings.h"
+#include "frontend/shell/shellmessage.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "shell/menutext.h"
+#include "frontend/shell/menutext.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "shell/reporttext.h"
+#include "frontend/shell/reporttext.h"
 
 namespace kelvarin {
 

@@ -1,9 +1,9 @@
-#include "shell/shellmessage.h"
+#include "frontend/shell/shellmessage.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "res/strings.h"
+#include "frontend/res/strings.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "shell/textpage.h"
+#include "frontend/shell/textpage.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -8,7 +8,7 @@
 namespace kelvarin {
 
 const std::int16_t IcccTable[kIcccRowCount][kSiteClassCount + 1] = {
-#include "iccctable_rows.inc"
+#include "tools/check/iccctable_rows.inc"
 };
 
 namespace {

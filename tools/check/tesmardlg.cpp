@@ -1,4 +1,4 @@
-#include "tesmardlg.h"
+#include "tools/check/tesmardlg.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "tesmarengine.h"
+#include "tools/check/tesmarengine.h"
 
 #include <cstdlib>
 

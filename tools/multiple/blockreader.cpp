@@ -1,4 +1,4 @@
-#include "blockreader.h"
+#include "tools/multiple/blockreader.h"
 
 #include "common/recordreader.h"
 

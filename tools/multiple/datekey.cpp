@@ -1,4 +1,4 @@
-#include "datekey.h"
+#include "tools/multiple/datekey.h"
 
 #include "common/dateformats.h"
 

@@ -1,4 +1,4 @@
-#include "histologygroups.h"
+#include "tools/multiple/histologygroups.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "multipledlg.h"
+#include "tools/multiple/multipledlg.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "multipleengine.h"
+#include "tools/multiple/multipleengine.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "multiplelayout.h"
+#include "tools/multiple/multiplelayout.h"
 
 #include "common/dateformats.h"
 

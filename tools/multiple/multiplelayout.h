@@ -2,7 +2,7 @@
 // how they read them.
 #pragma once
 
-#include "datekey.h"
+#include "tools/multiple/datekey.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "persongroup.h"
+#include "tools/multiple/persongroup.h"
 
-#include "histologygroups.h"
-#include "multiplelayout.h"
+#include "tools/multiple/histologygroups.h"
+#include "tools/multiple/multiplelayout.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The records of one person and the multiple primary rules applied to them.
 #pragma once
 
-#include "datekey.h"
+#include "tools/multiple/datekey.h"
 
 #include <cstddef>
 #include <cstdint>

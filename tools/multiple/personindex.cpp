@@ -1,4 +1,4 @@
-#include "personindex.h"
+#include "tools/multiple/personindex.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "dialogdescriptor.h"
+#include "tools/skeleton/dialogdescriptor.h"
 
 namespace kelvarin {
 

@@ -1,4 +1,4 @@
-#include "tooldialog.h"
+#include "tools/skeleton/tooldialog.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

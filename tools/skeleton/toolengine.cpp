@@ -1,4 +1,4 @@
-#include "toolengine.h"
+#include "tools/skeleton/toolengine.h"
 
 #include <cstdio>
 

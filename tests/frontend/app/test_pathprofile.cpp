@@ -1,7 +1,7 @@
 // The four remembered paths in the profile.
 #include <gtest/gtest.h>
 
-#include "../shell/gtestqt.h"
+#include "tests/frontend/shell/gtestqt.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "app/jobsettings.h"
-#include "app/pathprofile.h"
+#include "frontend/app/jobsettings.h"
+#include "frontend/app/pathprofile.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {

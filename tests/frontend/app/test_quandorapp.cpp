@@ -12,12 +12,12 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "../shell/modalhelper.h"
-#include "app/cquandorapp.h"
+#include "frontend/app/cquandorapp.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cchildframe.h"
+#include "frontend/shell/cmainframe.h"
 #include "platform/pathtext.h"
-#include "res/commandids.h"
-#include "shell/cchildframe.h"
-#include "shell/cmainframe.h"
+#include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
 namespace kelvarin {

@@ -1,13 +1,13 @@
 // The recent-file list.
 #include <gtest/gtest.h>
 
-#include "../shell/gtestqt.h"
+#include "tests/frontend/shell/gtestqt.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/crecentfilelist.h"
+#include "frontend/app/crecentfilelist.h"
 
 namespace kelvarin {
 namespace {

@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "app/cquandorapp.h"
-#include "res/commandids.h"
-#include "shell/cchildframe.h"
-#include "shell/cmainframe.h"
-#include "shell/cquandordoc.h"
+#include "frontend/app/cquandorapp.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cchildframe.h"
+#include "frontend/shell/cmainframe.h"
+#include "frontend/shell/cquandordoc.h"
 #include "tests/frontend/app/toolruntesting.h"
 #include "tests/support/testfiles.h"
 

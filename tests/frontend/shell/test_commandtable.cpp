@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QtTest>
 
-#include "res/commandids.h"
-#include "shell/ccommandtable.h"
-#include "shell/ccommandtarget.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/ccommandtable.h"
+#include "frontend/shell/ccommandtarget.h"
 
 namespace kelvarin {
 

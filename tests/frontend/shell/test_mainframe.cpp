@@ -11,14 +11,14 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "modalhelper.h"
-#include "res/commandids.h"
-#include "shell/cchildframe.h"
-#include "shell/ccommandtable.h"
-#include "shell/cmainframe.h"
-#include "shell/cquandordoc.h"
-#include "shell/cquandorview.h"
-#include "shell/mdiclientpainter.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cchildframe.h"
+#include "frontend/shell/ccommandtable.h"
+#include "frontend/shell/cmainframe.h"
+#include "frontend/shell/cquandordoc.h"
+#include "frontend/shell/cquandorview.h"
+#include "frontend/shell/mdiclientpainter.h"
+#include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
 namespace kelvarin {

@@ -5,8 +5,8 @@
 #include <QTextCursor>
 #include <QtTest>
 
-#include "modalhelper.h"
-#include "shell/cquandordoc.h"
+#include "frontend/shell/cquandordoc.h"
+#include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
 namespace kelvarin {

@@ -14,15 +14,15 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "modalhelper.h"
-#include "res/commandids.h"
-#include "shell/cfontsheet.h"
-#include "shell/cpage1.h"
-#include "shell/cpage2.h"
-#include "shell/cpage3.h"
-#include "shell/cpage4.h"
-#include "shell/cquandordoc.h"
-#include "shell/cquandorview.h"
+#include "frontend/res/commandids.h"
+#include "frontend/shell/cfontsheet.h"
+#include "frontend/shell/cpage1.h"
+#include "frontend/shell/cpage2.h"
+#include "frontend/shell/cpage3.h"
+#include "frontend/shell/cpage4.h"
+#include "frontend/shell/cquandordoc.h"
+#include "frontend/shell/cquandorview.h"
+#include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
 namespace kelvarin {

@@ -1,9 +1,9 @@
 // The 8-bit text of report files: bytes as Latin-1 characters, line ends.
 #include <gtest/gtest.h>
 
-#include "gtestqt.h"
+#include "tests/frontend/shell/gtestqt.h"
 
-#include "shell/reporttext.h"
+#include "frontend/shell/reporttext.h"
 
 namespace kelvarin {
 namespace {

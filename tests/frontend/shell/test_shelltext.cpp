@@ -3,13 +3,13 @@
 // table.
 #include <gtest/gtest.h>
 
-#include "gtestqt.h"
+#include "tests/frontend/shell/gtestqt.h"
 
-#include "shell/cpage4.h"
-#include "shell/filefilters.h"
-#include "shell/mdiclientpainter.h"
-#include "shell/menutext.h"
-#include "shell/shellmessage.h"
+#include "frontend/shell/cpage4.h"
+#include "frontend/shell/filefilters.h"
+#include "frontend/shell/mdiclientpainter.h"
+#include "frontend/shell/menutext.h"
+#include "frontend/shell/shellmessage.h"
 
 namespace kelvarin {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "tools/multiple/multiplelayout.h"
 
-#include "testlayout.h"
+#include "tests/tools/multiple/testlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "conversiondialog.h"
+#include "tools/convert/common/conversiondialog.h"
 
 #include <cassert>
 

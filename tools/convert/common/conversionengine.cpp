@@ -1,4 +1,4 @@
-#include "conversionengine.h"
+#include "tools/convert/common/conversionengine.h"
 
 #include <cassert>
 

@@ -1,4 +1,4 @@
-#include "conversionfields.h"
+#include "tools/convert/common/conversionfields.h"
 
 #include "common/dateformats.h"
 

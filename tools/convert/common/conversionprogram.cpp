@@ -1,4 +1,4 @@
-#include "conversionprogram.h"
+#include "tools/convert/common/conversionprogram.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "messagechain.h"
+#include "tools/convert/common/messagechain.h"
 
 #include <cassert>
 

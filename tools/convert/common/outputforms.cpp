@@ -1,4 +1,4 @@
-#include "outputforms.h"
+#include "tools/convert/common/outputforms.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "recordline.h"
+#include "tools/convert/common/recordline.h"
 
 #include <cassert>
 

@@ -1,4 +1,4 @@
-#include "sexsiteicd9.h"
+#include "tools/convert/common/sexsiteicd9.h"
 
 namespace kelvarin {
 

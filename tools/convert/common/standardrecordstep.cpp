@@ -1,4 +1,4 @@
-#include "standardrecordstep.h"
+#include "tools/convert/common/standardrecordstep.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "tablesearch.h"
+#include "tools/convert/common/tablesearch.h"
 
 namespace kelvarin {
 

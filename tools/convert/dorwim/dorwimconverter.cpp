@@ -1,10 +1,10 @@
 #include "tools/convert/dorwim/dorwimconverter.h"
 
 #include "common/between.h"
-#include "icdo2morphologycodes.h"
 #include "tools/check/consistency.h"
 #include "tools/convert/dorwim/lymphomatable.h"
 #include "tools/convert/older/icd10code.h"
+#include "tools/convert/older/icdo2morphologycodes.h"
 
 namespace kelvarin::dorwim {
 

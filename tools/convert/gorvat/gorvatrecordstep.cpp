@@ -1,4 +1,4 @@
-#include "gorvatrecordstep.h"
+#include "tools/convert/gorvat/gorvatrecordstep.h"
 
 #include "common/dateformats.h"
 #include "tools/check/consistency.h"

@@ -1,9 +1,9 @@
-#include "icdo2toicdo3.h"
+#include "tools/convert/gorvat/icdo2toicdo3.h"
 
 #include "common/between.h"
-#include "icdo2morphologymap.h"
 #include "tools/check/codetables.h"
 #include "tools/convert/common/tablesearch.h"
+#include "tools/convert/gorvat/icdo2morphologymap.h"
 
 #include <string_view>
 

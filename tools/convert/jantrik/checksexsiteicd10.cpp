@@ -1,4 +1,4 @@
-#include "checksexsiteicd10.h"
+#include "tools/convert/jantrik/checksexsiteicd10.h"
 
 #include "common/between.h"
 #include "tools/convert/common/conversionfields.h"

@@ -1,9 +1,9 @@
-#include "icd10sitelists.h"
+#include "tools/convert/jantrik/icd10sitelists.h"
 
-#include "icdo3topographycolumns.h"
-#include "sexsplitlist.h"
-#include "sitegrouplist.h"
 #include "tools/convert/common/tablesearch.h"
+#include "tools/convert/jantrik/icdo3topographycolumns.h"
+#include "tools/convert/jantrik/sexsplitlist.h"
+#include "tools/convert/jantrik/sitegrouplist.h"
 
 #include <string_view>
 

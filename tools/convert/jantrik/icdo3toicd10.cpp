@@ -1,9 +1,9 @@
-#include "icdo3toicd10.h"
+#include "tools/convert/jantrik/icdo3toicd10.h"
 
 #include "common/between.h"
-#include "icd10sitelists.h"
-#include "jantrikbehaviourhistology.h"
 #include "tools/convert/common/conversionfields.h"
+#include "tools/convert/jantrik/icd10sitelists.h"
+#include "tools/convert/jantrik/jantrikbehaviourhistology.h"
 
 #include <cstring>
 #include <string_view>

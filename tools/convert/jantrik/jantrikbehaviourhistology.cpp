@@ -1,4 +1,4 @@
-#include "jantrikbehaviourhistology.h"
+#include "tools/convert/jantrik/jantrikbehaviourhistology.h"
 
 #include "tools/check/behaviourhistologytable.h"
 

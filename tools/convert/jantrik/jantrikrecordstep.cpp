@@ -1,4 +1,4 @@
-#include "jantrikrecordstep.h"
+#include "tools/convert/jantrik/jantrikrecordstep.h"
 
 #include "common/dateformats.h"
 

@@ -4,7 +4,7 @@
 // of its rows differently.
 #pragma once
 
-#include "icd10ruletable.h"
+#include "tools/convert/older/icd10ruletable.h"
 #include "tools/convert/older/tablerow.h"
 
 namespace kelvarin {

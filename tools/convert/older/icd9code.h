@@ -2,7 +2,7 @@
 // and a subsite digit or a blank, looked up in the ICD-9 rule table.
 #pragma once
 
-#include "icd9ruletable.h"
+#include "tools/convert/older/icd9ruletable.h"
 #include "tools/convert/older/tablerow.h"
 
 namespace kelvarin {

@@ -4,10 +4,10 @@
 // do differently is an IcdO1Variant.
 #pragma once
 
-#include "ftemorphologytable.h"
-#include "icdo1morphologytable.h"
-#include "icdo1topographytable.h"
 #include "tools/convert/common/standardrecordstep.h"
+#include "tools/convert/older/ftemorphologytable.h"
+#include "tools/convert/older/icdo1morphologytable.h"
+#include "tools/convert/older/icdo1topographytable.h"
 #include "tools/convert/older/tablerow.h"
 
 namespace kelvarin {

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "icdo2morphologycodes.h"
 #include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/dorwim/dorwimconverter.h"
 #include "tools/convert/dorwim/lymphomatable.h"
 #include "tools/convert/older/icd10code.h"
+#include "tools/convert/older/icdo2morphologycodes.h"
 
 using namespace kelvarin;
 

@@ -1,6 +1,6 @@
 // Gorvat's record step: field tests, the prefix rule, the order of the
 // messages, the two output forms and the review rule.
-#include "gorvatrecordstep.h"
+#include "tools/convert/gorvat/gorvatrecordstep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole Gorvat runs through its engine, in append and in replace mode, with
 // every file compared byte for byte with the expected files in data/.
-#include "gorvatengine.h"
+#include "tools/convert/gorvat/gorvatengine.h"
 
 #include <gtest/gtest.h>
 

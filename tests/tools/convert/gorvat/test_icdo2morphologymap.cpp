@@ -1,7 +1,7 @@
 // The compiled-in ICD-O-2 to ICD-O-3 morphology map: its counts, its row forms
 // and every row that is not a plain "same code" row.
-#include "icdo2morphologymap.h"
 #include "tools/convert/common/tablesearch.h"
+#include "tools/convert/gorvat/icdo2morphologymap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Gorvat's converter: every class of the morphology map with its site rules
 // and review marks, and the failures.
-#include "icdo2toicdo3.h"
+#include "tools/convert/gorvat/icdo2toicdo3.h"
 
 #include <gtest/gtest.h>
 

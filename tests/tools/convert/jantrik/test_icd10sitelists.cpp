@@ -1,10 +1,10 @@
 // Jantrik's site tables (topography columns, site groups, sex split list),
 // their lookups and the sex/site rule on ICD-10 codes.
-#include "checksexsiteicd10.h"
-#include "icd10sitelists.h"
-#include "icdo3topographycolumns.h"
-#include "sexsplitlist.h"
-#include "sitegrouplist.h"
+#include "tools/convert/jantrik/checksexsiteicd10.h"
+#include "tools/convert/jantrik/icd10sitelists.h"
+#include "tools/convert/jantrik/icdo3topographycolumns.h"
+#include "tools/convert/jantrik/sexsplitlist.h"
+#include "tools/convert/jantrik/sitegrouplist.h"
 
 #include <gtest/gtest.h>
 

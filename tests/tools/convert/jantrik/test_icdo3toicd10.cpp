@@ -1,6 +1,6 @@
 // Jantrik's converter: each rule of the behaviour/histology table, the codes
 // fixed for named sites and the liver, the behaviour above 3, and the errors.
-#include "icdo3toicd10.h"
+#include "tools/convert/jantrik/icdo3toicd10.h"
 
 #include <gtest/gtest.h>
 

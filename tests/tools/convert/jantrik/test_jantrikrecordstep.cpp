@@ -1,6 +1,6 @@
 // Jantrik's record step: the error and review marks and their lines, the
 // prefix rule, and the fields that hold no code.
-#include "jantrikrecordstep.h"
+#include "tools/convert/jantrik/jantrikrecordstep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Whole Jantrik runs through its engine, every file compared byte for byte
 // with the expected files in data/. Jantrik always appends: a row that asks
 // for the codes in place gives the same files.
-#include "jantrikengine.h"
+#include "tools/convert/jantrik/jantrikengine.h"
 
 #include <gtest/gtest.h>
 

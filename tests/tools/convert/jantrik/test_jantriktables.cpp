@@ -7,12 +7,12 @@
 #include <map>
 #include <string>
 
-#include "icdo3topographycolumns.h"
-#include "jantrikbehaviourhistology.h"
-#include "sexsplitlist.h"
-#include "sitegrouplist.h"
 #include "tools/check/behaviourhistologytable.h"
 #include "tools/check/codetables.h"
+#include "tools/convert/jantrik/icdo3topographycolumns.h"
+#include "tools/convert/jantrik/jantrikbehaviourhistology.h"
+#include "tools/convert/jantrik/sexsplitlist.h"
+#include "tools/convert/jantrik/sitegrouplist.h"
 
 using namespace kelvarin;
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "icdo2morphologycodes.h"
 #include "tests/tools/convert/older/codelists.h"
 #include "tools/convert/older/icd10code.h"
 #include "tools/convert/older/icd9code.h"
 #include "tools/convert/older/icdo1converter.h"
+#include "tools/convert/older/icdo2morphologycodes.h"
 
 using namespace kelvarin;
 
