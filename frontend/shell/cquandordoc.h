@@ -40,7 +40,6 @@ class CQuandorDoc : public QObject {
 
   QString PathName() const { return m_pathName; }
   QString Title() const;
-  QString LineEnd() const { return m_lineEnd; }
   bool IsModified() const { return m_text.isModified(); }
   void SetModifiedFlag(bool modified) { m_text.setModified(modified); }
 

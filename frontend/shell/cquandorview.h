@@ -26,7 +26,6 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   explicit CQuandorView(CQuandorDoc* document, QWidget* parent = nullptr);
   ~CQuandorView() override;
 
-  CQuandorDoc* GetDocument() const { return m_document; }
   CFontSheet& TextSheet() { return *m_textSheet; }
 
   // The printer that print, print direct and preview use.
