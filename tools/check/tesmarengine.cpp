@@ -88,7 +88,7 @@ bool TesmarEngine::ReadRow(const std::string& line, std::string* error) {
   const int today = std::atoi(TodayText(startTime()).c_str());
   if (!m_check.Configure(r, today, error)) return false;
   SetRecordLength(length);
-  SetProgressBase(r.fileSize, static_cast<uint64_t>(length) + 2);
+  SetProgressBase(r.fileSize, static_cast<uint64_t>(length) + kCrLfLineEnd);
   return true;
 }
 

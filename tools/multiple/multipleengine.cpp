@@ -75,7 +75,7 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
   m_layout.incidenceDateEnd = r.incidenceDateEnd;
   m_layout.incidenceDateFormat = r.incidenceDateFormat;
 
-  const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + 2;
+  const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + kCrLfLineEnd;
   m_index = PersonIndex(m_layout.IdLength());
   m_index.Reserve(static_cast<std::size_t>(
       std::min<std::uint64_t>(r.fileSize / bytesPerRecord + 1, kMostEntriesReserved)));
