@@ -18,6 +18,7 @@ namespace kelvarin {
 class CChildFrame;
 class CMainFrame;
 
+// CQuandorApp: the application object of the front-end Kelvarin, one per process.
 class CQuandorApp : public QObject {
   Q_OBJECT
 

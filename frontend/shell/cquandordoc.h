@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kelvarin {
 
+// CQuandorDoc: the document of a report window, the text of one report file.
 class CQuandorDoc : public QObject {
   Q_OBJECT
 

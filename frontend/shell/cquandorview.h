@@ -16,6 +16,7 @@ namespace kelvarin {
 class CFontSheet;
 class CQuandorDoc;
 
+// CQuandorView: the view of a report window, which shows and edits its document.
 class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   Q_OBJECT
 
