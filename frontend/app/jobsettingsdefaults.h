@@ -5,9 +5,9 @@
 
 namespace kelvarin {
 
-// Every column pair and both date formats undefined, the default codes and
-// options, the layout-page state and the preview cleared. The four paths
-// and the file size are left as they are.
+// Every member back to its initial value: every column pair and both date
+// formats undefined, the default codes and options, the layout-page state
+// and the preview cleared. The four paths are left as they are.
 void SetStartupDefaults(JobSettings& job);
 
 }  // namespace kelvarin

@@ -64,8 +64,8 @@ void RunCheck(const ToolRunHost& host) {
   CCHKwizard wizard(*host.job, host.parent);
   if (!RunWizard(host, wizard)) return;
   JobSettings& job = *host.job;
-  CopyBackCheck(wizard.settings(), job);
-  if (!RunToolWithRow(host, FormatRow(CheckRowOf(job)), "Tesmar")) return;
+  CopyBack(wizard.settings(), job, kCheckRowType);
+  if (!RunToolWithRow(host, FormatRow(kCheckRowType, job), "Tesmar")) return;
   // The check program removes a log that recorded nothing.
   OpenReportIfReadable(host, DeriveReportName(job.outputFile, ".log"));
 }
@@ -74,8 +74,8 @@ void RunMultiplePrimary(const ToolRunHost& host) {
   CMULwizard wizard(*host.job, host.parent);
   if (!RunWizard(host, wizard)) return;
   JobSettings& job = *host.job;
-  CopyBackMultiplePrimary(wizard.settings(), job);
-  if (!RunToolWithRow(host, FormatRow(MultiplePrimaryRowOf(job)), "Multiple")) return;
+  CopyBack(wizard.settings(), job, kMultiplePrimaryRowType);
+  if (!RunToolWithRow(host, FormatRow(kMultiplePrimaryRowType, job), "Multiple")) return;
   if (job.duplicatesToFile != 0) {
     OpenReportIfReadable(host, DeriveReportName(job.inputFile, ".mul"));
     return;

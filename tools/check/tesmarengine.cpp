@@ -142,12 +142,12 @@ void TesmarEngine::WriteErrors(std::string_view record) {
     ++m_errorCounts[kind];
     ++m_errors;
     clean = false;
-    if (m_row.oneRecordPerError != 0) {
+    if (m_row.oneRecordPerError() != 0) {
       err.Write(record);
       err.Write(kErrorTexts[kind].line);
     }
   }
-  if (clean || m_row.oneRecordPerError != 0) return;
+  if (clean || m_row.oneRecordPerError() != 0) return;
   err.Write(record);
   for (CheckErrorKind kind : kFragmentOrder)
     if (f.errors[kind]) err.Write(kErrorTexts[kind].fragment);

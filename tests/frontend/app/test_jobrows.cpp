@@ -99,7 +99,7 @@ std::set<std::string> With(std::set<std::string> names, std::initializer_list<co
 
 TEST(JobRows, CheckCopiesBackItsOwnMembersOnly) {
   JobSettings job;
-  CopyBackCheck(ChangedSheet(), job);
+  CopyBack(ChangedSheet(), job, kCheckRowType);
   EXPECT_EQ(With(kPaths, {"regNoStart",       "regNoEnd",
                           "sexStart",         "sexEnd",
                           "topographyStart",  "topographyEnd",
@@ -120,7 +120,7 @@ TEST(JobRows, CheckCopiesBackItsOwnMembersOnly) {
 
 TEST(JobRows, MultiplePrimaryCopiesBackItsOwnMembersOnly) {
   JobSettings job;
-  CopyBackMultiplePrimary(ChangedSheet(), job);
+  CopyBack(ChangedSheet(), job, kMultiplePrimaryRowType);
   EXPECT_EQ(
       With(kPaths,
            {"regNoStart",         "regNoEnd",         "seqNoStart",          "seqNoEnd",
@@ -137,7 +137,7 @@ TEST(JobRows, CheckRowReadsBackAsWritten) {
   job.microscopicCodes = {{'5', '\xe9', '7', '!'}};
   for (const std::string age : {"999", "X", "\xff\xff"}) {
     job.ageUnknownCode = age;
-    const std::string line = FormatRow(CheckRowOf(job));
+    const std::string line = FormatRow(kCheckRowType, job);
     CheckRow read;
     std::string error;
     ASSERT_TRUE(ParseRow(line, &read, &error)) << line << error;
@@ -145,19 +145,20 @@ TEST(JobRows, CheckRowReadsBackAsWritten) {
     EXPECT_EQ(job.birthDateFormat, read.birthDateFormat);
     EXPECT_EQ(job.incidenceDateStart, read.incidenceDateStart);
     EXPECT_EQ(job.incidenceDateFormat, read.incidenceDateFormat);
-    EXPECT_EQ(std::string(job.microscopicCodes.data(), 4), std::string(read.microscopicCodes, 4));
+    EXPECT_EQ(std::string(job.microscopicCodes.data(), 4),
+              std::string(read.microscopicCodes.data(), 4));
     EXPECT_EQ(job.maleCode, read.maleCode);
     EXPECT_EQ(job.femaleCode, read.femaleCode);
     EXPECT_EQ(job.recordLength, read.recordLength);
     EXPECT_EQ(job.fileSize, read.fileSize);
-    EXPECT_EQ(job.optionB, read.oneRecordPerError);
+    EXPECT_EQ(job.optionB, read.oneRecordPerError());
     EXPECT_EQ(age, read.ageUnknownCode);
   }
 }
 
 TEST(JobRows, MultiplePrimaryRowReadsBackAsWritten) {
   const JobSettings job = ChangedSheet();
-  const std::string line = FormatRow(MultiplePrimaryRowOf(job));
+  const std::string line = FormatRow(kMultiplePrimaryRowType, job);
   MultiplePrimaryRow read;
   std::string error;
   ASSERT_TRUE(ParseRow(line, &read, &error)) << line << error;
@@ -193,7 +194,7 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
                          &J::incidenceDateEnd, &J::incidenceDateFormat},
                    "a b c d M F " + std::to_string(job.recordLength) + " 123456789012 " +
                        std::to_string(job.optionB) + " 77"),
-            FormatRow(CheckRowOf(job)));
+            FormatRow(kCheckRowType, job));
   EXPECT_EQ(
       Fields(job,
              {&J::regNoStart, &J::regNoEnd, &J::seqNoStart, &J::seqNoEnd, &J::sexStart, &J::sexEnd,
@@ -203,5 +204,5 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
              "M F " + std::to_string(job.includeBrain) + " " + std::to_string(job.includeBladder) +
                  " " + std::to_string(job.duplicatesToFile) + " " +
                  std::to_string(job.recordLength) + " 123456789012"),
-      FormatRow(MultiplePrimaryRowOf(job)));
+      FormatRow(kMultiplePrimaryRowType, job));
 }
