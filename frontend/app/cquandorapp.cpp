@@ -9,7 +9,7 @@
 #include <QPageSetupDialog>
 #include <QUrl>
 
-#include "frontend/app/jobsettingsdefaults.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/app/toolcommands.h"
 #include "frontend/res/commandids.h"
 #include "frontend/res/menus.h"

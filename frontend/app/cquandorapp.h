@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "frontend/app/crecentfilelist.h"
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/app/pathprofile.h"
 #include "frontend/shell/ccommandtable.h"
 

@@ -6,7 +6,7 @@
 
 #include "common/parameterfile.h"
 #include "common/reportname.h"
-#include "frontend/app/jobrows.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/wizards/chkwizard.h"
 #include "frontend/wizards/mulwizard.h"
 #include "frontend/wizards/wizpage.h"

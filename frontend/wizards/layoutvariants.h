@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/layoutfile.h"
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/wizards/layoutcolumns.h"
 
 namespace kelvarin {

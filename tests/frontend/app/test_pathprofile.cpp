@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/app/pathprofile.h"
 #include "platform/pathtext.h"
 

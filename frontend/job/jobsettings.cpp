@@ -1,4 +1,4 @@
-#include "frontend/app/jobsettingsdefaults.h"
+#include "frontend/job/jobsettings.h"
 
 #include <utility>
 
@@ -11,6 +11,14 @@ void SetStartupDefaults(JobSettings& job) {
   defaults.inputFolder = std::move(job.inputFolder);
   defaults.outputFolder = std::move(job.outputFolder);
   job = std::move(defaults);
+}
+
+void CopyBack(const JobSettings& sheet, JobSettings& job, RowType row) {
+  job.inputFile = sheet.inputFile;
+  job.outputFile = sheet.outputFile;
+  job.inputFolder = sheet.inputFolder;
+  job.outputFolder = sheet.outputFolder;
+  CopyRowValues(row, sheet, job);
 }
 
 }  // namespace kelvarin

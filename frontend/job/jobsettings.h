@@ -1,7 +1,8 @@
 // The description of the current job: what the tool programs are told about
 // the records (the columns of every variable, the coding conventions, the
 // options), the paths and a preview of the input file. The application owns
-// one; every wizard works on a copy.
+// one; every wizard works on a copy. Standard C++: the wizards' rules and
+// pages and the application share it.
 #pragma once
 
 #include <array>
@@ -32,5 +33,17 @@ struct JobSettings : RecordSettings {
   std::string inputFolder;
   std::string outputFolder;
 };
+
+// Every member back to its initial value, as at every start of the
+// front-end: every column pair and both date formats undefined, the default
+// codes and options, the layout-page state and the preview cleared. The four
+// paths are left as they are.
+void SetStartupDefaults(JobSettings& job);
+
+// What a run command takes back from its finished wizard: the four paths,
+// and every value the command's parameter row carries (the columns, codes,
+// options, record length and file size of its fields). Nothing else
+// changes: the preview and the layout-page state stay.
+void CopyBack(const JobSettings& sheet, JobSettings& job, RowType row);
 
 }  // namespace kelvarin

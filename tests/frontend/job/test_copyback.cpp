@@ -1,4 +1,6 @@
-#include "frontend/app/jobrows.h"
+#include "frontend/job/jobsettings.h"
+
+#include "common/parameterfile.h"
 
 #include <gtest/gtest.h>
 
