@@ -134,6 +134,18 @@ TEST(JobRows, MultiplePrimaryCopiesBackItsOwnMembersOnly) {
       Changed(JobSettings(), job));
 }
 
+// What the conversion command will take back: the six pairs, the codes, the
+// record length, the file size and both options.
+TEST(JobRows, ConversionCopiesBackItsOwnMembersOnly) {
+  JobSettings job;
+  CopyBack(ChangedSheet(), job, kConversionRowType);
+  EXPECT_EQ(With(kPaths, {"regNoStart", "regNoEnd", "sexStart", "sexEnd", "topographyStart",
+                          "topographyEnd", "histologyStart", "histologyEnd", "behaviourStart",
+                          "behaviourEnd", "gradeStart", "gradeEnd", "maleCode", "femaleCode",
+                          "recordLength", "fileSize", "optionA", "optionB"}),
+            Changed(JobSettings(), job));
+}
+
 TEST(JobRows, CheckRowReadsBackAsWritten) {
   JobSettings job = ChangedSheet();
   job.microscopicCodes = {{'5', '\xe9', '7', '!'}};
@@ -207,4 +219,11 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
                  " " + std::to_string(job.duplicatesToFile) + " " +
                  std::to_string(job.recordLength) + " 123456789012"),
       FormatRow(kMultiplePrimaryRowType, job));
+  EXPECT_EQ(Fields(job,
+                   {&J::regNoStart, &J::regNoEnd, &J::sexStart, &J::sexEnd, &J::topographyStart,
+                    &J::topographyEnd, &J::histologyStart, &J::histologyEnd, &J::behaviourStart,
+                    &J::behaviourEnd, &J::gradeStart, &J::gradeEnd},
+                   "M F " + std::to_string(job.recordLength) + " 123456789012 " +
+                       std::to_string(job.optionA) + " " + std::to_string(job.optionB)),
+            FormatRow(kConversionRowType, job));
 }
