@@ -1,16 +1,18 @@
 // What the front-end tells a tool program about the records of a job, and
-// where each value of it travels. RecordSettings holds the values: the
-// columns of every record variable with the date formats, the codes, the
-// options, the record length and the file size. kRecordFields describes each
-// of them once: which parameter rows carry it, and its place in each layout
-// definition file. The front-end's job settings hold a RecordSettings; the
-// parameter rows, the layout definition files, the copy-back of the run
-// commands and the start-up defaults are all read from here.
+// where each value of it travels, described once. RecordSettings declares
+// the values with their defaults: the columns of every record variable with
+// the date formats, the codes, the options, the record length and the file
+// size. kRecordFields gives each of them its entry: which parameter rows
+// carry it, and its place in each layout definition file. The front-end's
+// job settings are a RecordSettings and more; the parameter rows, the layout
+// definition files, the copy-back of the run commands and the start-up
+// defaults are all read from here. A new variable is a member and an entry.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace kelvarin {
@@ -109,7 +111,9 @@ struct RecordField {
   RowSet rows = 0;  // the rows that carry it; a row carries its fields in the table's order
   LayoutPlaces places = kInNoLayoutFile;
 
-  constexpr bool IsColumnPair() const { return kind == Kind::kColumns || kind == Kind::kDateColumns; }
+  constexpr bool IsColumnPair() const {
+    return kind == Kind::kColumns || kind == Kind::kDateColumns;
+  }
   constexpr int8_t PlaceIn(LayoutFile file) const { return places[static_cast<size_t>(file)]; }
 };
 
@@ -137,48 +141,30 @@ constexpr RecordField PairField(const char* stem, int32_t RecordSettings::*first
   return field;
 }
 
-constexpr RecordField ValueField(RecordField::Kind kind, const char* name, RowSet rows,
+template <class T>
+constexpr RecordField ValueField(const char* name, T RecordSettings::*member, RowSet rows,
                                  LayoutPlaces places) {
   RecordField field;
-  field.kind = kind;
   field.name = name;
   field.rows = rows;
   field.places = places;
-  return field;
-}
-
-constexpr RecordField ValueField(const char* name, int32_t RecordSettings::*member, RowSet rows,
-                                 LayoutPlaces places) {
-  RecordField field = ValueField(RecordField::Kind::kNumber, name, rows, places);
-  field.number = member;
-  return field;
-}
-
-constexpr RecordField ValueField(const char* name, uint64_t RecordSettings::*member, RowSet rows,
-                                 LayoutPlaces places) {
-  RecordField field = ValueField(RecordField::Kind::kSize, name, rows, places);
-  field.size = member;
-  return field;
-}
-
-constexpr RecordField ValueField(const char* name, char RecordSettings::*member, RowSet rows,
-                                 LayoutPlaces places) {
-  RecordField field = ValueField(RecordField::Kind::kCode, name, rows, places);
-  field.code = member;
-  return field;
-}
-
-constexpr RecordField ValueField(const char* name, std::array<char, 4> RecordSettings::*member,
-                                 RowSet rows, LayoutPlaces places) {
-  RecordField field = ValueField(RecordField::Kind::kCodes, name, rows, places);
-  field.codes = member;
-  return field;
-}
-
-constexpr RecordField ValueField(const char* name, std::string RecordSettings::*member,
-                                 RowSet rows, LayoutPlaces places) {
-  RecordField field = ValueField(RecordField::Kind::kText, name, rows, places);
-  field.text = member;
+  if constexpr (std::is_same_v<T, int32_t>) {
+    field.kind = RecordField::Kind::kNumber;
+    field.number = member;
+  } else if constexpr (std::is_same_v<T, uint64_t>) {
+    field.kind = RecordField::Kind::kSize;
+    field.size = member;
+  } else if constexpr (std::is_same_v<T, char>) {
+    field.kind = RecordField::Kind::kCode;
+    field.code = member;
+  } else if constexpr (std::is_same_v<T, std::array<char, 4>>) {
+    field.kind = RecordField::Kind::kCodes;
+    field.codes = member;
+  } else {
+    static_assert(std::is_same_v<T, std::string>, "a value is a number, size, code(s) or text");
+    field.kind = RecordField::Kind::kText;
+    field.text = member;
+  }
   return field;
 }
 
@@ -188,34 +174,35 @@ constexpr RecordField ValueField(const char* name, std::string RecordSettings::*
 #define KELVARIN_DATE(v) KELVARIN_PAIR(v), &RecordSettings::v##Format
 #define KELVARIN_VALUE(v) #v, &RecordSettings::v
 
-// Every value of RecordSettings, described once. The check row's field 31,
-// one line per error, is kept in optionB and so has an entry of its own.
+// Every value of RecordSettings, described once: the rows that carry it and
+// its place in each layout definition file.
 // clang-format off
 inline constexpr RecordField kRecordFields[] = {
-    //         variable or value             rows that carry it               .frm .mpr .dfi
-    PairField( KELVARIN_PAIR(regNo),         kEveryRow,                       {0,   0,   0}),
-    PairField( KELVARIN_PAIR(seqNo),         kMultiplePrimaryRow,             {-1,  1,  -1}),
-    PairField( KELVARIN_PAIR(sex),           kEveryRow,                       {1,   2,   1}),
-    PairField( KELVARIN_PAIR(topography),    kEveryRow,                       {2,   3,   2}),
-    PairField( KELVARIN_PAIR(histology),     kEveryRow,                       {3,   4,   3}),
-    PairField( KELVARIN_PAIR(behaviour),     kEveryRow,                       {4,   5,   4}),
-    PairField( KELVARIN_PAIR(grade),         kConversionRow | kCheckRow,      {5,  -1,   5}),
-    PairField( KELVARIN_PAIR(basis),         kCheckRow,                       {6,  -1,  -1}),
-    PairField( KELVARIN_PAIR(age),           kCheckRow,                       {9,  -1,  -1}),
-    PairField( KELVARIN_DATE(birthDate),     kCheckRow,                       {8,  -1,  -1}),
-    PairField( KELVARIN_DATE(incidenceDate), kCheckRow | kMultiplePrimaryRow, {7,   6,  -1}),
-    ValueField(KELVARIN_VALUE(microscopicCodes), kCheckRow,                   {2,  -1,  -1}),
-    ValueField(KELVARIN_VALUE(maleCode),     kEveryRow,                       {0,   0,   0}),
-    ValueField(KELVARIN_VALUE(femaleCode),   kEveryRow,                       {1,   1,   1}),
-    ValueField(KELVARIN_VALUE(includeBrain), kMultiplePrimaryRow,             kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(includeBladder), kMultiplePrimaryRow,           kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(duplicatesToFile), kMultiplePrimaryRow,         kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(recordLength), kEveryRow,                       kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(fileSize),     kEveryRow,                       kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(optionA),      kConversionRow,                  kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(optionB),      kConversionRow,                  kInNoLayoutFile),
-    ValueField("oneRecordPerError", &RecordSettings::optionB, kCheckRow,      kInNoLayoutFile),
-    ValueField(KELVARIN_VALUE(ageUnknownCode), kCheckRow,                     {3,  -1,  -1}),
+    //         variable or value                 rows that carry it               .frm .mpr .dfi
+    PairField( KELVARIN_PAIR(regNo),             kEveryRow,                       { 0,  0,  0}),
+    PairField( KELVARIN_PAIR(seqNo),             kMultiplePrimaryRow,             {-1,  1, -1}),
+    PairField( KELVARIN_PAIR(sex),               kEveryRow,                       { 1,  2,  1}),
+    PairField( KELVARIN_PAIR(topography),        kEveryRow,                       { 2,  3,  2}),
+    PairField( KELVARIN_PAIR(histology),         kEveryRow,                       { 3,  4,  3}),
+    PairField( KELVARIN_PAIR(behaviour),         kEveryRow,                       { 4,  5,  4}),
+    PairField( KELVARIN_PAIR(grade),             kConversionRow | kCheckRow,      { 5, -1,  5}),
+    PairField( KELVARIN_PAIR(basis),             kCheckRow,                       { 6, -1, -1}),
+    PairField( KELVARIN_PAIR(age),               kCheckRow,                       { 9, -1, -1}),
+    PairField( KELVARIN_DATE(birthDate),         kCheckRow,                       { 8, -1, -1}),
+    PairField( KELVARIN_DATE(incidenceDate),     kCheckRow | kMultiplePrimaryRow, { 7,  6, -1}),
+    ValueField(KELVARIN_VALUE(microscopicCodes), kCheckRow,                       { 2, -1, -1}),
+    ValueField(KELVARIN_VALUE(maleCode),         kEveryRow,                       { 0,  0,  0}),
+    ValueField(KELVARIN_VALUE(femaleCode),       kEveryRow,                       { 1,  1,  1}),
+    ValueField(KELVARIN_VALUE(includeBrain),     kMultiplePrimaryRow,             kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(includeBladder),   kMultiplePrimaryRow,             kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(duplicatesToFile), kMultiplePrimaryRow,             kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(recordLength),     kEveryRow,                       kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(fileSize),         kEveryRow,                       kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(optionA),          kConversionRow,                  kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(optionB),          kConversionRow,                  kInNoLayoutFile),
+    // Field 31 of the check row, one line per error, is kept in optionB.
+    ValueField("oneRecordPerError", &RecordSettings::optionB, kCheckRow, kInNoLayoutFile),
+    ValueField(KELVARIN_VALUE(ageUnknownCode),   kCheckRow,                       { 3, -1, -1}),
 };
 // clang-format on
 
