@@ -9,8 +9,8 @@
 #include <QPageSetupDialog>
 #include <QUrl>
 
-#include "frontend/job/jobsettings.h"
 #include "frontend/app/toolcommands.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/res/commandids.h"
 #include "frontend/res/menus.h"
 #include "frontend/res/strings.h"

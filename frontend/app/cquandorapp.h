@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "frontend/app/crecentfilelist.h"
-#include "frontend/job/jobsettings.h"
 #include "frontend/app/pathprofile.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/shell/ccommandtable.h"
 
 namespace kelvarin {
