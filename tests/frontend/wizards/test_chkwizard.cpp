@@ -99,6 +99,7 @@ class CheckWizardTest : public QObject {
   void scrollingIsClampedToTheRecord();
   void cancelWritesNothing();
   void helpTopics();
+  void pagesOpenWhole();
 };
 
 void CheckWizardTest::filesPageRefusals() {
@@ -709,6 +710,12 @@ void CheckWizardTest::helpTopics() {
   QCOMPARE(walk.titles,
            (QStringList{"Orvo/Semu check program (1/4)", "Orvo/Semu check program (2/4)",
                         "Orvo/Semu check program (3/4)", "Orvo/Semu check program (4/4)"}));
+}
+
+void CheckWizardTest::pagesOpenWhole() {
+  CheckRun run;
+  run.Open();
+  ExpectFirstPageWhole(*run.wizard);
 }
 
 QTEST_MAIN(CheckWizardTest)
