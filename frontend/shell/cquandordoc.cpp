@@ -41,6 +41,7 @@ bool CQuandorDoc::OnOpenDocument(const QString& path) {
   ReportText report = DecodeReport(bytes);
   m_text.setPlainText(report.text);
   m_lineEnd = report.lineEnd;
+  m_encoding = report.encoding;
   m_text.setModified(false);
   SetPathName(QFileInfo(path).absoluteFilePath());
   emit contentsReplaced();
@@ -49,7 +50,7 @@ bool CQuandorDoc::OnOpenDocument(const QString& path) {
 
 bool CQuandorDoc::OnSaveDocument(const QString& path) {
   const QString text = PlainText();
-  const qsizetype bad = FirstNonLatin1(text);
+  const qsizetype bad = m_encoding == ReportEncoding::kLatin1 ? FirstNonLatin1(text) : -1;
   if (bad >= 0) {
     const int line = static_cast<int>(text.left(bad).count(QLatin1Char('\n'))) + 1;
     const QString question =
@@ -61,8 +62,8 @@ bool CQuandorDoc::OnSaveDocument(const QString& path) {
   }
   QSaveFile file(path);
   file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly) || file.write(EncodeReport(text, m_lineEnd)) < 0 ||
-      !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(EncodeReport(text, m_lineEnd, m_encoding)) < 0 || !file.commit()) {
     ShowStopMessage(m_dialogParent, tr("Failed to save document."));
     return false;
   }
