@@ -40,6 +40,13 @@ class CQuandorDoc : public QObject {
   // when the user cancels or the save fails.
   bool SaveModified();
 
+  // True when the document's file no longer holds what was last read from
+  // it or written to it (a new run has rewritten it), or cannot be read.
+  bool FileChangedOnDisk() const;
+  // Keeps the text as it is over what the file now holds: the next look at
+  // the file sees no change until it is rewritten again.
+  void KeepTextOverFile();
+
   QString PathName() const { return m_pathName; }
   QString Title() const;
   QString LineEnd() const { return m_lineEnd; }
@@ -60,6 +67,7 @@ class CQuandorDoc : public QObject {
   QString m_pathName;
   QString m_lineEnd = QStringLiteral("\n");
   ReportEncoding m_encoding = ReportEncoding::kLatin1;
+  QByteArray m_fileDigest;  // of the bytes last read or written
   QPointer<QWidget> m_dialogParent;
 };
 
