@@ -1,12 +1,6 @@
 #include "tools/transfer/delimitedfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace kelvarin {
 
@@ -21,86 +15,28 @@ DelimitedFile::DelimitedFile() = default;
 DelimitedFile::~DelimitedFile() { Close(); }
 
 bool DelimitedFile::Open() {
-  Close();
-  const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  m_file = fd;
-  m_fileLength = S_ISREG(info.st_mode) ? static_cast<uint64_t>(info.st_size) : 0;
-  m_buffer.resize(kBufferSize);
-  m_pos = m_end = 0;
-  m_bufferOffset = 0;
-  m_eof = m_failed = false;
-  m_readError = 0;
+  if (!m_file.Open(m_path, kBufferSize)) return false;
+  m_fileLength = m_file.fileSize;
   return true;
 }
 
-void DelimitedFile::Close() {
-  if (m_file >= 0) ::close(m_file);
-  m_file = -1;
-  m_buffer.clear();
-  m_buffer.shrink_to_fit();
-  m_pos = m_end = 0;
-}
-
-bool DelimitedFile::Refill() {
-  if (m_pos > 0) {
-    std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
-    m_bufferOffset += m_pos;
-    m_end -= m_pos;
-    m_pos = 0;
-  }
-  while (true) {
-    const ssize_t n = ::read(m_file, m_buffer.data() + m_end, m_buffer.size() - m_end);
-    if (n > 0) {
-      m_end += static_cast<size_t>(n);
-      return true;
-    }
-    if (n == 0) {
-      m_eof = true;
-      return false;
-    }
-    if (errno == EINTR) continue;
-    m_failed = true;
-    m_readError = errno;
-    return false;
-  }
-}
+void DelimitedFile::Close() { m_file.Close(); }
 
 bool DelimitedFile::Ensure(size_t count) {
-  while (m_end - m_pos < count) {
-    if (m_file < 0 || m_failed || m_eof || !Refill()) return false;
+  while (m_file.end - m_file.pos < count) {
+    if (!m_file.isOpen() || m_file.failed || m_file.eof || !m_file.Refill()) return false;
   }
   return true;
 }
 
-bool DelimitedFile::Rewind() {
-  if (m_file < 0 || m_failed) return false;
-  if (m_bufferOffset == 0) {
-    m_pos = 0;  // the buffer still holds the start of the file
-    return true;
-  }
-  if (::lseek(m_file, 0, SEEK_SET) != 0) {
-    m_failed = true;
-    m_readError = errno;
-    return false;
-  }
-  m_pos = m_end = 0;
-  m_bufferOffset = 0;
-  m_eof = false;
-  return true;
-}
+bool DelimitedFile::Rewind() { return m_file.isOpen() && m_file.Rewind(); }
 
 bool DelimitedFile::Prepare() {
-  if (m_file < 0) return false;
+  if (!m_file.isOpen()) return false;
   m_maxFieldLength = 15;
   if (!DetectDelimiter()) return false;
   ScanRecords();
-  return !m_failed;
+  return !m_file.failed;
 }
 
 bool DelimitedFile::DetectDelimiter() {
@@ -119,8 +55,8 @@ bool DelimitedFile::DetectDelimiter() {
     if (c == '\r' || c == '\n') {
       ++lines;
       // A CR LF pair is one line end.
-      if (c == '\r' && taken < sample && Ensure(1) && m_buffer[m_pos] == '\n') {
-        ++m_pos;
+      if (c == '\r' && taken < sample && Ensure(1) && m_file.bytes[m_file.pos] == '\n') {
+        ++m_file.pos;
         ++taken;
         last = '\n';
       }
@@ -141,12 +77,12 @@ bool DelimitedFile::DetectDelimiter() {
 }
 
 bool DelimitedFile::SkipFinalLineEnd() {
-  const size_t available = m_end - m_pos;
-  if (available >= 3 || !m_eof) return false;
-  const char* p = m_buffer.data() + m_pos;
+  const size_t available = m_file.end - m_file.pos;
+  if (available >= 3 || !m_file.eof) return false;
+  const char* p = m_file.bytes.data() + m_file.pos;
   const bool lone = (available == 1 && (p[0] == '\n' || p[0] == '\r')) ||
                     (available == 2 && p[0] == '\r' && p[1] == '\n');
-  if (lone) m_pos += available;
+  if (lone) m_file.pos += available;
   return lone;
 }
 
@@ -154,11 +90,11 @@ bool DelimitedFile::ReadRecord() {
   m_recordBytes = 0;
   m_fieldCount = 0;
   m_surplusFields = 0;
-  if (m_delimiter == 0 || m_file < 0 || m_failed) return false;
+  if (m_delimiter == 0 || !m_file.isOpen() || m_file.failed) return false;
   Ensure(3);
-  if (m_failed || m_pos == m_end || SkipFinalLineEnd()) return false;
+  if (m_file.failed || m_file.pos == m_file.end || SkipFinalLineEnd()) return false;
 
-  const uint64_t start = Position();
+  const uint64_t start = m_file.position();
   while (!ReadField()) {
   }
   // Fields the record does not reach read as ".".
@@ -167,15 +103,15 @@ bool DelimitedFile::ReadRecord() {
     m_fieldCut[i] = false;
   }
   m_dirtyFields = m_fieldCount;
-  m_recordBytes = Position() - start;
-  return !m_failed;
+  m_recordBytes = m_file.position() - start;
+  return !m_file.failed;
 }
 
 bool DelimitedFile::TakeRun(const std::array<bool, 256>& stops, size_t limit, std::string* field,
                             bool* cut) {
   while (Ensure(1)) {
-    const char* begin = m_buffer.data() + m_pos;
-    const char* end = m_buffer.data() + m_end;
+    const char* begin = m_file.bytes.data() + m_file.pos;
+    const char* end = m_file.bytes.data() + m_file.end;
     const char* p = begin;
     while (p < end && !stops[static_cast<unsigned char>(*p)]) ++p;
     const size_t length = static_cast<size_t>(p - begin);
@@ -183,7 +119,7 @@ bool DelimitedFile::TakeRun(const std::array<bool, 256>& stops, size_t limit, st
       const size_t room = limit - std::min(limit, field->size());
       if (length > room) *cut = true;
       field->append(begin, std::min(length, room));
-      m_pos += length;
+      m_file.pos += length;
     }
     if (p < end) return true;
   }
@@ -240,7 +176,7 @@ bool DelimitedFile::ReadField() {
     recordEnds = true;  // an empty last field at the end of the file
   } else {
     // Unquoted: up to the delimiter or a line end.
-    --m_pos;
+    --m_file.pos;
     if (m_stopsFor != m_delimiter) {
       m_stops.fill(false);
       m_stops[static_cast<unsigned char>(m_delimiter)] = m_stops['\r'] = m_stops['\n'] = true;

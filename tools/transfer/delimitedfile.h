@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "common/filebuffer.h"
+
 namespace kelvarin {
 
 inline constexpr int kMaxFields = 100;
@@ -55,10 +57,10 @@ class DelimitedFile {
   // Goes back to the start of the file.
   bool Rewind();
 
-  bool isOpen() const { return m_file >= 0; }
+  bool isOpen() const { return m_file.isOpen(); }
   // A read error happened; readError() is its errno.
-  bool failed() const { return m_failed; }
-  int readError() const { return m_readError; }
+  bool failed() const { return m_file.failed; }
+  int readError() const { return m_file.error; }
 
   std::string m_path;
   uint64_t m_fileLength = 0;
@@ -77,17 +79,15 @@ class DelimitedFile {
   int m_surplusFields = 0;
 
  private:
-  uint64_t Position() const { return m_bufferOffset + m_pos; }
   // Makes at least `count` bytes available unless the file ends first.
   bool Ensure(size_t count);
-  bool Refill();
   int Get() {
-    if (m_pos == m_end && !Ensure(1)) return -1;
-    return static_cast<unsigned char>(m_buffer[m_pos++]);
+    if (m_file.pos == m_file.end && !Ensure(1)) return -1;
+    return static_cast<unsigned char>(m_file.bytes[m_file.pos++]);
   }
   // After a CR: the LF of a CR LF pair belongs to the same line end.
   void SkipLineFeed() {
-    if (Ensure(1) && m_buffer[m_pos] == '\n') ++m_pos;
+    if (Ensure(1) && m_file.bytes[m_file.pos] == '\n') ++m_file.pos;
   }
   // Consumes a lone line end that closes the file; true when it did.
   bool SkipFinalLineEnd();
@@ -97,14 +97,7 @@ class DelimitedFile {
   // at most `limit` of it; false when the file ends first.
   bool TakeRun(const std::array<bool, 256>& stops, size_t limit, std::string* field, bool* cut);
 
-  int m_file = -1;
-  std::vector<char> m_buffer;
-  size_t m_pos = 0;
-  size_t m_end = 0;
-  uint64_t m_bufferOffset = 0;  // file offset of m_buffer[0]
-  bool m_eof = false;
-  bool m_failed = false;
-  int m_readError = 0;
+  FileBuffer m_file;                // the open file, read through its buffer
   std::array<bool, 256> m_stops{};  // the bytes that end an unquoted field
   char m_stopsFor = 0;              // the delimiter m_stops was made for
   std::string m_dropped;            // a field beyond the hundredth while it is read
