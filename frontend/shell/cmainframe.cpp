@@ -269,6 +269,7 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
       }
     }
     m_clientPainter->setActiveSubWindow(open);
+    emit recentFileUsed(document->PathName());  // opened again: to the top of the list
     return open;
   }
   auto* document = new CQuandorDoc;
