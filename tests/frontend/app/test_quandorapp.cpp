@@ -90,14 +90,14 @@ const std::initializer_list<Expected> kHelp = {
     {"&Help", 57667, "&Help Topics", 1},
     {"&Help", -1, "-", -1},
     {"&Help", 0, "Kelvarin on the &Internet", -1},
-    {"&Help>Kelvarin on the &Internet", 136, "Kelvarin &Home Page", 0},
-    {"&Help>Kelvarin on the &Internet", 137, "Cancer &Statistics", 0},
-    {"&Help>Kelvarin on the &Internet", 138, "Cancer &Registration", 0},
+    {"&Help>Kelvarin on the &Internet", 136, "Kelvarin &Home Page", 1},
+    {"&Help>Kelvarin on the &Internet", 137, "Cancer &Statistics", 1},
+    {"&Help>Kelvarin on the &Internet", 138, "Cancer &Registration", 1},
     {"&Help>Kelvarin on the &Internet", -1, "-", -1},
-    {"&Help>Kelvarin on the &Internet", 32807, "ICD-&O-3", 0},
-    {"&Help>Kelvarin on the &Internet", 32808, "ICD-&10", 0},
+    {"&Help>Kelvarin on the &Internet", 32807, "ICD-&O-3", 1},
+    {"&Help>Kelvarin on the &Internet", 32808, "ICD-&10", 1},
     {"&Help", -1, "-", -1},
-    {"&Help", 57664, "&About Kelvarin", 0},
+    {"&Help", 57664, "&About Kelvarin", 1},
 };
 
 QList<MenuItemSeen> Conversions(bool documentMenu) {
