@@ -41,7 +41,6 @@ CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
   CreateAccelerators();
   RegisterWindowCommands();
   ShowMenu(kMainMenuId);
-  UpdateMenuBar(this);
   connect(m_clientPainter, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, &m_commands,
           &CCommandTable::UpdateActions);
@@ -152,6 +151,7 @@ void CMainFrame::ShowMenu(int resourceId) {
   for (QMenu* popup : state.popups) bar->addMenu(popup);
   for (const auto& [action, text] : state.texts) action->setText(text);
   m_currentMenu = resourceId;
+  UpdateMenuBar(this);
 }
 
 void CMainFrame::UpdateMenuForChildren() {

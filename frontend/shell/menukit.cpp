@@ -110,6 +110,26 @@ void Prepare(QWidget* widget) {
   TheKit().prepared.append(widget);
 }
 
+// The shadow margin needs a translucent window, which can only be asked for
+// before the menu's window first exists: menus reached from a kit frame's
+// bar get it when the bar is prepared, before they are first opened.
+void PrepareShadow(QMenu* menu) {
+  if (menu->testAttribute(Qt::WA_WState_Created) || HasMenuShadow(menu) || !MenuShadowAvailable())
+    return;
+  menu->setAttribute(Qt::WA_TranslucentBackground);
+  menu->setContentsMargins(0, 0, kMenuShadow, kMenuShadow);
+  menu->setProperty(kShadowProperty, true);
+}
+
+void PrepareShadows(const QList<QAction*>& actions) {
+  for (QAction* action : actions) {
+    if (QMenu* popup = action->menu()) {
+      PrepareShadow(popup);
+      PrepareShadows(popup->actions());
+    }
+  }
+}
+
 // Band along the right edge, 4 pixels wide, darkest on its inside.
 void AppendRightBand(std::vector<ShadowPixel>& pixels, int right, int top, int height) {
   for (int d = 0; d < kMenuShadow; ++d)
@@ -157,16 +177,8 @@ bool IsOwnerDrawnMenu(const QWidget* menu) {
 
 void UpdateMenu(QWidget* window, QMenu* menu, bool enabled) {
   if (!enabled || !IsMenuHookInstalled()) return;
-  if (!IsOwnerDrawnMenu(menu)) {
-    // The shadow margin needs a translucent window, which can only be asked
-    // for before the menu's window first exists.
-    if (!menu->testAttribute(Qt::WA_WState_Created) && MenuShadowAvailable()) {
-      menu->setAttribute(Qt::WA_TranslucentBackground);
-      menu->setContentsMargins(0, 0, kMenuShadow, kMenuShadow);
-      menu->setProperty(kShadowProperty, true);
-    }
-    Prepare(menu);
-  }
+  PrepareShadow(menu);
+  Prepare(menu);
   const QList<CToolBarXP*> bars = ImageBars(window);
   for (QAction* action : menu->actions()) {
     if (action->isSeparator() || action->menu() || !action->icon().isNull()) continue;
@@ -181,7 +193,9 @@ void UpdateMenu(QWidget* window, QMenu* menu, bool enabled) {
 }
 
 void UpdateMenuBar(QMainWindow* window) {
-  if (IsMenuKitWindow(window) && IsMenuHookInstalled()) Prepare(window->menuBar());
+  if (!IsMenuKitWindow(window) || !IsMenuHookInstalled()) return;
+  Prepare(window->menuBar());
+  PrepareShadows(window->menuBar()->actions());
 }
 
 int MenuItemHeight(const QFontMetrics& metrics) {

@@ -34,7 +34,9 @@ bool IsOwnerDrawnMenu(const QWidget* menu);
 // on, and each command takes the image of the first tool bar of the frame
 // that has a button for it. Nothing when not `enabled` or not installed.
 void UpdateMenu(QWidget* window, QMenu* menu, bool enabled);
-// The kit draws the menu bar of a kit frame.
+// The kit draws the menu bar of a kit frame; the popups in the bar get the
+// shadow margin where it can be shown. Called again when the bar's menus
+// change.
 void UpdateMenuBar(QMainWindow* window);
 
 // Measures of the items, from the metrics of the menu's font.
