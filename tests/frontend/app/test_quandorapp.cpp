@@ -9,10 +9,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
+#include "frontend/app/caboutdlg.h"
 #include "frontend/app/cquandorapp.h"
+#include "frontend/app/weblinks.h"
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cchildframe.h"
 #include "frontend/shell/cmainframe.h"
@@ -426,6 +429,28 @@ class TestQuandorApp : public QObject {
     for (const auto& c : cases)
       QCOMPARE(CQuandorApp::HelpPage(QStringLiteral("/reg"), QString::fromLatin1(c.target)),
                QString::fromLatin1(c.page));
+  }
+
+  void webLinksAndAboutRunFromTheirCommands() {
+    auto app = Start();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
+    QList<QUrl> expected;
+    for (const WebLink& link : kWebLinks) {
+      app->Commands().Action(link.command)->trigger();
+      expected.append(QUrl(QString::fromLatin1(link.address)));
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.opened, expected);
+
+    int rows = -1;
+    test::OnNextModal<CAboutDlg>([&rows](CAboutDlg* about) {
+      rows = about->ProgramList()->topLevelItemCount();
+      about->accept();
+    });
+    app->Commands().Action(kIdAppAbout)->trigger();
+    QCOMPARE(rows, 14);
+    Stop(app);
   }
 
   void exitClosesTheMainWindow() {
