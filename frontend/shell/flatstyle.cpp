@@ -38,6 +38,28 @@ QColor DarkShadow(const QPalette& palette) { return palette.color(QPalette::Shad
 QColor ButtonShadow(const QPalette& palette) { return palette.color(QPalette::Dark); }
 QColor MenuText(const QPalette& palette) { return palette.color(QPalette::WindowText); }
 
+// Draws pixel-exact (no antialiasing) until it goes, then puts the painter's
+// state back.
+class PixelPainting {
+ public:
+  explicit PixelPainting(QPainter* painter) : m_painter(painter) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+  }
+  ~PixelPainting() { m_painter->restore(); }
+
+ private:
+  QPainter* m_painter;
+};
+
+// The edges of a rectangle as the drawing rules count them: right and bottom
+// lie just outside it.
+struct Edges {
+  explicit Edges(const QRect& r)
+      : left(r.left()), top(r.top()), right(r.left() + r.width()), bottom(r.top() + r.height()) {}
+  int left, top, right, bottom;
+};
+
 // A rectangle given by its edges, right and bottom outside it: a 1-pixel
 // outline in `pen`, filled with `brush` unless that is invalid.
 void Rectangle(QPainter* painter, int left, int top, int right, int bottom, const QColor& pen,
@@ -46,6 +68,14 @@ void Rectangle(QPainter* painter, int left, int top, int right, int bottom, cons
   painter->setPen(QPen(pen, 0));
   painter->setBrush(brush.isValid() ? QBrush(brush) : QBrush(Qt::NoBrush));
   painter->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+// The box around a selected menu item or a hot menu-bar item.
+void HighlightBox(QPainter* painter, int left, int top, int right, int bottom,
+                  const QPalette& palette, bool grayed) {
+  Rectangle(
+      painter, left, top, right, bottom, Highlight(palette),
+      grayed ? ShadeColor(ButtonFace(palette), 73, 0) : ShadeColor(Highlight(palette), 70, -57));
 }
 
 // A line from one point up to (not including) the other.
@@ -168,12 +198,6 @@ void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     case PE_FrameMenu:           // drawn with the panel
     case PE_FrameStatusBarItem:  // the status bar frames its panes itself
       return;
-    case PE_PanelMenuBar:
-      painter->fillRect(option->rect, ButtonFace(option->palette));
-      return;
-    case PE_PanelToolBar:
-      painter->fillRect(option->rect, ShadeColor(ButtonFace(option->palette), 20, 0));
-      return;
     case PE_IndicatorToolBarSeparator: {
       const QRect& r = option->rect;
       const QColor colour = ShadeColor(ButtonFace(option->palette), -15, 0);
@@ -224,16 +248,14 @@ void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
 
 void FlatStyle::DrawMenuPanel(const QStyleOption* option, QPainter* painter,
                               const QWidget* menu) const {
-  painter->save();
-  painter->setRenderHint(QPainter::Antialiasing, false);
+  const PixelPainting pixels(painter);
   const QPalette& palette = option->palette;
   const bool shadow = HasMenuShadow(menu);
   const QRect full = option->rect;
   const QRect panel = shadow ? full.adjusted(0, 0, -kMenuShadow, -kMenuShadow) : full;
   const QColor textArea = ShadeColor(ButtonFace(palette), 75, 0);
   painter->fillRect(panel, textArea);
-  int left = panel.left(), top = panel.top();
-  int right = panel.left() + panel.width(), bottom = panel.top() + panel.height();
+  auto [left, top, right, bottom] = Edges(panel);
   Rectangle(painter, left, top, right, bottom, DarkShadow(palette), QColor());
   for (int ring = 0; ring < 2; ++ring)
     Rectangle(painter, ++left, ++top, --right, --bottom, textArea, QColor());
@@ -246,27 +268,23 @@ void FlatStyle::DrawMenuPanel(const QStyleOption* option, QPainter* painter,
            ShadeColor(ButtonFace(palette), 20, 0));
   }
   if (shadow) ShadowPixels(painter, MenuShadowPixels(full.width(), full.height()));
-  painter->restore();
 }
 
 void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   if (!item) return;
-  painter->save();
-  painter->setRenderHint(QPainter::Antialiasing, false);
+  const PixelPainting pixels(painter);
   const QPalette& palette = item->palette;
   const QColor face = ButtonFace(palette);
   const QRect& r = item->rect;
-  const int left = r.left(), top = r.top();
-  const int right = r.left() + r.width(), bottom = r.top() + r.height();
+  const auto [left, top, right, bottom] = Edges(r);
   const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
   const bool selected = !separator && (item->state & State_Selected);
   const bool grayed = !(item->state & State_Enabled);
   const bool ticked = item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked;
 
   if (selected) {
-    Rectangle(painter, left, top, right, bottom, Highlight(palette),
-              grayed ? ShadeColor(face, 73, 0) : ShadeColor(Highlight(palette), 70, -57));
+    HighlightBox(painter, left, top, right, bottom, palette, grayed);
   } else {
     painter->fillRect(QRect(left, top, kIconColumn, r.height()), ShadeColor(face, 20, 0));
     painter->fillRect(QRect(left + kIconColumn, top, r.width() - kIconColumn, r.height()),
@@ -276,7 +294,6 @@ void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) cons
   if (separator) {
     const int mid = (top + bottom) / 2;
     Line(painter, left + kLabelLeft, mid, right - 1, mid, ShadeColor(face, -18, 0));
-    painter->restore();
     return;
   }
 
@@ -338,20 +355,17 @@ void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) cons
     painter->drawPolygon(
         QPolygon{QPoint(cx - 2, cy - 4), QPoint(cx + 2, cy), QPoint(cx - 2, cy + 4)});
   }
-  painter->restore();
 }
 
 void FlatStyle::DrawMenuBarItem(const QStyleOption* option, QPainter* painter,
                                 const QWidget* bar) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   if (!item) return;
-  painter->save();
-  painter->setRenderHint(QPainter::Antialiasing, false);
+  const PixelPainting pixels(painter);
   const QPalette& palette = item->palette;
   const QColor face = ButtonFace(palette);
   const QRect& r = item->rect;
-  const int left = r.left(), top = r.top();
-  const int right = r.left() + r.width(), bottom = r.top() + r.height();
+  const auto [left, top, right, bottom] = Edges(r);
   const bool open = (item->state & State_Selected) && (item->state & State_Sunken);
   const bool hot = (item->state & State_Selected) && !open;
   // The bar does not say whether its window is active; the window does. An
@@ -370,8 +384,7 @@ void FlatStyle::DrawMenuBarItem(const QStyleOption* option, QPainter* painter,
   } else if (!hot || inactive) {
     painter->fillRect(r, face);
   } else {
-    Rectangle(painter, left, top, right - 4, bottom, Highlight(palette),
-              grayed ? ShadeColor(face, 73, 0) : ShadeColor(Highlight(palette), 70, -57));
+    HighlightBox(painter, left, top, right - 4, bottom, palette, grayed);
     painter->fillRect(QRect(right - 4, top, 4, r.height()), face);
   }
 
@@ -381,15 +394,13 @@ void FlatStyle::DrawMenuBarItem(const QStyleOption* option, QPainter* painter,
   painter->setFont(item->font);
   painter->drawText(QRect(left, top, r.width() - 4, r.height()),
                     TextFlags(this, option, bar) | Qt::AlignCenter, item->text);
-  painter->restore();
 }
 
 void FlatStyle::DrawToolButton(const QStyleOptionComplex* option, QPainter* painter,
                                const QWidget* button) const {
   const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option);
   if (!tool) return;
-  painter->save();
-  painter->setRenderHint(QPainter::Antialiasing, false);
+  const PixelPainting pixels(painter);
   const QPalette& palette = tool->palette;
   const QRect& r = tool->rect;
   const bool enabled = tool->state & State_Enabled;
@@ -402,8 +413,8 @@ void FlatStyle::DrawToolButton(const QStyleOptionComplex* option, QPainter* pain
     const QColor brush = pressed || (hot && pressedIn) ? ShadeColor(highlight, 50, -50)
                          : hot                         ? ShadeColor(highlight, 70, -57)
                                                        : ShadeColor(highlight, 80, -66);
-    Rectangle(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), highlight,
-              brush);
+    const Edges edges(r);
+    Rectangle(painter, edges.left, edges.top, edges.right, edges.bottom, highlight, brush);
   }
 
   QPixmap image;
@@ -423,7 +434,6 @@ void FlatStyle::DrawToolButton(const QStyleOptionComplex* option, QPainter* pain
       painter->drawPixmap(r.topLeft() + QPoint(offset, offset), image);
     }
   }
-  painter->restore();
 }
 
 }  // namespace kelvarin

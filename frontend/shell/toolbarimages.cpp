@@ -115,6 +115,16 @@ void Window(QPainter& p, const QRectF& r, const QColor& colour) {
   p.drawRect(QRectF(r.left(), r.top(), r.width(), qMax<qreal>(2.5, r.height() / 4)));
 }
 
+// Bold white text in the middle, its height a share of the image's.
+void WhiteLabel(QPainter& p, qreal w, qreal h, qreal share, const QString& text) {
+  QFont font = p.font();
+  font.setPixelSize(static_cast<int>(h * share));
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, text);
+}
+
 void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
   const QColor colour = QColor::fromRgba(recipe.colour);
   const QColor outline = colour.darker(150);
@@ -174,18 +184,12 @@ void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
       p.drawRect(QRectF(3.5, h * 0.7, w - 7, h * 0.3 - 0.5));
       break;
     }
-    case Glyph::kQuestion: {
+    case Glyph::kQuestion:
       p.setPen(QPen(outline, 1));
       p.setBrush(colour);
       p.drawEllipse(QRectF(0.5, 0.5, w - 1, h - 1));
-      QFont font = p.font();
-      font.setPixelSize(static_cast<int>(h * 0.8));
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QStringLiteral("?"));
+      WhiteLabel(p, w, h, 0.8, QStringLiteral("?"));
       break;
-    }
     case Glyph::kBook: {
       p.setPen(QPen(outline, 1));
       p.setBrush(colour);
@@ -262,18 +266,12 @@ void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
                                QPointF(w - 4.5, h / 2 + 3)});
       break;
     }
-    case Glyph::kCard: {
+    case Glyph::kCard:
       p.setPen(QPen(outline, 1));
       p.setBrush(colour);
       p.drawRoundedRect(QRectF(0.5, 1.5, w - 1, h - 3), 2, 2);
-      QFont font = p.font();
-      font.setPixelSize(static_cast<int>(h * 0.55));
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QString::fromLatin1(recipe.label));
+      WhiteLabel(p, w, h, 0.55, QString::fromLatin1(recipe.label));
       break;
-    }
   }
 }
 

@@ -14,19 +14,9 @@
 #include "frontend/res/versionstrings.h"
 #include "frontend/shell/cstaticlink.h"
 #include "platform/messagebox.h"
+#include "tests/frontend/app/urlcatcher.h"
 
 namespace kelvarin {
-
-// Receives the addresses the program asks the desktop to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void openUrl(const QUrl& url) { opened.append(url); }
-};
 
 class TestAboutDlg : public QObject {
   Q_OBJECT

@@ -20,6 +20,7 @@
 #include "frontend/shell/cchildframe.h"
 #include "frontend/shell/cmainframe.h"
 #include "platform/pathtext.h"
+#include "tests/frontend/app/urlcatcher.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
@@ -121,17 +122,6 @@ QList<MenuItemSeen> Conversions(bool documentMenu) {
 }
 
 }  // namespace
-
-// Receives the pages the program asks the desktop to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void openUrl(const QUrl& url) { opened.append(url); }
-};
 
 class TestQuandorApp : public QObject {
   Q_OBJECT
