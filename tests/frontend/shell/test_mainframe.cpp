@@ -17,6 +17,7 @@
 #include "frontend/shell/cmainframe.h"
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/cquandorview.h"
+#include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/mdiclientpainter.h"
 #include "platform/messagebox.h"
 #include "tests/frontend/shell/modalhelper.h"
