@@ -25,6 +25,7 @@
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/menutext.h"
 #include "frontend/shell/shellmessage.h"
+#include "platform/messagebox.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {
@@ -210,11 +211,23 @@ CChildFrame* CMainFrame::FindDocument(const QString& path) const {
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   if (CChildFrame* open = FindDocument(path)) {
-    // A report that a new run has rewritten is shown as it is now.
-    if (!open->Document()->IsModified() &&
-        !open->Document()->OnOpenDocument(open->Document()->PathName()))
-      return nullptr;
+    // A report that a new run has rewritten is shown as it is now; over
+    // unsaved changes only when the user gives them up.
+    CQuandorDoc* document = open->Document();
+    if (document->FileChangedOnDisk()) {
+      if (!document->IsModified() ||
+          AskYesNo(this, tr("%1\nhas been rewritten since it was opened, and its window holds "
+                            "changes that are not saved.\n\n"
+                            "Yes: show the file as it is now; the changes are lost.\n"
+                            "No: keep the changed text; saving it replaces the file.")
+                             .arg(document->PathName()))) {
+        if (!document->OnOpenDocument(document->PathName())) return nullptr;
+      } else {
+        document->KeepTextOverFile();
+      }
+    }
     m_clientPainter->setActiveSubWindow(open);
+    emit recentFileUsed(document->PathName());  // opened again: to the top of the list
     return open;
   }
   auto* document = new CQuandorDoc;

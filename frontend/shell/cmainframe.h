@@ -31,8 +31,9 @@ class CMainFrame : public QMainWindow {
   ~CMainFrame() override;
 
   // Opens a report in a maximised window, or brings its window forward when
-  // it is open already, reading the file again unless the window's text has
-  // unsaved changes. nullptr (after a message) when the file cannot be read.
+  // it is open already, reading the file again when it has been rewritten
+  // (over unsaved changes only when the user agrees). nullptr (after a
+  // message) when the file cannot be read.
   CChildFrame* OpenDocumentFile(const QString& path);
   // The window that shows this file, if any.
   CChildFrame* FindDocument(const QString& path) const;
