@@ -285,7 +285,13 @@ void CMainFrame::TileWindows(bool sideBySide) {
 }
 
 QPrinter& CMainFrame::Printer() {
-  if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!m_printer) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Half an inch on every side from the start, so Print Setup shows the
+    // margins the print will use.
+    const qreal margin = CQuandorView::kPrintMarginMillimetres;
+    m_printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+  }
   return *m_printer;
 }
 

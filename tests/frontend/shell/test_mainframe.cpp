@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -224,6 +225,12 @@ class TestMainFrame : public QObject {
     QVERIFY(seen.shown);
     QCOMPARE(m_frame->Children().size(), 1);
     QVERIFY(m_frame->isVisible());
+  }
+
+  void printSetupStartsWithHalfInchMargins() {
+    const QMarginsF margins = m_frame->Printer().pageLayout().margins(QPageLayout::Millimeter);
+    for (qreal side : {margins.left(), margins.top(), margins.right(), margins.bottom()})
+      QCOMPARE(qRound(side * 10), 127);
   }
 
   void toolBarAndStatusBar() {
