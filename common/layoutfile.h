@@ -69,8 +69,6 @@ constexpr size_t LayoutFileSize(LayoutFile file, size_t optionWords = 0) {
 }
 
 inline constexpr int kCheckLayoutVariables = LayoutVariableCount(LayoutFile::kCheck);
-inline constexpr int kMultiplePrimaryLayoutVariables =
-    LayoutVariableCount(LayoutFile::kMultiplePrimary);
 inline constexpr size_t kCheckLayoutFileSize = LayoutFileSize(LayoutFile::kCheck);
 inline constexpr size_t kMultiplePrimaryLayoutFileSize =
     LayoutFileSize(LayoutFile::kMultiplePrimary);

@@ -20,6 +20,7 @@ bool ReportFile::Open(const std::string& path) {
   Close();
   m_path = path;
   m_failed = false;
+  m_errorNumber = 0;
   m_created = false;
   int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) {
@@ -42,7 +43,7 @@ bool ReportFile::Truncate() {
   if (m_fd < 0) return false;
   struct stat info {};
   if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) return true;  // a device or pipe
-  if (::ftruncate(m_fd, 0) != 0) m_failed = true;
+  if (::ftruncate(m_fd, 0) != 0) Fail(errno);
   return !m_failed;
 }
 
@@ -55,7 +56,7 @@ void ReportFile::Flush() {
     } else if (n < 0 && errno == EINTR) {
       continue;
     } else {
-      m_failed = true;
+      Fail(n < 0 ? errno : 0);
     }
   }
   m_used = 0;
@@ -107,10 +108,15 @@ void ReportFile::Printf(const char* format, ...) {
   Write(large);
 }
 
+void ReportFile::Fail(int errorNumber) {
+  if (!m_failed) m_errorNumber = errorNumber;
+  m_failed = true;
+}
+
 bool ReportFile::Close() {
   if (m_fd < 0) return !m_failed;
   Flush();
-  if (::close(m_fd) != 0) m_failed = true;
+  if (::close(m_fd) != 0) Fail(errno);
   m_fd = -1;
   m_buffer.clear();
   m_buffer.shrink_to_fit();

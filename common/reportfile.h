@@ -36,17 +36,21 @@ class ReportFile {
 
   bool isOpen() const { return m_fd >= 0; }
   bool ok() const { return !m_failed; }
+  // The errno of the first failure; 0 when none or not from the system.
+  int errorNumber() const { return m_errorNumber; }
   bool created() const { return m_created; }
   const std::string& path() const { return m_path; }
 
  private:
   void Flush();
+  void Fail(int errorNumber);
 
   int m_fd = -1;
   std::string m_path;
   std::vector<char> m_buffer;
   size_t m_used = 0;
   bool m_failed = false;
+  int m_errorNumber = 0;
   bool m_created = false;
 };
 

@@ -76,6 +76,7 @@ class CQuandorApp : public QObject {
   void UpdateRecentFileMenu();
   void OnOpenRecentFile(int index);
   void OnFilePrintSetup();
+  void OnAppAbout();
 
   JobSettings m_jobSettings;
   QString m_homeFolder;
@@ -85,6 +86,7 @@ class CQuandorApp : public QObject {
   CRecentFileList m_recentFiles;
   CCommandTable m_commands;
   std::unique_ptr<CMainFrame> m_mainFrame;
+  bool m_menuHookInstalled = false;
 };
 
 }  // namespace kelvarin

@@ -14,11 +14,15 @@ void SetStartupDefaults(JobSettings& job) {
 }
 
 void CopyBack(const JobSettings& sheet, JobSettings& job, RowType row) {
+  CopyBackPaths(sheet, job);
+  CopyRowValues(row, sheet, job);
+}
+
+void CopyBackPaths(const JobSettings& sheet, JobSettings& job) {
   job.inputFile = sheet.inputFile;
   job.outputFile = sheet.outputFile;
   job.inputFolder = sheet.inputFolder;
   job.outputFolder = sheet.outputFolder;
-  CopyRowValues(row, sheet, job);
 }
 
 }  // namespace kelvarin

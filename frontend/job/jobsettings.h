@@ -45,5 +45,7 @@ void SetStartupDefaults(JobSettings& job);
 // options, record length and file size of its fields). Nothing else
 // changes: the preview and the layout-page state stay.
 void CopyBack(const JobSettings& sheet, JobSettings& job, RowType row);
+// The four paths alone: what a command without a parameter row takes back.
+void CopyBackPaths(const JobSettings& sheet, JobSettings& job);
 
 }  // namespace kelvarin

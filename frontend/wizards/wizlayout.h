@@ -54,6 +54,7 @@ class CWizLayout : public CWizPage {
   int rulerBaseY() const { return m_rulerBase; }
   int previewTextTop() const { return m_textTop; }
   int charWidth() const { return m_charWidth; }
+  int lineHeight() const { return m_lineHeight; }
   int visibleColumns() const { return m_visibleColumns; }
   int scrollColumn() const { return m_scrollColumn; }
   int pendingMarker() const { return m_pendingMarker; }
