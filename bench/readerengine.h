@@ -18,7 +18,7 @@ class ReaderEngine : public ToolEngine {
     if (!ParseRow(line, &row, error, 16) || !CheckRecordLength(row.recordLength, error))
       return false;
     SetRecordLength(row.recordLength);
-    SetProgressBase(row.fileSize, static_cast<uint64_t>(row.recordLength) + 2);
+    SetProgressBase(row.fileSize, static_cast<uint64_t>(row.recordLength) + kCrLfLineEnd);
     return true;
   }
   void DeclareFiles() override {}

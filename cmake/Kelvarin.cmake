@@ -1,7 +1,11 @@
 # Helpers shared by every folder of the project.
 
-# A tool program: an executable placed in dist/pgm beside parameter.dat.
+# A tool program: an executable placed in dist/pgm beside parameter.dat. Its
+# main is Qt's, so without Qt there is none.
 function(add_kelvarin_tool name)
+  if(NOT KELVARIN_WITH_QT)
+    return()
+  endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
@@ -11,9 +15,12 @@ function(add_kelvarin_tool name)
 endfunction()
 
 # A test executable registered with ctest. GoogleTest by default; QT for a QTest
-# program run under the offscreen platform.
+# program run under the offscreen platform, which is left out without Qt.
 function(add_kelvarin_test name)
   cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  if(T_QT AND NOT KELVARIN_WITH_QT)
+    return()
+  endif()
   add_executable(${name} ${T_SOURCES})
   if(T_QT)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)

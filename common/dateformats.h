@@ -21,9 +21,10 @@ int DateFormatIndex(int position);
 // Number of layouts whose length equals width.
 int DateFormatCountForWidth(int width);
 
-// 1 when one of the first n characters is not a digit, 0 when all are.
-// Each blank met on the way is turned into '0' before it is tested; the test
-// stops at the first non-digit, leaving the rest unchanged. n <= 0 gives 0.
+// Despite its name, nonzero when a character is not a digit: 1 when one of
+// the first n characters is not a digit, 0 when all are. Each blank met on
+// the way is turned into '0' before it is tested; the test stops at the
+// first non-digit, leaving the rest unchanged. n <= 0 gives 0.
 int IsAllDigits(char* text, int n);
 
 enum DateKind { kIncidenceDate = 0, kBirthDate = 1 };

@@ -1,12 +1,18 @@
 #include "common/layoutfile.h"
 
-#include "common/reportname.h"
-
+#include <algorithm>
 #include <cstdio>
+
+#include "common/reportname.h"
 
 namespace kelvarin {
 
 namespace {
+
+static_assert(kCheckLayoutFileSize == 104, "a .frm file holds 104 bytes");
+static_assert(kMultiplePrimaryLayoutFileSize == 64, "a .mpr file holds 64 bytes");
+static_assert(LayoutFileSize(LayoutFile::kConversion) == 52,
+              "a .dfi file holds 52 bytes before its option words");
 
 // Appends the fields of a definition file in file order.
 class FieldWriter {
@@ -20,8 +26,10 @@ class FieldWriter {
     m_bytes.push_back(static_cast<uint8_t>(code));
     m_bytes.push_back(0);
   }
-  void Text4(const std::array<char, 4>& text) {
-    for (char c : text) m_bytes.push_back(static_cast<uint8_t>(c));
+  void Text(const std::string& text) {
+    for (size_t i = 0; i < 3; ++i)
+      m_bytes.push_back(i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+    m_bytes.push_back(0);
   }
   std::vector<uint8_t> Take() { return std::move(m_bytes); }
 
@@ -47,10 +55,9 @@ class FieldReader {
     code = static_cast<char>(m_bytes[m_offset]);  // the zero byte after it is skipped
     m_offset += 2;
   }
-  void Text4(std::array<char, 4>& text) {
+  void Text(std::string& text) {
     if (!Have(4)) return;
-    for (size_t i = 0; i < 4; ++i) text[i] = static_cast<char>(m_bytes[m_offset + i]);
-    text[3] = '\0';
+    text.assign(reinterpret_cast<const char*>(m_bytes.data() + m_offset), 3);
     m_offset += 4;
   }
   bool Whole() const { return m_whole; }
@@ -67,64 +74,51 @@ class FieldReader {
   bool m_whole = true;
 };
 
-template <typename Record, typename Fields>
-void VisitCheckLayout(Record& record, Fields& fields) {
-  for (auto& column : record.positions) fields.Int32(column);
-  fields.Int32(record.incidenceDateFormat);
-  fields.Int32(record.birthDateFormat);
-  fields.Code(record.maleCode);
-  fields.Code(record.femaleCode);
-  for (size_t i = 0; i < record.microscopicCodes.size(); ++i)
-    fields.Code(record.microscopicCodes[i]);
-  fields.Text4(record.ageUnknownCode);
+// The entries a layout file holds besides its column pairs, in file order.
+std::vector<const RecordField*> LayoutValues(LayoutFile file) {
+  std::vector<const RecordField*> values;
+  for (const RecordField& field : kRecordFields)
+    if (!field.IsColumnPair() && field.PlaceIn(file) >= 0) values.push_back(&field);
+  std::sort(values.begin(), values.end(), [file](const RecordField* a, const RecordField* b) {
+    return a->PlaceIn(file) < b->PlaceIn(file);
+  });
+  return values;
 }
 
-template <typename Record, typename Fields>
-void VisitMultiplePrimaryLayout(Record& record, Fields& fields) {
-  for (auto& column : record.positions) fields.Int32(column);
-  fields.Int32(record.incidenceDateFormat);
-  fields.Code(record.maleCode);
-  fields.Code(record.femaleCode);
+// Visits the fields of a layout file in file order: the column pairs, the
+// date formats, the codes and texts, the option words.
+template <typename Settings, typename Fields>
+void VisitLayout(LayoutFile file, Settings& s, const OptionWords& words, Fields& fields) {
+  const std::vector<const RecordField*> variables = LayoutVariables(file);
+  for (const RecordField* variable : variables) {
+    fields.Int32(s.*variable->first);
+    fields.Int32(s.*variable->last);
+  }
+  for (const RecordField* variable : variables)
+    if (variable->format != nullptr) fields.Int32(s.*variable->format);
+  for (const RecordField* value : LayoutValues(file)) {
+    switch (value->kind) {
+      case RecordField::Kind::kNumber:
+        fields.Int32(s.*value->number);
+        break;
+      case RecordField::Kind::kCode:
+        fields.Code(s.*value->code);
+        break;
+      case RecordField::Kind::kCodes:
+        for (auto& code : s.*value->codes) fields.Code(code);
+        break;
+      case RecordField::Kind::kText:
+        fields.Text(s.*value->text);
+        break;
+      default:
+        break;  // no other kind has a place in a layout file
+    }
+  }
+  for (int32_t RecordSettings::*word : words) fields.Int32(s.*word);
 }
 
-}  // namespace
-
-std::string LayoutFileName(const std::string& inputFile, const std::string& suffix) {
-  // The same rule as the reports' names, so the file stays beside the data
-  // even when a folder name holds a '.'.
-  return DeriveReportName(inputFile, suffix);
-}
-
-bool IsCodeCharacter(char c) {
-  const unsigned char byte = static_cast<unsigned char>(c);
-  return byte > 0x20 && byte != 0x7F;
-}
-
-std::vector<uint8_t> EncodeCheckLayout(const CheckLayoutRecord& record) {
-  FieldWriter writer;
-  VisitCheckLayout(record, writer);
-  return writer.Take();
-}
-
-std::vector<uint8_t> EncodeMultiplePrimaryLayout(const MultiplePrimaryLayoutRecord& record) {
-  FieldWriter writer;
-  VisitMultiplePrimaryLayout(record, writer);
-  return writer.Take();
-}
-
-bool DecodeCheckLayout(const std::vector<uint8_t>& bytes, CheckLayoutRecord& record) {
-  FieldReader reader(bytes);
-  VisitCheckLayout(record, reader);
-  return reader.Whole();
-}
-
-bool DecodeMultiplePrimaryLayout(const std::vector<uint8_t>& bytes,
-                                 MultiplePrimaryLayoutRecord& record) {
-  FieldReader reader(bytes);
-  VisitMultiplePrimaryLayout(record, reader);
-  return reader.Whole();
-}
-
+// Reads at most formatSize bytes of a file that opens for reading and
+// writing.
 LayoutFileStatus ReadLayoutFileBytes(const std::string& path, size_t formatSize,
                                      std::vector<uint8_t>& bytes) {
   bytes.clear();
@@ -137,6 +131,8 @@ LayoutFileStatus ReadLayoutFileBytes(const std::string& path, size_t formatSize,
   return got == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
 }
 
+// Creates or replaces a file with the bytes; removes it again when writing
+// or closing fails.
 bool WriteLayoutFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
@@ -147,28 +143,113 @@ bool WriteLayoutFileBytes(const std::string& path, const std::vector<uint8_t>& b
   return false;
 }
 
-LayoutFileStatus ReadCheckLayoutFile(const std::string& path, CheckLayoutRecord& record) {
+}  // namespace
+
+std::string LayoutFileName(const std::string& inputFile, const std::string& suffix) {
+  // The same rule as the reports' names, so the file stays beside the data
+  // even when a folder name holds a '.'.
+  return DeriveReportName(inputFile, suffix);
+}
+
+std::string LayoutFileName(const std::string& inputFile, LayoutFile file) {
+  return LayoutFileName(inputFile, LayoutFileSuffix(file));
+}
+
+const char* LayoutFileSuffix(LayoutFile file) {
+  switch (file) {
+    case LayoutFile::kCheck:
+      return ".frm";
+    case LayoutFile::kMultiplePrimary:
+      return ".mpr";
+    case LayoutFile::kConversion:
+      return ".dfi";
+  }
+  return "";
+}
+
+bool IsCodeCharacter(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  return byte > 0x20 && byte != 0x7F;
+}
+
+bool IsAgeUnknownCode(const std::string& text) {
+  return !text.empty() && text.size() <= 3 &&
+         std::all_of(text.begin(), text.end(), IsCodeCharacter);
+}
+
+std::vector<uint8_t> EncodeLayout(LayoutFile file, const RecordSettings& values,
+                                  const OptionWords& words) {
+  FieldWriter writer;
+  VisitLayout(file, values, words, writer);
+  return writer.Take();
+}
+
+bool DecodeLayout(LayoutFile file, const std::vector<uint8_t>& bytes, RecordSettings& values,
+                  const OptionWords& words) {
+  FieldReader reader(bytes);
+  VisitLayout(file, values, words, reader);
+  return reader.Whole();
+}
+
+std::vector<int32_t> LayoutPairs(LayoutFile file, const RecordSettings& values) {
+  std::vector<int32_t> pairs;
+  for (const RecordField* variable : LayoutVariables(file)) {
+    pairs.push_back(values.*variable->first);
+    pairs.push_back(values.*variable->last);
+  }
+  return pairs;
+}
+
+void SetLayoutPairs(LayoutFile file, const std::vector<int32_t>& pairs, RecordSettings& values) {
+  const std::vector<const RecordField*> variables = LayoutVariables(file);
+  for (size_t v = 0; v < variables.size() && 2 * v + 1 < pairs.size(); ++v) {
+    values.*variables[v]->first = pairs[2 * v];
+    values.*variables[v]->last = pairs[2 * v + 1];
+  }
+}
+
+void TakeLayoutValues(LayoutFile file, const RecordSettings& from, RecordSettings& to,
+                      const OptionWords& words) {
+  for (const RecordField* variable : LayoutVariables(file))
+    if (variable->format != nullptr) to.*variable->format = from.*variable->format;
+  for (const RecordField* value : LayoutValues(file)) {
+    switch (value->kind) {
+      case RecordField::Kind::kNumber:
+        to.*value->number = from.*value->number;
+        break;
+      case RecordField::Kind::kCode:
+        if (IsCodeCharacter(from.*value->code)) to.*value->code = from.*value->code;
+        break;
+      case RecordField::Kind::kCodes:
+        for (size_t i = 0; i < (to.*value->codes).size(); ++i)
+          if (IsCodeCharacter((from.*value->codes)[i]))
+            (to.*value->codes)[i] = (from.*value->codes)[i];
+        break;
+      case RecordField::Kind::kText: {
+        const std::string& text = from.*value->text;
+        const std::string code = text.substr(0, text.find('\0'));
+        if (IsAgeUnknownCode(code)) to.*value->text = code;
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  for (int32_t RecordSettings::*word : words) to.*word = from.*word;
+}
+
+LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
+                                const OptionWords& words) {
   std::vector<uint8_t> bytes;
-  const LayoutFileStatus status = ReadLayoutFileBytes(path, kCheckLayoutFileSize, bytes);
-  if (status != LayoutFileStatus::kNotOpened) DecodeCheckLayout(bytes, record);
+  const LayoutFileStatus status =
+      ReadLayoutFileBytes(path, LayoutFileSize(file, words.size()), bytes);
+  if (status != LayoutFileStatus::kNotOpened) DecodeLayout(file, bytes, values, words);
   return status;
 }
 
-LayoutFileStatus ReadMultiplePrimaryLayoutFile(const std::string& path,
-                                               MultiplePrimaryLayoutRecord& record) {
-  std::vector<uint8_t> bytes;
-  const LayoutFileStatus status = ReadLayoutFileBytes(path, kMultiplePrimaryLayoutFileSize, bytes);
-  if (status != LayoutFileStatus::kNotOpened) DecodeMultiplePrimaryLayout(bytes, record);
-  return status;
-}
-
-bool WriteCheckLayoutFile(const std::string& path, const CheckLayoutRecord& record) {
-  return WriteLayoutFileBytes(path, EncodeCheckLayout(record));
-}
-
-bool WriteMultiplePrimaryLayoutFile(const std::string& path,
-                                    const MultiplePrimaryLayoutRecord& record) {
-  return WriteLayoutFileBytes(path, EncodeMultiplePrimaryLayout(record));
+bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
+                     const OptionWords& words) {
+  return WriteLayoutFileBytes(path, EncodeLayout(file, values, words));
 }
 
 }  // namespace kelvarin

@@ -1,16 +1,22 @@
 // Layout definition files: the binary files kept beside an input data file
 // so that the next run on it starts from the same columns and codes. The
 // check wizard keeps a ".frm" file, the multiple-primary wizard a ".mpr"
-// file. Integers are signed 32-bit little-endian; a column pair is (first
-// column, last column), 1-based and inclusive, -1 for a variable that is not
-// defined; a code character is followed by one zero byte.
+// file, the conversion wizard a ".dfi" file. What each holds, in file order,
+// is given by the places of kRecordFields (common/recordsettings.h): the
+// column pairs of its variables in its list order, the date formats of those
+// that are dates, the codes and texts, then a conversion page's option words.
+// Integers are signed 32-bit little-endian; a column pair is (first column,
+// last column), 1-based and inclusive, -1 for a variable that is not
+// defined; a code character is followed by one zero byte; a text takes four
+// bytes, its characters then zero bytes.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "common/recordsettings.h"
 
 namespace kelvarin {
 
@@ -19,54 +25,79 @@ namespace kelvarin {
 // followed by the suffix, else the whole path followed by the suffix. Folder
 // names never count.
 std::string LayoutFileName(const std::string& inputFile, const std::string& suffix);
+// The same with the file's own suffix: ".frm", ".mpr" or ".dfi".
+std::string LayoutFileName(const std::string& inputFile, LayoutFile file);
+const char* LayoutFileSuffix(LayoutFile file);
 
 // Whether c can stand as a code in a layout file and in a parameter row:
 // a byte that is neither blank, nor a control character, nor DEL.
 bool IsCodeCharacter(char c);
+// Whether a text can stand as the age-unknown code: 1 to 3 code characters.
+bool IsAgeUnknownCode(const std::string& text);
 
-inline constexpr int kCheckLayoutVariables = 10;
-inline constexpr size_t kCheckLayoutFileSize = 104;
+// The option words a conversion layout page keeps after the codes, 4 bytes
+// each, in the order of its option boxes; the other files have none.
+using OptionWords = std::vector<int32_t RecordSettings::*>;
 
-// The contents of a ".frm" file. The column pairs are in the check layout
-// page's list order: registration number, sex, topography, histology,
-// behaviour, grade, basis of diagnosis, incidence date, birth date, age.
-struct CheckLayoutRecord {
-  std::array<int32_t, 2 * kCheckLayoutVariables> positions;
-  int32_t incidenceDateFormat = -1;
-  int32_t birthDateFormat = -1;
-  char maleCode = '1';
-  char femaleCode = '2';
-  std::array<char, 4> microscopicCodes{{'5', '6', '7', '7'}};
-  std::array<char, 4> ageUnknownCode{{'9', '9', '9', '\0'}};  // the text, then zero bytes
+// The size of a layout file's record.
+constexpr size_t LayoutFileSize(LayoutFile file, size_t optionWords = 0) {
+  size_t size = 4 * optionWords;
+  for (const RecordField& field : kRecordFields) {
+    if (field.PlaceIn(file) < 0) continue;
+    switch (field.kind) {
+      case RecordField::Kind::kDateColumns:
+        size += 4;
+        [[fallthrough]];
+      case RecordField::Kind::kColumns:
+        size += 8;
+        break;
+      case RecordField::Kind::kCode:
+        size += 2;
+        break;
+      case RecordField::Kind::kCodes:
+        size += 8;
+        break;
+      case RecordField::Kind::kNumber:
+      case RecordField::Kind::kText:
+        size += 4;
+        break;
+      case RecordField::Kind::kSize:
+        break;  // never in a layout file
+    }
+  }
+  return size;
+}
 
-  CheckLayoutRecord() { positions.fill(-1); }
-};
+inline constexpr int kCheckLayoutVariables = LayoutVariableCount(LayoutFile::kCheck);
+inline constexpr size_t kCheckLayoutFileSize = LayoutFileSize(LayoutFile::kCheck);
+inline constexpr size_t kMultiplePrimaryLayoutFileSize =
+    LayoutFileSize(LayoutFile::kMultiplePrimary);
 
-inline constexpr int kMultiplePrimaryLayoutVariables = 7;
-inline constexpr size_t kMultiplePrimaryLayoutFileSize = 64;
-
-// The contents of a ".mpr" file. The column pairs are in the multiple-primary
-// layout page's list order: patient identification, sequence number, sex,
-// topography, histology, behaviour, incidence date.
-struct MultiplePrimaryLayoutRecord {
-  std::array<int32_t, 2 * kMultiplePrimaryLayoutVariables> positions;
-  int32_t incidenceDateFormat = -1;
-  char maleCode = '1';
-  char femaleCode = '2';
-
-  MultiplePrimaryLayoutRecord() { positions.fill(-1); }
-};
-
-std::vector<uint8_t> EncodeCheckLayout(const CheckLayoutRecord& record);
-std::vector<uint8_t> EncodeMultiplePrimaryLayout(const MultiplePrimaryLayoutRecord& record);
+// The record of a layout file, taken from `values` (the option words from
+// the members `words` names).
+std::vector<uint8_t> EncodeLayout(LayoutFile file, const RecordSettings& values,
+                                  const OptionWords& words = {});
 
 // Takes from the bytes of a definition file, in file order, every field the
-// bytes hold whole; the fields beyond a short file keep their values.
-// Returns true when the bytes held the whole record. The fourth byte of the
-// age-unknown code is always made 0.
-bool DecodeCheckLayout(const std::vector<uint8_t>& bytes, CheckLayoutRecord& record);
-bool DecodeMultiplePrimaryLayout(const std::vector<uint8_t>& bytes,
-                                 MultiplePrimaryLayoutRecord& record);
+// bytes hold whole into `values`; the fields beyond a short file keep their
+// values. Returns true when the bytes held the whole record. A text's first
+// three bytes are taken as they stand, zero bytes too, so that the record
+// writes back as it was read; its fourth byte always counts as 0.
+bool DecodeLayout(LayoutFile file, const std::vector<uint8_t>& bytes, RecordSettings& values,
+                  const OptionWords& words = {});
+
+// The column pairs of a layout file's variables in its list order (first,
+// last, first, last, ...), and the same pairs put back into `values`.
+std::vector<int32_t> LayoutPairs(LayoutFile file, const RecordSettings& values);
+void SetLayoutPairs(LayoutFile file, const std::vector<int32_t>& pairs, RecordSettings& values);
+
+// Takes into `to` what a layout file holds besides its column pairs, from
+// `from` (the values a definition file brought): the date formats and the
+// option words as they stand; a code, or the age-unknown code up to its
+// first zero byte, only where it can stand as one in a parameter row, so
+// that the row always reads back; otherwise `to` keeps its own.
+void TakeLayoutValues(LayoutFile file, const RecordSettings& from, RecordSettings& to,
+                      const OptionWords& words = {});
 
 enum class LayoutFileStatus {
   kNotOpened,  // absent, read-only or otherwise not open for reading and writing
@@ -74,25 +105,15 @@ enum class LayoutFileStatus {
   kTruncated,  // shorter than its format: only the whole fields were taken
 };
 
-// The file side shared by every definition file. ReadLayoutFileBytes reads
-// at most formatSize bytes of a file that opens for reading and writing;
-// WriteLayoutFileBytes creates or replaces a file with the bytes and removes
-// it again when writing or closing fails.
-LayoutFileStatus ReadLayoutFileBytes(const std::string& path, size_t formatSize,
-                                     std::vector<uint8_t>& bytes);
-bool WriteLayoutFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-
-// Reads a definition file, which must open for reading and writing (a file
-// that cannot be replaced counts as absent).
-LayoutFileStatus ReadCheckLayoutFile(const std::string& path, CheckLayoutRecord& record);
-LayoutFileStatus ReadMultiplePrimaryLayoutFile(const std::string& path,
-                                               MultiplePrimaryLayoutRecord& record);
+// Reads a definition file into `values` (DecodeLayout); it must open for
+// reading and writing (a file that cannot be replaced counts as absent).
+LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
+                                const OptionWords& words = {});
 
 // Creates or replaces a definition file. Returns false when it could not be
 // created, or when writing or closing failed; a file left half-written is
 // removed.
-bool WriteCheckLayoutFile(const std::string& path, const CheckLayoutRecord& record);
-bool WriteMultiplePrimaryLayoutFile(const std::string& path,
-                                    const MultiplePrimaryLayoutRecord& record);
+bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
+                     const OptionWords& words = {});
 
 }  // namespace kelvarin

@@ -10,6 +10,13 @@ namespace kelvarin {
 
 namespace {
 
+// A field's name in the reader's messages: the entry's name, followed for a
+// column pair by the part ("sex" "Start").
+struct FieldName {
+  const char* name;
+  const char* part = "";
+};
+
 // Field-by-field reader of a blank-separated row: each number skips the blanks
 // before it; each character is the next character that is not a blank; the
 // word is the run of non-blank characters (possibly empty at the end).
@@ -17,7 +24,7 @@ class RowScanner {
  public:
   explicit RowScanner(const std::string& line) : m_line(line) {}
 
-  bool Int(int* value, const char* name) {
+  bool Int(int* value, FieldName name) {
     long long v = 0;
     if (!Number(&v, name)) return false;
     if (v < -2147483647LL - 1 || v > 2147483647LL) return Fail(name, "is out of range");
@@ -25,14 +32,14 @@ class RowScanner {
     return true;
   }
 
-  bool Size(uint64_t* value, const char* name) {
+  bool Size(uint64_t* value, FieldName name) {
     long long v = 0;
     if (!Number(&v, name)) return false;
     *value = v < 0 ? 0 : static_cast<uint64_t>(v);
     return true;
   }
 
-  bool Char(char* value, const char* name) {
+  bool Char(char* value, FieldName name) {
     ++m_field;
     SkipBlanks();
     if (m_pos >= m_line.size()) return Fail(name, "is missing");
@@ -57,7 +64,7 @@ class RowScanner {
     while (m_pos < m_line.size() && IsBlank(m_line[m_pos])) ++m_pos;
   }
 
-  bool Number(long long* value, const char* name) {
+  bool Number(long long* value, FieldName name) {
     ++m_field;
     SkipBlanks();
     size_t pos = m_pos;
@@ -73,9 +80,9 @@ class RowScanner {
     return true;
   }
 
-  bool Fail(const char* name, const char* what) {
+  bool Fail(FieldName name, const char* what) {
     char text[160];
-    std::snprintf(text, sizeof text, "field %d (%s) %s", m_field, name, what);
+    std::snprintf(text, sizeof text, "field %d (%s%s) %s", m_field, name.name, name.part, what);
     m_error = text;
     return false;
   }
@@ -86,96 +93,46 @@ class RowScanner {
   std::string m_error;
 };
 
-// Each row's fields, in file order, listed once for the writer and the reader.
-template <class Visitor>
-void VisitFields(ConversionRow& r, Visitor& v) {
-  v.Int("regNoStart", r.regNoStart);
-  v.Int("regNoEnd", r.regNoEnd);
-  v.Int("sexStart", r.sexStart);
-  v.Int("sexEnd", r.sexEnd);
-  v.Int("topographyStart", r.topographyStart);
-  v.Int("topographyEnd", r.topographyEnd);
-  v.Int("histologyStart", r.histologyStart);
-  v.Int("histologyEnd", r.histologyEnd);
-  v.Int("behaviourStart", r.behaviourStart);
-  v.Int("behaviourEnd", r.behaviourEnd);
-  v.Int("gradeStart", r.gradeStart);
-  v.Int("gradeEnd", r.gradeEnd);
-  v.Char("maleCode", r.maleCode);
-  v.Char("femaleCode", r.femaleCode);
-  v.Int("recordLength", r.recordLength);
-  v.Size("fileSize", r.fileSize);
-  v.Int("optionA", r.optionA);
-  v.Int("optionB", r.optionB);
-}
-
-template <class Visitor>
-void VisitFields(CheckRow& r, Visitor& v) {
-  v.Int("regNoStart", r.regNoStart);
-  v.Int("regNoEnd", r.regNoEnd);
-  v.Int("sexStart", r.sexStart);
-  v.Int("sexEnd", r.sexEnd);
-  v.Int("topographyStart", r.topographyStart);
-  v.Int("topographyEnd", r.topographyEnd);
-  v.Int("histologyStart", r.histologyStart);
-  v.Int("histologyEnd", r.histologyEnd);
-  v.Int("behaviourStart", r.behaviourStart);
-  v.Int("behaviourEnd", r.behaviourEnd);
-  v.Int("gradeStart", r.gradeStart);
-  v.Int("gradeEnd", r.gradeEnd);
-  v.Int("basisStart", r.basisStart);
-  v.Int("basisEnd", r.basisEnd);
-  v.Int("ageStart", r.ageStart);
-  v.Int("ageEnd", r.ageEnd);
-  v.Int("birthDateStart", r.birthDateStart);
-  v.Int("birthDateEnd", r.birthDateEnd);
-  v.Int("birthDateFormat", r.birthDateFormat);
-  v.Int("incidenceDateStart", r.incidenceDateStart);
-  v.Int("incidenceDateEnd", r.incidenceDateEnd);
-  v.Int("incidenceDateFormat", r.incidenceDateFormat);
-  for (char& code : r.microscopicCodes) v.Char("microscopicCodes", code);
-  v.Char("maleCode", r.maleCode);
-  v.Char("femaleCode", r.femaleCode);
-  v.Int("recordLength", r.recordLength);
-  v.Size("fileSize", r.fileSize);
-  v.Int("oneRecordPerError", r.oneRecordPerError);
-  v.Word("ageUnknownCode", r.ageUnknownCode);
-}
-
-template <class Visitor>
-void VisitFields(MultiplePrimaryRow& r, Visitor& v) {
-  v.Int("regNoStart", r.regNoStart);
-  v.Int("regNoEnd", r.regNoEnd);
-  v.Int("seqNoStart", r.seqNoStart);
-  v.Int("seqNoEnd", r.seqNoEnd);
-  v.Int("sexStart", r.sexStart);
-  v.Int("sexEnd", r.sexEnd);
-  v.Int("topographyStart", r.topographyStart);
-  v.Int("topographyEnd", r.topographyEnd);
-  v.Int("histologyStart", r.histologyStart);
-  v.Int("histologyEnd", r.histologyEnd);
-  v.Int("behaviourStart", r.behaviourStart);
-  v.Int("behaviourEnd", r.behaviourEnd);
-  v.Int("incidenceDateStart", r.incidenceDateStart);
-  v.Int("incidenceDateEnd", r.incidenceDateEnd);
-  v.Int("incidenceDateFormat", r.incidenceDateFormat);
-  v.Char("maleCode", r.maleCode);
-  v.Char("femaleCode", r.femaleCode);
-  v.Int("includeBrain", r.includeBrain);
-  v.Int("includeBladder", r.includeBladder);
-  v.Int("duplicatesToFile", r.duplicatesToFile);
-  v.Int("recordLength", r.recordLength);
-  v.Size("fileSize", r.fileSize);
+// Visits the fields of a row type in file order, as kRecordFields gives
+// them: the name of each field (for the reader's messages) and its member.
+template <class Settings, class Visitor>
+void VisitFields(RowType type, Settings& s, Visitor& v) {
+  for (const RecordField& field : kRecordFields) {
+    if ((field.rows & (RowSet{1} << type)) == 0) continue;
+    switch (field.kind) {
+      case RecordField::Kind::kColumns:
+      case RecordField::Kind::kDateColumns:
+        v.Int({field.name, "Start"}, s.*field.first);
+        v.Int({field.name, "End"}, s.*field.last);
+        if (field.format != nullptr) v.Int({field.name, "Format"}, s.*field.format);
+        break;
+      case RecordField::Kind::kNumber:
+        v.Int({field.name}, s.*field.number);
+        break;
+      case RecordField::Kind::kSize:
+        v.Size({field.name}, s.*field.size);
+        break;
+      case RecordField::Kind::kCode:
+        v.Char({field.name}, s.*field.code);
+        break;
+      case RecordField::Kind::kCodes:
+        for (auto& code : s.*field.codes) v.Char({field.name}, code);
+        break;
+      case RecordField::Kind::kText:
+        v.Word({field.name}, s.*field.text);
+        break;
+    }
+  }
 }
 
 // Writes the fields blank-separated: numbers in decimal, characters as
 // themselves, the word as it stands (an empty one leaves the trailing blank).
 class RowWriter {
  public:
-  void Int(const char*, int value) { Field(std::to_string(value)); }
-  void Size(const char*, uint64_t value) { Field(std::to_string(value)); }
-  void Char(const char*, char value) { Field(std::string(1, value)); }
-  void Word(const char*, const std::string& value) { Field(value); }
+  void Int(FieldName, int value) { Field(std::to_string(value)); }
+  void Size(FieldName, uint64_t value) { Field(std::to_string(value)); }
+  void Char(FieldName, char value) { Field(std::string(1, value)); }
+  void Word(FieldName, const std::string& value) { Field(value); }
   std::string Line() const { return m_text + "\n"; }
 
  private:
@@ -192,16 +149,16 @@ class RowWriter {
 class RowReader {
  public:
   RowReader(const std::string& line, int limit) : m_scan(line), m_limit(limit) {}
-  void Int(const char* name, int& value) {
+  void Int(FieldName name, int& value) {
     if (Take()) m_ok = m_scan.Int(&value, name);
   }
-  void Size(const char* name, uint64_t& value) {
+  void Size(FieldName name, uint64_t& value) {
     if (Take()) m_ok = m_scan.Size(&value, name);
   }
-  void Char(const char* name, char& value) {
+  void Char(FieldName name, char& value) {
     if (Take()) m_ok = m_scan.Char(&value, name);
   }
-  void Word(const char*, std::string& value) {
+  void Word(FieldName, std::string& value) {
     if (Take()) m_scan.Word(&value);
   }
   bool ok() const { return m_ok; }
@@ -216,17 +173,10 @@ class RowReader {
 };
 
 template <class Row>
-std::string Format(Row row) {
-  RowWriter writer;
-  VisitFields(row, writer);
-  return writer.Line();
-}
-
-template <class Row>
-bool Parse(const std::string& line, Row* row, std::string* error, int limit) {
+bool Parse(RowType type, const std::string& line, Row* row, std::string* error, int limit) {
   Row parsed;
   RowReader reader(line, limit > 0 ? limit : 1000);
-  VisitFields(parsed, reader);
+  VisitFields(type, parsed, reader);
   if (!reader.ok()) {
     if (error) *error = reader.error();
     return false;
@@ -237,18 +187,26 @@ bool Parse(const std::string& line, Row* row, std::string* error, int limit) {
 
 }  // namespace
 
-std::string FormatRow(const ConversionRow& row) { return Format(row); }
-std::string FormatRow(const CheckRow& row) { return Format(row); }
-std::string FormatRow(const MultiplePrimaryRow& row) { return Format(row); }
+std::string FormatRow(RowType type, const RecordSettings& settings) {
+  RowWriter writer;
+  VisitFields(type, settings, writer);
+  return writer.Line();
+}
+
+std::string FormatRow(const ConversionRow& row) { return FormatRow(kConversionRowType, row); }
+std::string FormatRow(const CheckRow& row) { return FormatRow(kCheckRowType, row); }
+std::string FormatRow(const MultiplePrimaryRow& row) {
+  return FormatRow(kMultiplePrimaryRowType, row);
+}
 
 bool ParseRow(const std::string& line, ConversionRow* row, std::string* error, int fieldsNeeded) {
-  return Parse(line, row, error, fieldsNeeded);
+  return Parse(kConversionRowType, line, row, error, fieldsNeeded);
 }
 bool ParseRow(const std::string& line, CheckRow* row, std::string* error) {
-  return Parse(line, row, error, 0);
+  return Parse(kCheckRowType, line, row, error, 0);
 }
 bool ParseRow(const std::string& line, MultiplePrimaryRow* row, std::string* error) {
-  return Parse(line, row, error, 0);
+  return Parse(kMultiplePrimaryRowType, line, row, error, 0);
 }
 
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines) {

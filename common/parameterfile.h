@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/recordsettings.h"
+
 namespace kelvarin {
 
 inline constexpr const char* kParameterFileName = "parameter.dat";
@@ -14,62 +16,25 @@ inline constexpr const char* kParameterFileName = "parameter.dat";
 // of longer records before a row is written.
 inline constexpr int kMaxRecordLength = 1024;
 
-// Row type numbers as the front-end's commands choose them.
-enum RowType { kConversionRowType = 0, kCheckRowType = 1, kMultiplePrimaryRowType = 2 };
+// The parameter rows. Each holds the whole RecordSettings; the fields it
+// carries, and their order, are those kRecordFields gives its row type, and
+// every other value keeps its default.
 
 // Row of the conversion programs: 18 fields.
-struct ConversionRow {
-  int regNoStart = -1, regNoEnd = -1;
-  int sexStart = -1, sexEnd = -1;
-  int topographyStart = -1, topographyEnd = -1;
-  int histologyStart = -1, histologyEnd = -1;
-  int behaviourStart = -1, behaviourEnd = -1;
-  int gradeStart = -1, gradeEnd = -1;
-  char maleCode = '1', femaleCode = '2';
-  int recordLength = 0;
-  uint64_t fileSize = 0;
-  int optionA = 0;  // nonzero: the converted codes replace the input codes
-  int optionB = 0;
-};
+struct ConversionRow : RecordSettings {};
 
 // Row of the check program: 32 fields.
-struct CheckRow {
-  int regNoStart = -1, regNoEnd = -1;
-  int sexStart = -1, sexEnd = -1;
-  int topographyStart = -1, topographyEnd = -1;
-  int histologyStart = -1, histologyEnd = -1;
-  int behaviourStart = -1, behaviourEnd = -1;
-  int gradeStart = -1, gradeEnd = -1;
-  int basisStart = -1, basisEnd = -1;
-  int ageStart = -1, ageEnd = -1;
-  int birthDateStart = -1, birthDateEnd = -1, birthDateFormat = -1;
-  int incidenceDateStart = -1, incidenceDateEnd = -1, incidenceDateFormat = -1;
-  char microscopicCodes[4] = {'5', '6', '7', '7'};
-  char maleCode = '1', femaleCode = '2';
-  int recordLength = 0;
-  uint64_t fileSize = 0;
-  int oneRecordPerError = 0;
-  std::string ageUnknownCode = "999";  // may be empty
+struct CheckRow : RecordSettings {
+  // Field 31: nonzero writes a record to the error file once for each of its
+  // errors, each time with that error's line; the row carries it in optionB.
+  int32_t oneRecordPerError() const { return optionB; }
 };
 
 // Row of the multiple primaries program: 22 fields.
-struct MultiplePrimaryRow {
-  int regNoStart = -1, regNoEnd = -1;
-  int seqNoStart = -1, seqNoEnd = -1;
-  int sexStart = -1, sexEnd = -1;
-  int topographyStart = -1, topographyEnd = -1;
-  int histologyStart = -1, histologyEnd = -1;
-  int behaviourStart = -1, behaviourEnd = -1;
-  int incidenceDateStart = -1, incidenceDateEnd = -1, incidenceDateFormat = -1;
-  char maleCode = '1', femaleCode = '2';
-  int includeBrain = 0;
-  int includeBladder = 1;
-  int duplicatesToFile = 1;
-  int recordLength = 0;
-  uint64_t fileSize = 0;
-};
+struct MultiplePrimaryRow : RecordSettings {};
 
 // The rows as text, exactly as the front-end writes them (line end included).
+std::string FormatRow(RowType type, const RecordSettings& settings);
 std::string FormatRow(const ConversionRow& row);
 std::string FormatRow(const CheckRow& row);
 std::string FormatRow(const MultiplePrimaryRow& row);

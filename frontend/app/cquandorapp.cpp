@@ -10,9 +10,9 @@
 #include <QUrl>
 
 #include "frontend/app/caboutdlg.h"
-#include "frontend/app/jobsettingsdefaults.h"
 #include "frontend/app/toolcommands.h"
 #include "frontend/app/weblinks.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/res/commandids.h"
 #include "frontend/res/menus.h"
 #include "frontend/res/strings.h"

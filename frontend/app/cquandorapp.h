@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "frontend/app/crecentfilelist.h"
-#include "frontend/app/jobsettings.h"
 #include "frontend/app/pathprofile.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/shell/ccommandtable.h"
 
 namespace kelvarin {
@@ -18,6 +18,7 @@ namespace kelvarin {
 class CChildFrame;
 class CMainFrame;
 
+// CQuandorApp: the application object of the front-end Kelvarin, one per process.
 class CQuandorApp : public QObject {
   Q_OBJECT
 

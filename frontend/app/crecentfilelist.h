@@ -17,7 +17,6 @@ class CRecentFileList {
 
   explicit CRecentFileList(int maxSize);
 
-  int MaxSize() const { return m_maxSize; }
   int Size() const { return static_cast<int>(m_files.size()); }
   const QString& operator[](int index) const { return m_files[index]; }
   const QStringList& Files() const { return m_files; }

@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <string>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {

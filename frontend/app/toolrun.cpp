@@ -8,7 +8,7 @@
 
 #include "common/parameterfile.h"
 #include "common/reportname.h"
-#include "frontend/app/jobrows.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/wizards/chkwizard.h"
 #include "frontend/wizards/mulwizard.h"
 #include "frontend/wizards/wizpage.h"
@@ -33,17 +33,17 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
 }
 
 // Runs a wizard modally with its help topics going to the host; on Finish
-// copies its settings back into the job and returns true. The wizard is then
+// copies back into the job what the command's row carries, and returns true. The wizard is then
 // destroyed and the windows it covered repainted, since the tool's run that
 // follows blocks the event loop.
 template <typename Wizard>
-bool RunWizard(const ToolRunHost& host, void (*copyBack)(const JobSettings&, JobSettings&)) {
+bool RunWizard(const ToolRunHost& host, RowType row) {
   {
     Wizard wizard(*host.job, host.parent);
     if (host.showHelp)
       QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
     if (wizard.exec() != QDialog::Accepted) return false;
-    copyBack(wizard.settings(), *host.job);
+    CopyBack(wizard.settings(), *host.job, row);
   }
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   if (host.parent != nullptr) host.parent->window()->repaint();
@@ -74,17 +74,17 @@ bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
 }
 
 void RunCheck(const ToolRunHost& host) {
-  if (!RunWizard<CCHKwizard>(host, CopyBackCheck)) return;
+  if (!RunWizard<CCHKwizard>(host, kCheckRowType)) return;
   JobSettings& job = *host.job;
-  if (!RunToolWithRow(host, FormatRow(CheckRowOf(job)), "Tesmar")) return;
+  if (!RunToolWithRow(host, FormatRow(kCheckRowType, job), "Tesmar")) return;
   // The check program removes a log that recorded nothing.
   OpenReportIfReadable(host, DeriveReportName(job.outputFile, ".log"));
 }
 
 void RunMultiplePrimary(const ToolRunHost& host) {
-  if (!RunWizard<CMULwizard>(host, CopyBackMultiplePrimary)) return;
+  if (!RunWizard<CMULwizard>(host, kMultiplePrimaryRowType)) return;
   JobSettings& job = *host.job;
-  if (!RunToolWithRow(host, FormatRow(MultiplePrimaryRowOf(job)), "Multiple")) return;
+  if (!RunToolWithRow(host, FormatRow(kMultiplePrimaryRowType, job), "Multiple")) return;
   if (job.duplicatesToFile != 0) {
     OpenReportIfReadable(host, DeriveReportName(job.inputFile, ".mul"));
     return;

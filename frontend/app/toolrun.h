@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 
 class QWidget;
 

@@ -12,7 +12,6 @@ inline constexpr int kIdWebCancerStatistics = 137;
 inline constexpr int kIdWebCancerRegistration = 138;
 inline constexpr int kIdEditProperties = 32769;
 inline constexpr int kIdConversionFirst = 32771;  // conversion index 0
-inline constexpr int kIdConversionLast = 32782;   // conversion index 11
 inline constexpr int kIdToolsCheck = 32783;
 inline constexpr int kIdToolsMultiplePrimary = 32784;
 inline constexpr int kIdFileTransfer = 32788;
@@ -40,7 +39,6 @@ inline constexpr int kIdWindowTileVertical = 57652;
 inline constexpr int kIdAppAbout = 57664;
 inline constexpr int kIdAppExit = 57665;
 inline constexpr int kIdHelpFinder = 57667;
-inline constexpr int kIdContextHelp = 57669;
 inline constexpr int kIdHelp = 57670;
 inline constexpr int kIdDefaultHelp = 57671;
 inline constexpr int kIdOleEditProperties = 57860;
@@ -49,8 +47,5 @@ inline constexpr int kIdOleEditProperties = 57860;
 inline constexpr int kIdIndicatorCaps = 59137;
 inline constexpr int kIdIndicatorNum = 59138;
 inline constexpr int kIdIndicatorScrl = 59139;
-
-// The command of conversion `index` (0..11) of the Conversions menu.
-constexpr int ConversionCommand(int index) { return kIdConversionFirst + index; }
 
 }  // namespace kelvarin

@@ -7,6 +7,7 @@ class QButtonGroup;
 
 namespace kelvarin {
 
+// CPage1: page 1 of the text-properties sheet, the font face.
 class CPage1 : public CTextPage {
   Q_OBJECT
 

@@ -7,6 +7,7 @@ class QCheckBox;
 
 namespace kelvarin {
 
+// CPage2: page 2 of the text-properties sheet, bold, italic and underline.
 class CPage2 : public CTextPage {
   Q_OBJECT
 

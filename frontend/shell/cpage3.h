@@ -7,6 +7,7 @@ class QButtonGroup;
 
 namespace kelvarin {
 
+// CPage3: page 3 of the text-properties sheet, the text colour.
 class CPage3 : public CTextPage {
   Q_OBJECT
 

@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace kelvarin {
 
+// CPage4: page 4 of the text-properties sheet, the font size.
 class CPage4 : public CTextPage {
   Q_OBJECT
 

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kelvarin {
 
+// CQuandorDoc: the document of a report window, the text of one report file.
 class CQuandorDoc : public QObject {
   Q_OBJECT
 
@@ -49,7 +50,6 @@ class CQuandorDoc : public QObject {
 
   QString PathName() const { return m_pathName; }
   QString Title() const;
-  QString LineEnd() const { return m_lineEnd; }
   bool IsModified() const { return m_text.isModified(); }
   void SetModifiedFlag(bool modified) { m_text.setModified(modified); }
 

@@ -16,6 +16,7 @@ namespace kelvarin {
 class CFontSheet;
 class CQuandorDoc;
 
+// CQuandorView: the view of a report window, which shows and edits its document.
 class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   Q_OBJECT
 
@@ -26,7 +27,6 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   explicit CQuandorView(CQuandorDoc* document, QWidget* parent = nullptr);
   ~CQuandorView() override;
 
-  CQuandorDoc* GetDocument() const { return m_document; }
   CFontSheet& TextSheet() { return *m_textSheet; }
 
   // The printer that print, print direct and preview use.

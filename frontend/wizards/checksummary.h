@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 
 namespace kelvarin {
 

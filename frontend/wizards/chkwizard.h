@@ -12,6 +12,7 @@ class CCHKwizLayout;
 class CCHKwizFormat;
 class CCHKwizFinish;
 
+// The prefix CCHKwiz marks the check wizard's classes: the sheet and its pages.
 class CCHKwizard : public CWizardSheet {
   Q_OBJECT
 

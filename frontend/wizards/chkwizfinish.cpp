@@ -34,16 +34,16 @@ void CCHKwizFinish::OnSetActive() {
 }
 
 int CCHKwizFinish::BackId() const {
-  const JobSettings& job = settings();
-  for (int32_t start :
-       {job.sexStart, job.basisStart, job.incidenceDateStart, job.birthDateStart, job.ageStart})
-    if (start != -1) return CCHKwizard::kFormatPage;
+  const std::vector<int32_t> pairs = LayoutPairs(LayoutFile::kCheck, settings());
+  for (int variable : kCheckFormatVariables)
+    if (pairs[2 * static_cast<size_t>(variable)] != -1) return CCHKwizard::kFormatPage;
   return CCHKwizard::kLayoutPage;
 }
 
 bool CCHKwizFinish::validatePage() {
   // A file that cannot be written is skipped: the check runs without it.
-  WriteCheckLayoutFile(LayoutFileName(settings().inputFile, ".frm"), CheckLayoutOf(settings()));
+  WriteLayoutFile(LayoutFileName(settings().inputFile, LayoutFile::kCheck), LayoutFile::kCheck,
+                  settings());
   return true;
 }
 

@@ -11,11 +11,10 @@ LayoutPageDescriptor Descriptor() {
       {CCHKwizard::kLayoutPage, "Orvo/Semu check program (2/4)", "htm/WizLayoutCHK.htm", 25},
       CCHKwizard::kFilesPage,
       CheckLayoutRules(),
-      kCheckVariableFields.data(),
+      LayoutFile::kCheck,
       {},
       "Input file preview: specifiy the starting and ending positions of the variables you wish to "
       "check.",
-      ".frm",
   };
 }
 
@@ -24,18 +23,9 @@ LayoutPageDescriptor Descriptor() {
 CCHKwizLayout::CCHKwizLayout(QWidget* parent) : CWizLayout(Descriptor(), parent) {}
 
 int CCHKwizLayout::nextId() const {
-  for (int variable : {kCheckSex, kCheckBasis, kCheckIncidenceDate, kCheckBirthDate, kCheckAge})
+  for (int variable : kCheckFormatVariables)
     if (columns().start(variable) != -1) return CCHKwizard::kFormatPage;
   return CCHKwizard::kFinishPage;
-}
-
-LayoutFileStatus CCHKwizLayout::ReadLayoutFile(const std::string& path,
-                                               std::vector<int32_t>& positions) {
-  CheckLayoutRecord record = CheckLayoutOf(carried());
-  const LayoutFileStatus status = ReadCheckLayoutFile(path, record);
-  if (status != LayoutFileStatus::kNotOpened) TakeCheckLayoutCodes(record, carried());
-  positions.assign(record.positions.begin(), record.positions.end());
-  return status;
 }
 
 void CCHKwizLayout::HandBack() {

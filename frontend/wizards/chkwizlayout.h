@@ -17,8 +17,6 @@ class CCHKwizLayout : public CWizLayout {
   int nextId() const override;
 
  protected:
-  LayoutFileStatus ReadLayoutFile(const std::string& path,
-                                  std::vector<int32_t>& positions) override;
   void HandBack() override;
 };
 

@@ -1,62 +1,37 @@
-// What tells the check and multiple-primary layouts apart: their variables
-// in list order with the job-settings columns each one fills, their width
-// and presence rules, and the mapping between the job settings and their
-// layout definition files.
+// What tells the check and multiple-primary layout pages apart: their
+// variables' names, width and presence rules, in the list order of their
+// layout definition files (kRecordFields gives which variable is where).
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <vector>
-
 #include "common/layoutfile.h"
-#include "frontend/app/jobsettings.h"
 #include "frontend/wizards/layoutcolumns.h"
 
 namespace kelvarin {
 
-// The job-settings pair a layout variable fills.
-struct VariableField {
-  int32_t JobSettings::*first;
-  int32_t JobSettings::*last;
-};
-
-// Check layout: registration number, sex, topography, histology, behaviour,
-// grade, basis of diagnosis, incidence date, birth date, age.
+// The check layout page's list: registration number, sex, topography,
+// histology, behaviour, grade, basis of diagnosis, incidence date, birth
+// date, age; the positions are those of the .frm file.
 enum CheckVariable {
-  kCheckRegNo,
-  kCheckSex,
-  kCheckTopography,
-  kCheckHistology,
-  kCheckBehaviour,
-  kCheckGrade,
-  kCheckBasis,
-  kCheckIncidenceDate,
-  kCheckBirthDate,
-  kCheckAge,
+  kCheckRegNo = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::regNoStart),
+  kCheckSex = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::sexStart),
+  kCheckTopography = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::topographyStart),
+  kCheckHistology = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::histologyStart),
+  kCheckBehaviour = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::behaviourStart),
+  kCheckGrade = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::gradeStart),
+  kCheckBasis = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::basisStart),
+  kCheckIncidenceDate = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::incidenceDateStart),
+  kCheckBirthDate = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::birthDateStart),
+  kCheckAge = LayoutPlaceOf(LayoutFile::kCheck, &RecordSettings::ageStart),
 };
-extern const std::array<VariableField, kCheckLayoutVariables> kCheckVariableFields;
 const LayoutRules& CheckLayoutRules();
 
-// Multiple-primary layout: patient identification, sequence number, sex,
-// topography, histology, behaviour, incidence date.
-extern const std::array<VariableField, kMultiplePrimaryLayoutVariables>
-    kMultiplePrimaryVariableFields;
+// The check variables that need the Format page (a code or a date format).
+inline constexpr int kCheckFormatVariables[] = {kCheckSex, kCheckBasis, kCheckIncidenceDate,
+                                                kCheckBirthDate, kCheckAge};
+
+// The multiple-primary layout page's list, that of the .mpr file: patient
+// identification, sequence number, sex, topography, histology, behaviour,
+// incidence date.
 const LayoutRules& MultiplePrimaryLayoutRules();
-
-// The (first, last) pairs of the fields, in order.
-std::vector<int32_t> PairsOf(const JobSettings& job, const VariableField* fields, int count);
-
-// The definition-file record of the job settings as they stand.
-CheckLayoutRecord CheckLayoutOf(const JobSettings& job);
-MultiplePrimaryLayoutRecord MultiplePrimaryLayoutOf(const JobSettings& job);
-
-// Takes the date formats and the codes of a definition-file record into the
-// job settings; a code that cannot stand as a code (blank, empty or a control
-// character) is not taken, so the parameter row always reads back.
-void TakeCheckLayoutCodes(const CheckLayoutRecord& record, JobSettings& job);
-void TakeMultiplePrimaryLayoutCodes(const MultiplePrimaryLayoutRecord& record, JobSettings& job);
-
-// Whether a text can stand as the age-unknown code: 1 to 3 code characters.
-bool IsAgeUnknownCode(const std::string& text);
 
 }  // namespace kelvarin

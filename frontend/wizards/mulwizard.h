@@ -12,6 +12,7 @@ class CMULwizFiles;
 class CMULwizLayout;
 class CMULwizFormat;
 
+// The prefix CMULwiz marks the multiple-primary wizard's classes: the sheet and its pages.
 class CMULwizard : public CWizardSheet {
   Q_OBJECT
 

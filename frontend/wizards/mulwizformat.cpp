@@ -49,8 +49,8 @@ bool CMULwizFormat::validatePage() {
                       &job.incidenceDateFormat))
     return false;
   // A file that cannot be written is skipped: the search runs without it.
-  WriteMultiplePrimaryLayoutFile(LayoutFileName(job.inputFile, ".mpr"),
-                                 MultiplePrimaryLayoutOf(job));
+  WriteLayoutFile(LayoutFileName(job.inputFile, LayoutFile::kMultiplePrimary),
+                  LayoutFile::kMultiplePrimary, job);
   return true;
 }
 

@@ -12,7 +12,7 @@ LayoutPageDescriptor Descriptor() {
        26},
       CMULwizard::kFilesPage,
       MultiplePrimaryLayoutRules(),
-      kMultiplePrimaryVariableFields.data(),
+      LayoutFile::kMultiplePrimary,
       {
           {"Includes unspecified (/1) or in situ (/2) tumours of the bladder",
            &JobSettings::includeBladder},
@@ -21,7 +21,6 @@ LayoutPageDescriptor Descriptor() {
           {"Write duplicate records into a separate file", &JobSettings::duplicatesToFile},
       },
       "Input file preview: specifiy the starting and ending positions of each variable.",
-      ".mpr",
   };
 }
 
@@ -30,14 +29,5 @@ LayoutPageDescriptor Descriptor() {
 CMULwizLayout::CMULwizLayout(QWidget* parent) : CWizLayout(Descriptor(), parent) {}
 
 int CMULwizLayout::nextId() const { return CMULwizard::kFormatPage; }
-
-LayoutFileStatus CMULwizLayout::ReadLayoutFile(const std::string& path,
-                                               std::vector<int32_t>& positions) {
-  MultiplePrimaryLayoutRecord record = MultiplePrimaryLayoutOf(carried());
-  const LayoutFileStatus status = ReadMultiplePrimaryLayoutFile(path, record);
-  if (status != LayoutFileStatus::kNotOpened) TakeMultiplePrimaryLayoutCodes(record, carried());
-  positions.assign(record.positions.begin(), record.positions.end());
-  return status;
-}
 
 }  // namespace kelvarin

@@ -14,10 +14,6 @@ class CMULwizLayout : public CWizLayout {
   explicit CMULwizLayout(QWidget* parent = nullptr);
 
   int nextId() const override;
-
- protected:
-  LayoutFileStatus ReadLayoutFile(const std::string& path,
-                                  std::vector<int32_t>& positions) override;
 };
 
 }  // namespace kelvarin

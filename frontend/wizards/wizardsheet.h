@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWizard>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 
 namespace kelvarin {
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 
@@ -39,6 +40,7 @@ QGroupBox* AddFrame(QWidget* page, const QString& title, const QRect& rect) {
 
 CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
     : CWizPage(descriptor.page, parent), m_descriptor(descriptor), m_columns(descriptor.rules) {
+  assert(m_columns.variableCount() == LayoutVariableCount(descriptor.file));
   AddFrame(this, QString::fromLatin1(descriptor.previewTitle), DialogRect(this, 5, 108, 390, 140));
   AddFrame(this, QStringLiteral("Variables"), DialogRect(this, 255, 45, 137, 63));
   m_list = new QListWidget(this);
@@ -108,7 +110,7 @@ void CWizLayout::OnSetActive() {
     m_readDefinitionFile = false;
     ReadDefinitionFile(pairs);
   } else {
-    pairs = PairsOf(job, m_descriptor.fields, count);
+    pairs = LayoutPairs(m_descriptor.file, job);
   }
   // Columns that do not fit this record never reach the owner map.
   m_columns.Enter(pairs, m_recordLength);
@@ -141,11 +143,15 @@ void CWizLayout::SetUpScrollBar() {
 }
 
 void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
-  const std::string path = LayoutFileName(settings().inputFile, m_descriptor.definitionSuffix);
-  std::vector<int32_t> positions;
-  // An absent file, or a short one, leaves every position undefined.
-  if (ReadLayoutFile(path, positions) != LayoutFileStatus::kComplete) return;
-  firstLast = positions;
+  const std::string path = LayoutFileName(settings().inputFile, m_descriptor.file);
+  RecordSettings read = m_carried;  // what the file does not hold stays
+  const LayoutFileStatus status = ReadLayoutFile(path, m_descriptor.file, read);
+  if (status == LayoutFileStatus::kNotOpened) return;
+  // A short file still brings the codes and formats it holds whole, but
+  // leaves every position undefined.
+  TakeLayoutValues(m_descriptor.file, read, m_carried);
+  if (status != LayoutFileStatus::kComplete) return;
+  firstLast = LayoutPairs(m_descriptor.file, read);
   FitDefinitionPairs(firstLast, m_recordLength, [this, &path] {
     if (!AskYesNo(this,
                   QStringLiteral("The definition file does not correspond to the input file.\n"
@@ -174,11 +180,13 @@ bool CWizLayout::validatePage() {
 
 void CWizLayout::HandBack() {
   JobSettings& job = settings();
+  std::vector<int32_t> pairs;
   for (int v = 0; v < m_columns.variableCount(); ++v) {
     const auto [first, last] = m_columns.Pair(v);
-    job.*(m_descriptor.fields[v].first) = first;
-    job.*(m_descriptor.fields[v].last) = last;
+    pairs.push_back(first);
+    pairs.push_back(last);
   }
+  SetLayoutPairs(m_descriptor.file, pairs, job);
   for (size_t i = 0; i < m_optionBoxes.size(); ++i)
     job.*(m_descriptor.options[i].member) = m_optionBoxes[i]->isChecked() ? 1 : 0;
   job.scrollColumn = m_scrollColumn;
@@ -187,12 +195,7 @@ void CWizLayout::HandBack() {
   job.recordLength = m_recordLength;
   job.previewLineCount = m_previewLineCount;
   // The codes and formats a definition file may have brought.
-  job.incidenceDateFormat = m_carried.incidenceDateFormat;
-  job.birthDateFormat = m_carried.birthDateFormat;
-  job.maleCode = m_carried.maleCode;
-  job.femaleCode = m_carried.femaleCode;
-  job.microscopicCodes = m_carried.microscopicCodes;
-  job.ageUnknownCode = m_carried.ageUnknownCode;
+  TakeLayoutValues(m_descriptor.file, m_carried, job);
 }
 
 void CWizLayout::mousePressEvent(QMouseEvent* event) {

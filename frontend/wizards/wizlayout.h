@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "common/layoutfile.h"
+#include "frontend/job/jobsettings.h"
 #include "frontend/wizards/layoutcolumns.h"
 #include "frontend/wizards/layoutvariants.h"
 #include "frontend/wizards/wizpage.h"
@@ -27,11 +29,10 @@ struct OptionBox {
 struct LayoutPageDescriptor {
   PageDescriptor page;
   int backId;
-  const LayoutRules& rules;
-  const VariableField* fields;  // one per variable of the rules
+  const LayoutRules& rules;  // one variable for each of the file's column pairs
+  LayoutFile file;           // the layout definition file, which gives the variables' order
   std::vector<OptionBox> options;
-  const char* previewTitle;      // the group box around the preview
-  const char* definitionSuffix;  // of the layout definition file, e.g. ".frm"
+  const char* previewTitle;  // the group box around the preview
 };
 
 class CWizLayout : public CWizPage {
@@ -63,16 +64,8 @@ class CWizLayout : public CWizPage {
   QCheckBox* optionBox(int index) const { return m_optionBoxes[static_cast<size_t>(index)]; }
 
  protected:
-  // Reads the variant's definition file: its (first, last) pairs into
-  // positions, its codes and formats into carried().
-  virtual LayoutFileStatus ReadLayoutFile(const std::string& path,
-                                          std::vector<int32_t>& positions) = 0;
   // Hands the page's columns, options, codes and state to the sheet.
   virtual void HandBack();
-
-  // The sheet's values as the page was activated, with the codes and formats
-  // a definition file brought; they go back to the sheet with the columns.
-  JobSettings& carried() { return m_carried; }
 
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -88,7 +81,9 @@ class CWizLayout : public CWizPage {
 
   LayoutPageDescriptor m_descriptor;
   CLayoutColumns m_columns;
-  JobSettings m_carried;
+  // The sheet's values as the page was activated, with the codes and formats
+  // a definition file brought; they go back to the sheet with the columns.
+  RecordSettings m_carried;
   bool m_readDefinitionFile = false;
 
   QListWidget* m_list;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWizardPage>
 
-#include "frontend/app/jobsettings.h"
+#include "frontend/job/jobsettings.h"
 #include "platform/pathtext.h"
 
 class QListWidget;

@@ -28,16 +28,17 @@ std::vector<uint8_t> Hex(const std::string& text) {
 
 // A check layout with every kind of value: -1, small columns, and values
 // whose bytes tell the byte order.
-CheckLayoutRecord SampleCheckLayout() {
-  CheckLayoutRecord record;
-  record.positions = {1,   8,        -1, -1, 10, 14, 15, 18, 19, 19,
-                      258, 16909060, 21, 21, 22, 29, 30, 37, 38, 40};
+RecordSettings SampleCheckLayout() {
+  RecordSettings record;
+  SetLayoutPairs(LayoutFile::kCheck, {1,   8,        -1, -1, 10, 14, 15, 18, 19, 19,
+                                      258, 16909060, 21, 21, 22, 29, 30, 37, 38, 40},
+                 record);
   record.incidenceDateFormat = 2;
   record.birthDateFormat = -2;
   record.maleCode = 'M';
   record.femaleCode = 'F';
   record.microscopicCodes = {{'5', '6', '7', '8'}};
-  record.ageUnknownCode = {{'9', '9', '\0', '\0'}};
+  record.ageUnknownCode = std::string("99\0", 3);  // the three bytes as a file holds them
   return record;
 }
 
@@ -51,9 +52,12 @@ const char* const kSampleCheckBytes =
     " 4d 00  46 00  35 00  36 00  37 00  38 00"
     " 39 39 00 00";
 
-MultiplePrimaryLayoutRecord SampleMultiplePrimaryLayout() {
-  MultiplePrimaryLayoutRecord record;
-  record.positions = {1, 10, 11, 12, 13, 13, 14, 17, 18, 21, 22, 22, 23, 30};
+const std::vector<int32_t> kSampleMultiplePrimaryPairs = {1,  10, 11, 12, 13, 13, 14,
+                                                          17, 18, 21, 22, 22, 23, 30};
+
+RecordSettings SampleMultiplePrimaryLayout() {
+  RecordSettings record;
+  SetLayoutPairs(LayoutFile::kMultiplePrimary, kSampleMultiplePrimaryPairs, record);
   record.incidenceDateFormat = 1;
   record.maleCode = '1';
   record.femaleCode = '2';
@@ -67,8 +71,8 @@ const char* const kSampleMultiplePrimaryBytes =
     " 01 00 00 00"
     " 31 00  32 00";
 
-void ExpectSameCheckLayout(const CheckLayoutRecord& want, const CheckLayoutRecord& got) {
-  EXPECT_EQ(want.positions, got.positions);
+void ExpectSameCheckLayout(const RecordSettings& want, const RecordSettings& got) {
+  EXPECT_EQ(LayoutPairs(LayoutFile::kCheck, want), LayoutPairs(LayoutFile::kCheck, got));
   EXPECT_EQ(want.incidenceDateFormat, got.incidenceDateFormat);
   EXPECT_EQ(want.birthDateFormat, got.birthDateFormat);
   EXPECT_EQ(want.maleCode, got.maleCode);
@@ -121,28 +125,69 @@ TEST(LayoutFileCodes, CodeCharactersAreVisibleBytes) {
 TEST(LayoutFileCodec, CheckLayoutGoldenImage) {
   const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
   ASSERT_EQ(kCheckLayoutFileSize, golden.size());
-  EXPECT_EQ(golden, EncodeCheckLayout(SampleCheckLayout()));
+  EXPECT_EQ(golden, EncodeLayout(LayoutFile::kCheck, SampleCheckLayout()));
 
-  CheckLayoutRecord read;
-  EXPECT_TRUE(DecodeCheckLayout(golden, read));
+  RecordSettings read;
+  EXPECT_TRUE(DecodeLayout(LayoutFile::kCheck, golden, read));
   ExpectSameCheckLayout(SampleCheckLayout(), read);
 }
 
 TEST(LayoutFileCodec, MultiplePrimaryLayoutGoldenImage) {
   const std::vector<uint8_t> golden = Hex(kSampleMultiplePrimaryBytes);
   ASSERT_EQ(kMultiplePrimaryLayoutFileSize, golden.size());
-  EXPECT_EQ(golden, EncodeMultiplePrimaryLayout(SampleMultiplePrimaryLayout()));
+  EXPECT_EQ(golden, EncodeLayout(LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout()));
 
-  MultiplePrimaryLayoutRecord read;
-  EXPECT_TRUE(DecodeMultiplePrimaryLayout(golden, read));
-  EXPECT_EQ(SampleMultiplePrimaryLayout().positions, read.positions);
+  RecordSettings read;
+  EXPECT_TRUE(DecodeLayout(LayoutFile::kMultiplePrimary, golden, read));
+  EXPECT_EQ(kSampleMultiplePrimaryPairs, LayoutPairs(LayoutFile::kMultiplePrimary, read));
   EXPECT_EQ(1, read.incidenceDateFormat);
   EXPECT_EQ('1', read.maleCode);
   EXPECT_EQ('2', read.femaleCode);
 }
 
+// The conversion pages' file: six pairs and the two codes, then the option
+// words of the page's boxes, so 52, 56 or 60 bytes.
+TEST(LayoutFileCodec, ConversionLayoutEndsWithThePagesOptionWords) {
+  RecordSettings values;
+  SetLayoutPairs(LayoutFile::kConversion, {1, 8, 9, 9, 10, 13, 14, 17, 18, 18, 19, 19}, values);
+  values.basisStart = 30;  // not in this file
+  values.maleCode = 'M';
+  values.femaleCode = 'F';
+  values.optionA = 1;
+  values.optionB = 258;
+  const std::string fixed =
+      "01 00 00 00  08 00 00 00  09 00 00 00  09 00 00 00  0a 00 00 00  0d 00 00 00"
+      " 0e 00 00 00  11 00 00 00  12 00 00 00  12 00 00 00  13 00 00 00  13 00 00 00"
+      " 4d 00  46 00";
+  const OptionWords replaceOnly = {&RecordSettings::optionA};
+  const OptionWords both = {&RecordSettings::optionA, &RecordSettings::optionB};
+  EXPECT_EQ(Hex(fixed), EncodeLayout(LayoutFile::kConversion, values));
+  EXPECT_EQ(Hex(fixed + " 01 00 00 00"),
+            EncodeLayout(LayoutFile::kConversion, values, replaceOnly));
+  EXPECT_EQ(Hex(fixed + " 02 01 00 00"),
+            EncodeLayout(LayoutFile::kConversion, values, {&RecordSettings::optionB}));
+  EXPECT_EQ(Hex(fixed + " 01 00 00 00  02 01 00 00"),
+            EncodeLayout(LayoutFile::kConversion, values, both));
+  EXPECT_EQ(60u, LayoutFileSize(LayoutFile::kConversion, both.size()));
+  EXPECT_EQ("/data/cases.dfi", LayoutFileName("/data/cases.txt", LayoutFile::kConversion));
+
+  // A page with two boxes reads the file of a page with one: the second
+  // word keeps what it had.
+  RecordSettings read;
+  read.optionB = 1;
+  EXPECT_FALSE(DecodeLayout(LayoutFile::kConversion,
+                            EncodeLayout(LayoutFile::kConversion, values, replaceOnly), read,
+                            both));
+  EXPECT_EQ(LayoutPairs(LayoutFile::kConversion, values),
+            LayoutPairs(LayoutFile::kConversion, read));
+  EXPECT_EQ(-1, read.basisStart);
+  EXPECT_EQ('F', read.femaleCode);
+  EXPECT_EQ(1, read.optionA);
+  EXPECT_EQ(1, read.optionB);
+}
+
 TEST(LayoutFileCodec, DefaultsEncodeUndefinedColumnsAndTheDefaultCodes) {
-  const std::vector<uint8_t> bytes = EncodeCheckLayout(CheckLayoutRecord());
+  const std::vector<uint8_t> bytes = EncodeLayout(LayoutFile::kCheck, RecordSettings());
   ASSERT_EQ(104u, bytes.size());
   for (size_t i = 0; i < 88; ++i) EXPECT_EQ(0xff, bytes[i]) << i;
   EXPECT_EQ(Hex("31 00 32 00 35 00 36 00 37 00 37 00 39 39 39 00"),
@@ -151,7 +196,8 @@ TEST(LayoutFileCodec, DefaultsEncodeUndefinedColumnsAndTheDefaultCodes) {
 
 TEST(LayoutFileCodec, TruncatedCheckLayoutTakesOnlyWholeFields) {
   const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
-  const CheckLayoutRecord sample = SampleCheckLayout();
+  const RecordSettings sample = SampleCheckLayout();
+  const std::vector<int32_t> samplePairs = LayoutPairs(LayoutFile::kCheck, sample);
   struct Case {
     size_t size;
     int positionsTaken;
@@ -167,15 +213,16 @@ TEST(LayoutFileCodec, TruncatedCheckLayoutTakesOnlyWholeFields) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.size);
-    CheckLayoutRecord record;
-    record.positions.fill(7);
+    RecordSettings record;
+    SetLayoutPairs(LayoutFile::kCheck, std::vector<int32_t>(20, 7), record);
     record.maleCode = record.femaleCode = 'z';
     record.microscopicCodes = {{'z', 'z', 'z', 'z'}};
-    record.ageUnknownCode = {{'z', 'z', 'z', '\0'}};
-    EXPECT_FALSE(
-        DecodeCheckLayout(std::vector<uint8_t>(golden.begin(), golden.begin() + c.size), record));
+    record.ageUnknownCode = "zzz";
+    EXPECT_FALSE(DecodeLayout(
+        LayoutFile::kCheck, std::vector<uint8_t>(golden.begin(), golden.begin() + c.size), record));
+    const std::vector<int32_t> pairs = LayoutPairs(LayoutFile::kCheck, record);
     for (int i = 0; i < 20; ++i)
-      EXPECT_EQ(i < c.positionsTaken ? sample.positions[i] : 7, record.positions[i]) << i;
+      EXPECT_EQ(i < c.positionsTaken ? samplePairs[i] : 7, pairs[i]) << i;
     EXPECT_EQ(c.incidenceFormat ? 2 : -1, record.incidenceDateFormat);
     EXPECT_EQ(c.birthFormat ? -2 : -1, record.birthDateFormat);
     EXPECT_EQ(c.male ? 'M' : 'z', record.maleCode);
@@ -192,87 +239,91 @@ TEST(LayoutFileCodec, GarbageDecodesAndOnlyThePaddingIsLost) {
   for (int round = 0; round < 50; ++round) {
     std::vector<uint8_t> garbage(kCheckLayoutFileSize);
     for (uint8_t& byte : garbage) byte = static_cast<uint8_t>(random());
-    CheckLayoutRecord record;
-    ASSERT_TRUE(DecodeCheckLayout(garbage, record));
-    EXPECT_EQ('\0', record.ageUnknownCode[3]);
+    RecordSettings record;
+    ASSERT_TRUE(DecodeLayout(LayoutFile::kCheck, garbage, record));
+    EXPECT_EQ(3u, record.ageUnknownCode.size());
     std::vector<uint8_t> expected = garbage;
     for (size_t pad : {89, 91, 93, 95, 97, 99, 103}) expected[pad] = 0;
-    EXPECT_EQ(expected, EncodeCheckLayout(record));
+    EXPECT_EQ(expected, EncodeLayout(LayoutFile::kCheck, record));
 
     std::vector<uint8_t> shortGarbage(garbage.begin(),
                                       garbage.begin() + kMultiplePrimaryLayoutFileSize);
-    MultiplePrimaryLayoutRecord mpr;
-    ASSERT_TRUE(DecodeMultiplePrimaryLayout(shortGarbage, mpr));
+    RecordSettings mpr;
+    ASSERT_TRUE(DecodeLayout(LayoutFile::kMultiplePrimary, shortGarbage, mpr));
     std::vector<uint8_t> expectedMpr = shortGarbage;
     expectedMpr[61] = expectedMpr[63] = 0;
-    EXPECT_EQ(expectedMpr, EncodeMultiplePrimaryLayout(mpr));
+    EXPECT_EQ(expectedMpr, EncodeLayout(LayoutFile::kMultiplePrimary, mpr));
   }
 }
 
 TEST_F(LayoutFileTest, RoundTripThroughFiles) {
   const std::string frm = m_temp / "records.frm";
-  ASSERT_TRUE(WriteCheckLayoutFile(frm, SampleCheckLayout()));
+  ASSERT_TRUE(WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout()));
   EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
-  CheckLayoutRecord read;
-  EXPECT_EQ(LayoutFileStatus::kComplete, ReadCheckLayoutFile(frm, read));
+  RecordSettings read;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadLayoutFile(frm, LayoutFile::kCheck, read));
   ExpectSameCheckLayout(SampleCheckLayout(), read);
 
   const std::string mpr = m_temp / "records.mpr";
-  ASSERT_TRUE(WriteMultiplePrimaryLayoutFile(mpr, SampleMultiplePrimaryLayout()));
+  ASSERT_TRUE(WriteLayoutFile(mpr, LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout()));
   const std::vector<uint8_t> bytes = ReadBytes(mpr);
   ASSERT_EQ(64u, bytes.size());
   EXPECT_EQ(0, bytes[61]);
   EXPECT_EQ(0, bytes[63]);
-  MultiplePrimaryLayoutRecord readMpr;
-  EXPECT_EQ(LayoutFileStatus::kComplete, ReadMultiplePrimaryLayoutFile(mpr, readMpr));
-  EXPECT_EQ(SampleMultiplePrimaryLayout().positions, readMpr.positions);
+  RecordSettings readMpr;
+  EXPECT_EQ(LayoutFileStatus::kComplete,
+            ReadLayoutFile(mpr, LayoutFile::kMultiplePrimary, readMpr));
+  EXPECT_EQ(kSampleMultiplePrimaryPairs, LayoutPairs(LayoutFile::kMultiplePrimary, readMpr));
 }
 
 TEST_F(LayoutFileTest, WritingReplacesALongerFile) {
   const std::string frm = WriteBytes("records.frm", std::vector<uint8_t>(300, 0xab));
-  ASSERT_TRUE(WriteCheckLayoutFile(frm, SampleCheckLayout()));
+  ASSERT_TRUE(WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout()));
   EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
 }
 
 TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
   const std::vector<uint8_t> golden = Hex(kSampleCheckBytes);
-  CheckLayoutRecord record;
+  RecordSettings record;
   const std::string shortFile =
       WriteBytes("short.frm", std::vector<uint8_t>(golden.begin(), golden.begin() + 90));
-  EXPECT_EQ(LayoutFileStatus::kTruncated, ReadCheckLayoutFile(shortFile, record));
+  EXPECT_EQ(LayoutFileStatus::kTruncated, ReadLayoutFile(shortFile, LayoutFile::kCheck, record));
   EXPECT_EQ('M', record.maleCode);
   EXPECT_EQ('2', record.femaleCode);
 
   std::vector<uint8_t> longer = golden;
   longer.insert(longer.end(), 50, 0xee);
-  CheckLayoutRecord fromLonger;
+  RecordSettings fromLonger;
   EXPECT_EQ(LayoutFileStatus::kComplete,
-            ReadCheckLayoutFile(WriteBytes("long.frm", longer), fromLonger));
+            ReadLayoutFile(WriteBytes("long.frm", longer), LayoutFile::kCheck, fromLonger));
   ExpectSameCheckLayout(SampleCheckLayout(), fromLonger);
 
-  MultiplePrimaryLayoutRecord mpr;
+  RecordSettings mpr;
   EXPECT_EQ(LayoutFileStatus::kTruncated,
-            ReadMultiplePrimaryLayoutFile(WriteBytes("empty.mpr", {}), mpr));
+            ReadLayoutFile(WriteBytes("empty.mpr", {}), LayoutFile::kMultiplePrimary, mpr));
 }
 
 TEST_F(LayoutFileTest, FilesThatDoNotOpenForReadingAndWritingCountAsAbsent) {
-  CheckLayoutRecord record;
-  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(m_temp / "none.frm", record));
+  RecordSettings record;
+  EXPECT_EQ(LayoutFileStatus::kNotOpened,
+            ReadLayoutFile(m_temp / "none.frm", LayoutFile::kCheck, record));
   fs::create_directory(m_temp / "folder.frm");
-  EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(m_temp / "folder.frm", record));
+  EXPECT_EQ(LayoutFileStatus::kNotOpened,
+            ReadLayoutFile(m_temp / "folder.frm", LayoutFile::kCheck, record));
   if (geteuid() != 0) {
     const std::string readOnly = WriteBytes("readonly.frm", Hex(kSampleCheckBytes));
     fs::permissions(readOnly, fs::perms::owner_read);
-    EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadCheckLayoutFile(readOnly, record));
+    EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadLayoutFile(readOnly, LayoutFile::kCheck, record));
     // Nor can it be replaced; it stays as it was.
-    EXPECT_FALSE(WriteCheckLayoutFile(readOnly, CheckLayoutRecord()));
+    EXPECT_FALSE(WriteLayoutFile(readOnly, LayoutFile::kCheck, RecordSettings()));
     EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(readOnly));
   }
-  ExpectSameCheckLayout(CheckLayoutRecord(), record);
+  ExpectSameCheckLayout(RecordSettings(), record);
 }
 
 TEST_F(LayoutFileTest, FileThatCannotBeCreatedIsNotWritten) {
-  EXPECT_FALSE(WriteCheckLayoutFile(m_temp / "missing/records.frm", SampleCheckLayout()));
+  EXPECT_FALSE(
+      WriteLayoutFile(m_temp / "missing/records.frm", LayoutFile::kCheck, SampleCheckLayout()));
   EXPECT_FALSE(fs::exists(m_temp / "missing"));
 }
 
@@ -287,8 +338,9 @@ TEST_F(LayoutFileTest, HalfWrittenFileIsRemoved) {
     signal(SIGXFSZ, SIG_IGN);
     struct rlimit limit = {10, 10};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const bool frmWritten = WriteCheckLayoutFile(frm, SampleCheckLayout());
-    const bool mprWritten = WriteMultiplePrimaryLayoutFile(mpr, SampleMultiplePrimaryLayout());
+    const bool frmWritten = WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout());
+    const bool mprWritten =
+        WriteLayoutFile(mpr, LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout());
     _exit(frmWritten || mprWritten ? 1 : 0);
   }
   int status = 0;

@@ -26,7 +26,7 @@ TEST(ParameterRows, CheckRowRoundTrip) {
   row.femaleCode = 'F';
   row.recordLength = 120;
   row.fileSize = 5000000000ULL;  // beyond 32 bits
-  row.oneRecordPerError = 1;
+  row.optionB = 1;               // one record per error
   row.ageUnknownCode = "UNK";
   const std::string text = FormatRow(row);
   EXPECT_EQ(

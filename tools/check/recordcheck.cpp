@@ -83,7 +83,7 @@ void RecordCheck::Check(std::string_view record, long long recordsRead, RecordFi
   f->grade = grade.value;
   f->errors[kGradeCodeError] = grade.error;
 
-  f->basis = ReadBasisOfDiagnosis(record, r.basisStart, r.microscopicCodes);
+  f->basis = ReadBasisOfDiagnosis(record, r.basisStart, r.microscopicCodes.data());
 
   const AgeValue age = CheckAgeField(record, r.ageStart, r.ageEnd, r.ageUnknownCode);
   f->age = age.age;

@@ -88,7 +88,7 @@ bool TesmarEngine::ReadRow(const std::string& line, std::string* error) {
   const int today = std::atoi(TodayText(startTime()).c_str());
   if (!m_check.Configure(r, today, error)) return false;
   SetRecordLength(length);
-  SetProgressBase(r.fileSize, static_cast<uint64_t>(length) + 2);
+  SetProgressBase(r.fileSize, static_cast<uint64_t>(length) + kCrLfLineEnd);
   return true;
 }
 
@@ -142,12 +142,12 @@ void TesmarEngine::WriteErrors(std::string_view record) {
     ++m_errorCounts[kind];
     ++m_errors;
     clean = false;
-    if (m_row.oneRecordPerError != 0) {
+    if (m_row.oneRecordPerError() != 0) {
       err.Write(record);
       err.Write(kErrorTexts[kind].line);
     }
   }
-  if (clean || m_row.oneRecordPerError != 0) return;
+  if (clean || m_row.oneRecordPerError() != 0) return;
   err.Write(record);
   for (CheckErrorKind kind : kFragmentOrder)
     if (f.errors[kind]) err.Write(kErrorTexts[kind].fragment);

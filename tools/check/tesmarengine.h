@@ -20,8 +20,6 @@ class TesmarEngine : public ToolEngine {
   TesmarEngine();
 
   const CheckRow& row() const { return m_row; }
-  long long errorRecords() const { return m_errorRecords; }
-  long long warningRecords() const { return m_warningRecords; }
 
  protected:
   bool ReadRow(const std::string& row, std::string* error) override;

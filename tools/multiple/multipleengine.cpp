@@ -45,8 +45,8 @@ MultipleEngine::~MultipleEngine() {
 }
 
 bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
-  if (!ParseRow(line, &m_row, error)) return false;
-  const MultiplePrimaryRow& r = m_row;
+  if (!ParseRow(line, &m_layout, error)) return false;
+  const MultiplePrimaryRow& r = m_layout;
   const int length = r.recordLength;
   if (!CheckRecordLength(length, error)) return false;
   if (r.regNoStart < 1) {
@@ -63,19 +63,7 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
       !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
     return false;
 
-  m_layout.regNoStart = r.regNoStart;
-  m_layout.regNoEnd = r.regNoEnd;
-  m_layout.seqNoStart = r.seqNoStart;
-  m_layout.seqNoEnd = r.seqNoEnd;
-  m_layout.sexStart = r.sexStart;
-  m_layout.topographyStart = r.topographyStart;
-  m_layout.histologyStart = r.histologyStart;
-  m_layout.behaviourStart = r.behaviourStart;
-  m_layout.incidenceDateStart = r.incidenceDateStart;
-  m_layout.incidenceDateEnd = r.incidenceDateEnd;
-  m_layout.incidenceDateFormat = r.incidenceDateFormat;
-
-  const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + 2;
+  const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + kCrLfLineEnd;
   m_index = PersonIndex(m_layout.IdLength());
   m_index.Reserve(static_cast<std::size_t>(
       std::min<std::uint64_t>(r.fileSize / bytesPerRecord + 1, kMostEntriesReserved)));
@@ -112,7 +100,7 @@ void MultipleEngine::WriteHeaders() {
 
 void MultipleEngine::ProcessRecord(std::string_view record) {
   const bool included = IsIncluded(m_layout.Site(record), m_layout.Behaviour(record),
-                                   m_row.includeBrain != 0, m_row.includeBladder != 0);
+                                   m_layout.includeBrain != 0, m_layout.includeBladder != 0);
   if (included) {
     m_index.Add(m_layout.PersonKey(record), static_cast<std::int64_t>(input().recordOffset()));
     ++m_included;

@@ -38,7 +38,7 @@ class MultipleEngine : public ToolEngine {
   bool ProgressVisible() const override { return m_phase != Phase::kCompleted; }
 
   Phase phase() const { return m_phase; }
-  const MultiplePrimaryRow& row() const { return m_row; }
+  const MultiplePrimaryRow& row() const { return m_layout; }
   long long included() const { return m_included; }
   long long excluded() const { return m_excluded; }
   long long multiples() const { return m_multiples; }
@@ -62,10 +62,9 @@ class MultipleEngine : public ToolEngine {
   // Reads the records of index entries first..end into m_personRecords.
   bool ReadPerson(std::size_t first, std::size_t end);
   void ResolvePerson(std::size_t first, std::size_t end);
-  bool writesMultipleFile() const { return m_row.duplicatesToFile != 0; }
+  bool writesMultipleFile() const { return m_layout.duplicatesToFile != 0; }
 
-  MultiplePrimaryRow m_row;
-  MultipleLayout m_layout;
+  MultipleLayout m_layout;  // the parameter row
   PersonIndex m_index{1};
   PersonGroup m_group;
   BlockReader m_blocks;

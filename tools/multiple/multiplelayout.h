@@ -2,6 +2,7 @@
 // how they read them.
 #pragma once
 
+#include "common/parameterfile.h"
 #include "tools/multiple/datekey.h"
 
 #include <cstdint>
@@ -9,25 +10,14 @@
 
 namespace kelvarin {
 
-// The columns the multiple primaries program uses (1-based; a first column
-// below 1 means the variable is absent). Sex, behaviour, site and morphology
-// are read from their first column with a fixed width.
-struct MultipleLayout {
+// The parameter row of the multiple primaries program, with how the rules
+// read its variables from a record. A first column below 1 means the
+// variable is absent. Sex, behaviour, site and morphology are read from
+// their first column with a fixed width.
+struct MultipleLayout : MultiplePrimaryRow {
   // Widths of the two-digit site and the morphology code.
   static constexpr int kSiteWidth = 2;
   static constexpr int kMorphologyWidth = 4;
-
-  int regNoStart = -1;
-  int regNoEnd = -1;
-  int seqNoStart = -1;
-  int seqNoEnd = -1;
-  int sexStart = -1;
-  int topographyStart = -1;
-  int histologyStart = -1;
-  int behaviourStart = -1;
-  int incidenceDateStart = -1;
-  int incidenceDateEnd = -1;
-  int incidenceDateFormat = 0;
 
   // Width of the person key.
   int IdLength() const { return regNoEnd - regNoStart + 1; }

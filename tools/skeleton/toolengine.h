@@ -37,6 +37,11 @@ enum CounterSlot {
 // File slot of the input file; the files a program declares take 1, 2, ...
 inline constexpr int kInputSlot = 0;
 
+// The line end the progress estimates count after each record: CR LF, two
+// bytes, as in a data file written with CR LF line ends. With LF line ends
+// the estimate falls a little short and the bar holds at 100 near the end.
+inline constexpr uint64_t kCrLfLineEnd = 2;
+
 class ToolEngine {
  public:
   explicit ToolEngine(std::string programTitle);

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "frontend/app/jobsettings.h"
 #include "frontend/app/pathprofile.h"
+#include "frontend/job/jobsettings.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {

@@ -356,17 +356,18 @@ void CheckWizardTest::wholeRunWritesTheLayoutFile() {
   QCOMPARE(sheet.ageUnknownCode, std::string("998"));
 
   QCOMPARE(fs::file_size(run.frm), uintmax_t(104));
-  CheckLayoutRecord record;
-  QCOMPARE(int(ReadCheckLayoutFile(run.frm, record)), int(LayoutFileStatus::kComplete));
-  const std::array<int32_t, 20> positions = {1,  8,  9,  9,  10, 13, 14, 17, 18, 18,
-                                             19, 19, 20, 20, 21, 28, 29, 36, 37, 39};
-  QVERIFY(record.positions == positions);
+  RecordSettings record;
+  QCOMPARE(int(ReadLayoutFile(run.frm, LayoutFile::kCheck, record)),
+           int(LayoutFileStatus::kComplete));
+  const std::vector<int32_t> positions = {1,  8,  9,  9,  10, 13, 14, 17, 18, 18,
+                                          19, 19, 20, 20, 21, 28, 29, 36, 37, 39};
+  QVERIFY(LayoutPairs(LayoutFile::kCheck, record) == positions);
   QCOMPARE(record.incidenceDateFormat, 0);
   QCOMPARE(record.birthDateFormat, 1);
   QCOMPARE(record.maleCode, 'M');
   QCOMPARE(record.femaleCode, 'F');
   QVERIFY((record.microscopicCodes == std::array<char, 4>{{'5', '6', '7', '8'}}));
-  QVERIFY((record.ageUnknownCode == std::array<char, 4>{{'9', '9', '8', '\0'}}));
+  QCOMPARE(record.ageUnknownCode, std::string("998"));
 }
 
 void CheckWizardTest::formatPageRefusals() {
@@ -511,12 +512,14 @@ void CheckWizardTest::loneStartMarkerShowsTheFormatPage() {
 
 void CheckWizardTest::definitionFileIsReadAfterTheFilesPage() {
   CheckRun run;
-  CheckLayoutRecord stored;
-  stored.positions = {1, 8, 9, 9, 10, 13, 14, 17, -1, -1, -1, -1, -1, -1, 21, 28, -1, -1, -1, -1};
+  RecordSettings stored;
+  SetLayoutPairs(LayoutFile::kCheck,
+                 {1, 8, 9, 9, 10, 13, 14, 17, -1, -1, -1, -1, -1, -1, 21, 28, -1, -1, -1, -1},
+                 stored);
   stored.maleCode = 'H';
   stored.femaleCode = 'D';
   stored.incidenceDateFormat = 1;
-  QVERIFY(WriteCheckLayoutFile(run.frm, stored));
+  QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
   run.ToLayout();
   QCOMPARE(run.layout()->columns().Pair(kCheckTopography), std::make_pair(10, 13));
   QCOMPARE(run.layout()->columns().Owner(21), int(kCheckIncidenceDate));
@@ -553,15 +556,17 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
       "question: The definition file does not correspond to the input file.\nIt must be deleted to "
       "define new "
       "variable positions.\nDo you want the program to do it for you?");
-  CheckLayoutRecord stored;
-  stored.positions = {1, 8, 9, 9, 10, 13, 14, 17, -1, -1, -1, -1, 39, 41, -1, -1, 5, 6, 38, 40};
+  RecordSettings stored;
+  SetLayoutPairs(LayoutFile::kCheck,
+                 {1, 8, 9, 9, 10, 13, 14, 17, -1, -1, -1, -1, 39, 41, -1, -1, 5, 6, 38, 40},
+                 stored);
   stored.maleCode = 'H';
 
   // No: the pairs that fit stay, the others never reach the owner map, the
   // file stays, and one question is enough.
   {
     CheckRun run;
-    QVERIFY(WriteCheckLayoutFile(run.frm, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
     run.messages.Answer(false);
     run.ToLayout();
     QCOMPARE(run.messages.Take(), QStringList{question});
@@ -577,7 +582,7 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   // Yes: the file goes and the layout starts empty; the codes stay.
   {
     CheckRun run;
-    QVERIFY(WriteCheckLayoutFile(run.frm, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
     run.messages.Answer(true);
     run.ToLayout();
     QCOMPARE(
@@ -594,7 +599,7 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   // its name by then): the pair is dropped and the next one is asked about.
   {
     CheckRun run;
-    QVERIFY(WriteCheckLayoutFile(run.frm, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
     QStringList seen;
     int questions = 0;
     SetMessageHandler([&](MessageKind kind, const QString& text) {
@@ -617,10 +622,12 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
 }
 
 void CheckWizardTest::definitionFileTruncatedOrGarbage() {
-  CheckLayoutRecord stored;
-  stored.positions = {1, 8, 9, 9, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  RecordSettings stored;
+  SetLayoutPairs(LayoutFile::kCheck,
+                 {1, 8, 9, 9, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+                 stored);
   stored.maleCode = 'H';
-  const std::vector<uint8_t> bytes = EncodeCheckLayout(stored);
+  const std::vector<uint8_t> bytes = EncodeLayout(LayoutFile::kCheck, stored);
   {
     CheckRun run;
     run.folder.Write("records.frm", std::string(bytes.begin(), bytes.begin() + 90));

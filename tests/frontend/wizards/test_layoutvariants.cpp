@@ -47,7 +47,7 @@ JobSettings NumberedJob() {
 
 TEST(LayoutVariants, CheckLayoutFileHoldsEachFieldAtItsOffset) {
   const JobSettings job = NumberedJob();
-  const std::vector<uint8_t> bytes = EncodeCheckLayout(CheckLayoutOf(job));
+  const std::vector<uint8_t> bytes = EncodeLayout(LayoutFile::kCheck, job);
   ASSERT_EQ(104u, bytes.size());
   const struct {
     size_t offset;
@@ -73,7 +73,7 @@ TEST(LayoutVariants, CheckLayoutFileHoldsEachFieldAtItsOffset) {
 
 TEST(LayoutVariants, MultiplePrimaryLayoutFileHoldsEachFieldAtItsOffset) {
   const JobSettings job = NumberedJob();
-  const std::vector<uint8_t> bytes = EncodeMultiplePrimaryLayout(MultiplePrimaryLayoutOf(job));
+  const std::vector<uint8_t> bytes = EncodeLayout(LayoutFile::kMultiplePrimary, job);
   ASSERT_EQ(64u, bytes.size());
   const int32_t expected[] = {
       job.regNoStart,         job.regNoEnd,         job.seqNoStart,         job.seqNoEnd,
@@ -87,13 +87,11 @@ TEST(LayoutVariants, MultiplePrimaryLayoutFileHoldsEachFieldAtItsOffset) {
 
 TEST(LayoutVariants, PairsFollowTheListOrder) {
   const JobSettings job = NumberedJob();
-  const std::vector<int32_t> check =
-      PairsOf(job, kCheckVariableFields.data(), kCheckLayoutVariables);
+  const std::vector<int32_t> check = LayoutPairs(LayoutFile::kCheck, job);
   EXPECT_EQ((std::vector<int32_t>{101, 102, 105, 106, 107, 108, 109, 110, 111, 112,
                                   113, 114, 115, 116, 121, 122, 119, 120, 117, 118}),
             check);
-  const std::vector<int32_t> multiple =
-      PairsOf(job, kMultiplePrimaryVariableFields.data(), kMultiplePrimaryLayoutVariables);
+  const std::vector<int32_t> multiple = LayoutPairs(LayoutFile::kMultiplePrimary, job);
   EXPECT_EQ(
       (std::vector<int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 121, 122}),
       multiple);
@@ -149,15 +147,14 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     JobSettings job;
-    CheckLayoutRecord record;
+    RecordSettings record;  // as a definition file brings it
     record.maleCode = c.male;
     record.femaleCode = c.female;
     record.microscopicCodes = c.basis;
-    record.ageUnknownCode = c.age;
-    record.ageUnknownCode[3] = '\0';
+    record.ageUnknownCode.assign(c.age.data(), 3);
     record.incidenceDateFormat = 4;
     record.birthDateFormat = 2;
-    TakeCheckLayoutCodes(record, job);
+    TakeLayoutValues(LayoutFile::kCheck, record, job);
     EXPECT_EQ(c.wantMale, job.maleCode);
     EXPECT_EQ(c.wantFemale, job.femaleCode);
     EXPECT_EQ(c.wantBasis, job.microscopicCodes);
@@ -166,14 +163,16 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
     EXPECT_EQ(2, job.birthDateFormat);
 
     JobSettings multiple;
-    MultiplePrimaryLayoutRecord mpr;
+    RecordSettings mpr;
     mpr.maleCode = c.male;
     mpr.femaleCode = c.female;
     mpr.incidenceDateFormat = 6;
-    TakeMultiplePrimaryLayoutCodes(mpr, multiple);
+    mpr.birthDateFormat = 5;  // not in a .mpr file
+    TakeLayoutValues(LayoutFile::kMultiplePrimary, mpr, multiple);
     EXPECT_EQ(c.wantMale, multiple.maleCode);
     EXPECT_EQ(c.wantFemale, multiple.femaleCode);
     EXPECT_EQ(6, multiple.incidenceDateFormat);
+    EXPECT_EQ(-1, multiple.birthDateFormat);
   }
 }
 

@@ -119,10 +119,11 @@ void MultipleWizardTest::wholeRunWritesTheLayoutFile() {
   QCOMPARE(bytes.size(), size_t(64));
   QCOMPARE(bytes[61], '\0');
   QCOMPARE(bytes[63], '\0');
-  MultiplePrimaryLayoutRecord record;
-  QCOMPARE(int(ReadMultiplePrimaryLayoutFile(run.mpr, record)), int(LayoutFileStatus::kComplete));
-  const std::array<int32_t, 14> positions = {1, 8, 9, 10, 11, 11, 12, 15, 16, 19, 20, 20, 21, 28};
-  QVERIFY(record.positions == positions);
+  RecordSettings record;
+  QCOMPARE(int(ReadLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, record)),
+           int(LayoutFileStatus::kComplete));
+  const std::vector<int32_t> positions = {1, 8, 9, 10, 11, 11, 12, 15, 16, 19, 20, 20, 21, 28};
+  QVERIFY(LayoutPairs(LayoutFile::kMultiplePrimary, record) == positions);
   QCOMPARE(record.incidenceDateFormat, 3);
   QCOMPARE(record.maleCode, 'M');
   QCOMPARE(record.femaleCode, 'W');
@@ -225,12 +226,13 @@ void MultipleWizardTest::formatListFollowsTheDateWidth() {
 
 void MultipleWizardTest::definitionFileIsRead() {
   MultipleRun run;
-  MultiplePrimaryLayoutRecord stored;
-  stored.positions = {1, 8, -1, -1, 11, 11, 12, 15, 16, 19, 20, 20, 21, 30};
+  RecordSettings stored;
+  SetLayoutPairs(LayoutFile::kMultiplePrimary,
+                 {1, 8, -1, -1, 11, 11, 12, 15, 16, 19, 20, 20, 21, 30}, stored);
   stored.incidenceDateFormat = 1;
   stored.maleCode = 'A';
   stored.femaleCode = 'B';
-  QVERIFY(WriteMultiplePrimaryLayoutFile(run.mpr, stored));
+  QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored));
   run.application.includeBrain = 1;
   run.ToLayout();
   QCOMPARE(run.messages.Take(), QStringList());  // ending at the record length fits
@@ -247,11 +249,12 @@ void MultipleWizardTest::definitionFileIsRead() {
 }
 
 void MultipleWizardTest::definitionFileThatDoesNotCorrespond() {
-  MultiplePrimaryLayoutRecord stored;
-  stored.positions = {1, 8, -1, -1, 11, 11, 12, 15, 16, 19, 20, 20, 21, 31};
+  RecordSettings stored;
+  SetLayoutPairs(LayoutFile::kMultiplePrimary,
+                 {1, 8, -1, -1, 11, 11, 12, 15, 16, 19, 20, 20, 21, 31}, stored);
   for (bool yes : {false, true}) {
     MultipleRun run;
-    QVERIFY(WriteMultiplePrimaryLayoutFile(run.mpr, stored));
+    QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored));
     run.messages.Answer(yes);
     run.ToLayout();
     QStringList expected{

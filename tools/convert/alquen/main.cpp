@@ -3,7 +3,6 @@
 #include "tools/convert/common/conversiondialog.h"
 
 namespace kelvarin {
-using CAlquenDlg = CConversionDlg;
 using CAlquenApp = CConversionApp<AlquenEngine>;
 }  // namespace kelvarin
 

@@ -3,7 +3,6 @@
 #include "tools/convert/common/conversiondialog.h"
 
 namespace kelvarin {
-using CBernitDlg = CConversionDlg;
 using CBernitApp = CConversionApp<BernitEngine>;
 }  // namespace kelvarin
 

@@ -3,7 +3,6 @@
 #include "tools/convert/common/conversiondialog.h"
 
 namespace kelvarin {
-using CCaslovDlg = CConversionDlg;
 using CCaslovApp = CConversionApp<CaslovEngine>;
 }  // namespace kelvarin
 

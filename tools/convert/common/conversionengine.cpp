@@ -46,7 +46,7 @@ bool ConversionEngine::ReadRow(const std::string& line, std::string* error) {
 
   SetRecordLength(length);
   const uint64_t lineEnd =
-      m_program.progressDivisor == ProgressDivisor::kRecordLengthAndLineEnd ? 2 : 0;
+      m_program.progressDivisor == ProgressDivisor::kRecordLengthAndLineEnd ? kCrLfLineEnd : 0;
   SetProgressBase(r.fileSize, static_cast<uint64_t>(length) + lineEnd);
   return true;
 }

@@ -9,7 +9,7 @@ namespace kelvarin {
 // The estimate of the number of records in the input for the progress bar.
 enum class ProgressDivisor {
   kRecordLength,            // file size / record length (the six older programs)
-  kRecordLengthAndLineEnd,  // file size / (record length + 2), as the check program
+  kRecordLengthAndLineEnd,  // file size / (record length + kCrLfLineEnd), as the check program
 };
 
 // The layout of the progress dialog.

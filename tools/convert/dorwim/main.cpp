@@ -3,7 +3,6 @@
 #include "tools/convert/dorwim/dorwimengine.h"
 
 namespace kelvarin {
-using CDorwimDlg = CConversionDlg;
 using CDorwimApp = CConversionApp<DorwimEngine>;
 }  // namespace kelvarin
 

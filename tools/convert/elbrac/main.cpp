@@ -3,7 +3,6 @@
 #include "tools/convert/elbrac/elbracengine.h"
 
 namespace kelvarin {
-using CElbracDlg = CConversionDlg;
 using CElbracApp = CConversionApp<ElbracEngine>;
 }  // namespace kelvarin
 

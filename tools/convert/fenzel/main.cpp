@@ -3,7 +3,6 @@
 #include "tools/convert/fenzel/fenzelengine.h"
 
 namespace kelvarin {
-using CFenzelDlg = CConversionDlg;
 using CFenzelApp = CConversionApp<FenzelEngine>;
 }  // namespace kelvarin
 

@@ -1,4 +1,6 @@
-#include "frontend/app/jobrows.h"
+#include "frontend/job/jobsettings.h"
+
+#include "common/parameterfile.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +101,7 @@ std::set<std::string> With(std::set<std::string> names, std::initializer_list<co
 
 TEST(JobRows, CheckCopiesBackItsOwnMembersOnly) {
   JobSettings job;
-  CopyBackCheck(ChangedSheet(), job);
+  CopyBack(ChangedSheet(), job, kCheckRowType);
   EXPECT_EQ(With(kPaths, {"regNoStart",       "regNoEnd",
                           "sexStart",         "sexEnd",
                           "topographyStart",  "topographyEnd",
@@ -120,7 +122,7 @@ TEST(JobRows, CheckCopiesBackItsOwnMembersOnly) {
 
 TEST(JobRows, MultiplePrimaryCopiesBackItsOwnMembersOnly) {
   JobSettings job;
-  CopyBackMultiplePrimary(ChangedSheet(), job);
+  CopyBack(ChangedSheet(), job, kMultiplePrimaryRowType);
   EXPECT_EQ(
       With(kPaths,
            {"regNoStart",         "regNoEnd",         "seqNoStart",          "seqNoEnd",
@@ -132,12 +134,24 @@ TEST(JobRows, MultiplePrimaryCopiesBackItsOwnMembersOnly) {
       Changed(JobSettings(), job));
 }
 
+// What the conversion command will take back: the six pairs, the codes, the
+// record length, the file size and both options.
+TEST(JobRows, ConversionCopiesBackItsOwnMembersOnly) {
+  JobSettings job;
+  CopyBack(ChangedSheet(), job, kConversionRowType);
+  EXPECT_EQ(With(kPaths, {"regNoStart", "regNoEnd", "sexStart", "sexEnd", "topographyStart",
+                          "topographyEnd", "histologyStart", "histologyEnd", "behaviourStart",
+                          "behaviourEnd", "gradeStart", "gradeEnd", "maleCode", "femaleCode",
+                          "recordLength", "fileSize", "optionA", "optionB"}),
+            Changed(JobSettings(), job));
+}
+
 TEST(JobRows, CheckRowReadsBackAsWritten) {
   JobSettings job = ChangedSheet();
   job.microscopicCodes = {{'5', '\xe9', '7', '!'}};
   for (const std::string age : {"999", "X", "\xff\xff"}) {
     job.ageUnknownCode = age;
-    const std::string line = FormatRow(CheckRowOf(job));
+    const std::string line = FormatRow(kCheckRowType, job);
     CheckRow read;
     std::string error;
     ASSERT_TRUE(ParseRow(line, &read, &error)) << line << error;
@@ -145,19 +159,20 @@ TEST(JobRows, CheckRowReadsBackAsWritten) {
     EXPECT_EQ(job.birthDateFormat, read.birthDateFormat);
     EXPECT_EQ(job.incidenceDateStart, read.incidenceDateStart);
     EXPECT_EQ(job.incidenceDateFormat, read.incidenceDateFormat);
-    EXPECT_EQ(std::string(job.microscopicCodes.data(), 4), std::string(read.microscopicCodes, 4));
+    EXPECT_EQ(std::string(job.microscopicCodes.data(), 4),
+              std::string(read.microscopicCodes.data(), 4));
     EXPECT_EQ(job.maleCode, read.maleCode);
     EXPECT_EQ(job.femaleCode, read.femaleCode);
     EXPECT_EQ(job.recordLength, read.recordLength);
     EXPECT_EQ(job.fileSize, read.fileSize);
-    EXPECT_EQ(job.optionB, read.oneRecordPerError);
+    EXPECT_EQ(job.optionB, read.oneRecordPerError());
     EXPECT_EQ(age, read.ageUnknownCode);
   }
 }
 
 TEST(JobRows, MultiplePrimaryRowReadsBackAsWritten) {
   const JobSettings job = ChangedSheet();
-  const std::string line = FormatRow(MultiplePrimaryRowOf(job));
+  const std::string line = FormatRow(kMultiplePrimaryRowType, job);
   MultiplePrimaryRow read;
   std::string error;
   ASSERT_TRUE(ParseRow(line, &read, &error)) << line << error;
@@ -193,7 +208,7 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
                          &J::incidenceDateEnd, &J::incidenceDateFormat},
                    "a b c d M F " + std::to_string(job.recordLength) + " 123456789012 " +
                        std::to_string(job.optionB) + " 77"),
-            FormatRow(CheckRowOf(job)));
+            FormatRow(kCheckRowType, job));
   EXPECT_EQ(
       Fields(job,
              {&J::regNoStart, &J::regNoEnd, &J::seqNoStart, &J::seqNoEnd, &J::sexStart, &J::sexEnd,
@@ -203,5 +218,12 @@ TEST(JobRows, RowsCarryEveryMemberInTheToolsFieldOrder) {
              "M F " + std::to_string(job.includeBrain) + " " + std::to_string(job.includeBladder) +
                  " " + std::to_string(job.duplicatesToFile) + " " +
                  std::to_string(job.recordLength) + " 123456789012"),
-      FormatRow(MultiplePrimaryRowOf(job)));
+      FormatRow(kMultiplePrimaryRowType, job));
+  EXPECT_EQ(Fields(job,
+                   {&J::regNoStart, &J::regNoEnd, &J::sexStart, &J::sexEnd, &J::topographyStart,
+                    &J::topographyEnd, &J::histologyStart, &J::histologyEnd, &J::behaviourStart,
+                    &J::behaviourEnd, &J::gradeStart, &J::gradeEnd},
+                   "M F " + std::to_string(job.recordLength) + " 123456789012 " +
+                       std::to_string(job.optionA) + " " + std::to_string(job.optionB)),
+            FormatRow(kConversionRowType, job));
 }

@@ -1,7 +1,7 @@
 // The job settings at start-up.
 #include <gtest/gtest.h>
 
-#include "frontend/app/jobsettingsdefaults.h"
+#include "frontend/job/jobsettings.h"
 
 namespace kelvarin {
 namespace {
