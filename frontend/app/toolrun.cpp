@@ -9,7 +9,9 @@
 #include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "frontend/job/jobsettings.h"
+#include "frontend/res/toolnames.h"
 #include "frontend/wizards/chkwizard.h"
+#include "frontend/wizards/cvtwizard.h"
 #include "frontend/wizards/mulwizard.h"
 #include "frontend/wizards/wizpage.h"
 #include "platform/messagebox.h"
@@ -36,10 +38,10 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
 // copies back into the job what the command's row carries, and returns true. The wizard is then
 // destroyed and the windows it covered repainted, since the tool's run that
 // follows blocks the event loop.
-template <typename Wizard>
-bool RunWizard(const ToolRunHost& host, RowType row) {
+template <typename Wizard, typename... Arguments>
+bool RunWizard(const ToolRunHost& host, RowType row, Arguments... arguments) {
   {
-    Wizard wizard(*host.job, host.parent);
+    Wizard wizard(*host.job, arguments..., host.parent);
     if (host.showHelp)
       QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
     if (wizard.exec() != QDialog::Accepted) return false;
@@ -71,6 +73,14 @@ bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
     return true;
   ShowStopMessage(host.parent, QStringLiteral("Cannot write the parameter file\n%1").arg(path));
   return false;
+}
+
+void RunConversion(const ToolRunHost& host, int conversionIndex) {
+  if (!RunWizard<CCVTwizard>(host, kConversionRowType, conversionIndex)) return;
+  // The programs of indices 7 and 8 are not part of the suite: their start
+  // fails with the launcher's message. Nothing is opened after a conversion.
+  RunToolWithRow(host, FormatRow(kConversionRowType, *host.job),
+                 ToolNames[static_cast<size_t>(conversionIndex)]);
 }
 
 void RunCheck(const ToolRunHost& host) {
