@@ -6,8 +6,6 @@
 // are not part of the suite, a parameter file that cannot be written and a
 // cancelled wizard.
 #include <QCheckBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <filesystem>
@@ -20,6 +18,7 @@
 #include "frontend/wizards/cvtwizard.h"
 #include "frontend/wizards/cvtwizfiles.h"
 #include "frontend/wizards/cvtwizlayout.h"
+#include "tests/frontend/app/apphome.h"
 #include "tests/frontend/app/toolruntesting.h"
 #include "tests/support/testfiles.h"
 
@@ -60,15 +59,8 @@ class ConversionRunTest : public QObject {
   Q_OBJECT
 
  private:
-  std::string Home(const std::string& name = "") const {
-    return ToLocalPath(m_dir->filePath(QStringLiteral("home/"))) + name;
-  }
-
-  std::unique_ptr<CQuandorApp> Start() {
-    auto app = std::make_unique<CQuandorApp>(m_dir->filePath(QStringLiteral("Kelvarin.ini")));
-    if (!app->InitInstance()) qFatal("start-up failed");
-    return app;
-  }
+  std::string Home(const std::string& name = "") const { return m_home->Path(name); }
+  std::unique_ptr<CQuandorApp> Start() { return m_home->Start(); }
 
   // Runs conversion `index` from its command on `input`, the sample's
   // columns marked (on a first run) and `drive` applied to the page.
@@ -84,19 +76,12 @@ class ConversionRunTest : public QObject {
     QVERIFY(app.Commands().Execute(kIdConversionFirst + index));
   }
 
-  std::unique_ptr<QTemporaryDir> m_dir;
-  QString m_startFolder;
+  std::unique_ptr<AppHome> m_home;
   MessageRecorder m_messages;
 
  private slots:
-  void initTestCase() { m_startFolder = QDir::currentPath(); }
-  void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("HOME", QFile::encodeName(m_dir->path()));
-    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("home/pgm"))));
-    QVERIFY(QDir::setCurrent(m_dir->filePath(QStringLiteral("home"))));
-  }
-  void cleanup() { QDir::setCurrent(m_startFolder); }
+  void init() { m_home = std::make_unique<AppHome>(); }
+  void cleanup() { m_home.reset(); }
 
   void eachFamilyConvertsItsSample_data() {
     QTest::addColumn<int>("index");
