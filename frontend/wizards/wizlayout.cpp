@@ -63,7 +63,7 @@ CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
   AddFrame(this, QStringLiteral("Variables"), DialogRect(this, 255, 45, 137, 63));
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("variables"));
-  m_list->setGeometry(DialogRect(this, 261, 56, 125, 48));
+  m_list->setGeometry(DialogRect(this, 261, 54, 125, 51));
   for (const LayoutVariable& variable : descriptor.rules.variables)
     m_list->addItem(QString::fromLatin1(variable.ListText()));
   m_list->setCurrentRow(0);
