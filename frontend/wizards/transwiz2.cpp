@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -82,8 +83,10 @@ CTRANSwiz2::CTRANSwiz2(QWidget* parent)
   m_result->setObjectName(QStringLiteral("result"));
   m_result->setReadOnly(true);
   m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+  const QMargins margins = m_result->contentsMargins();
   m_result->setFixedHeight(m_result->fontMetrics().lineSpacing() * kResultLines +
-                           2 * m_result->frameWidth() + 8);
+                           2 * static_cast<int>(m_result->document()->documentMargin()) +
+                           margins.top() + margins.bottom() + 2);
   keepPlace = m_result->sizePolicy();
   keepPlace.setRetainSizeWhenHidden(true);
   m_result->setSizePolicy(keepPlace);
