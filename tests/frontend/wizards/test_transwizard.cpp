@@ -91,7 +91,6 @@ class TransferWizardTest : public QObject {
  private slots:
   void filesPageRefusals();
   void columnsPreTickedFromTheHeader();
-  void columnsNumberedWithoutNames();
   void ticksByMouseAndSpaceBarAreWritten();
   void finishWritesTheFileAndTellsTheLosses();
   void finishWithNothingTickedDoesNothing();
@@ -171,18 +170,6 @@ void TransferWizardTest::columnsPreTickedFromTheHeader() {
   QCOMPARE(run.wizard->currentId(), int(CTRANSwizard::kFilesPage));
   Press(*run.wizard, QWizard::NextButton);
   QCOMPARE(run.Ticked(), (QStringList{"SexCode", "Age", "Topo", "Datehisto"}));
-}
-
-void TransferWizardTest::columnsNumberedWithoutNames() {
-  TransferRun run;
-  QVERIFY(run.ToColumns(false));
-  QCOMPARE(run.tree()->topLevelItemCount(), 5);
-  QCOMPARE(run.tree()->topLevelItem(0)->text(0), QStringLiteral("Col001"));
-  QCOMPARE(run.tree()->topLevelItem(4)->text(0), QStringLiteral("Col005"));
-  QCOMPARE(run.Ticked(), QStringList());
-  // The header is a record like any other.
-  QCOMPARE(run.page()->previewList()->topLevelItemCount(), 4);
-  QCOMPARE(run.page()->previewList()->topLevelItem(0)->text(1), QStringLiteral("SexCode"));
 }
 
 void TransferWizardTest::ticksByMouseAndSpaceBarAreWritten() {
