@@ -22,6 +22,7 @@ void RegisterToolRunCommands(CQuandorApp& app) {
   };
   app.Commands().SetHandler(kIdToolsCheck, [host] { RunCheck(host()); });
   app.Commands().SetHandler(kIdToolsMultiplePrimary, [host] { RunMultiplePrimary(host()); });
+  app.Commands().SetHandler(kIdFileTransfer, [host] { RunFileTransfer(host()); });
 }
 
 }  // namespace kelvarin

@@ -5,7 +5,7 @@ namespace kelvarin {
 
 class CQuandorApp;
 
-// Tools > Orvo/Semu Check and Tools > Orvo/Semu Multiple Primary.
+// Tools > Orvo/Semu Check, Tools > Orvo/Semu Multiple Primary and Tools > File Transfer.
 void RegisterToolRunCommands(CQuandorApp& app);
 
 }  // namespace kelvarin
