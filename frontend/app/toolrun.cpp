@@ -13,6 +13,7 @@
 #include "frontend/wizards/chkwizard.h"
 #include "frontend/wizards/cvtwizard.h"
 #include "frontend/wizards/mulwizard.h"
+#include "frontend/wizards/transwizard.h"
 #include "frontend/wizards/wizpage.h"
 #include "platform/messagebox.h"
 
@@ -35,21 +36,30 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
 }
 
 // Runs a wizard modally with its help topics going to the host; on Finish
-// copies back into the job what the command's row carries, and returns true. The wizard is then
-// destroyed and the windows it covered repainted, since the tool's run that
-// follows blocks the event loop.
-template <typename Wizard, typename... Arguments>
-bool RunWizard(const ToolRunHost& host, RowType row, Arguments... arguments) {
+// lets `takeBack` copy from the wizard's settings what the command keeps, and
+// returns true. The wizard is then destroyed and the windows it covered
+// repainted, since a tool's run that may follow blocks the event loop.
+template <typename Wizard, typename TakeBack, typename... Arguments>
+bool RunWizardTakingBack(const ToolRunHost& host, TakeBack takeBack, Arguments... arguments) {
   {
     Wizard wizard(*host.job, arguments..., host.parent);
     if (host.showHelp)
       QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
     if (wizard.exec() != QDialog::Accepted) return false;
-    CopyBack(wizard.settings(), *host.job, row);
+    takeBack(wizard.settings());
   }
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   if (host.parent != nullptr) host.parent->window()->repaint();
   return true;
+}
+
+// The same, copying back what the command's row carries; `arguments` go to
+// the wizard's constructor after the job settings.
+template <typename Wizard, typename... Arguments>
+bool RunWizard(const ToolRunHost& host, RowType row, Arguments... arguments) {
+  return RunWizardTakingBack<Wizard>(
+      host, [&host, row](const JobSettings& sheet) { CopyBack(sheet, *host.job, row); },
+      arguments...);
 }
 
 }  // namespace
@@ -104,6 +114,15 @@ void RunMultiplePrimary(const ToolRunHost& host) {
       QStringLiteral("A number greater than 0 indicating a duplicate registration has been added "
                      "at the end of the corresponding record in the file %1")
           .arg(FromLocalPath(job.outputFile)));
+}
+
+void RunFileTransfer(const ToolRunHost& host) {
+  RunWizardTakingBack<CTRANSwizard>(host, [&host](JobSettings& sheet) {
+    CopyBackPaths(sheet, *host.job);
+    // The box starts unticked at every run.
+    sheet.firstRowHasNames = 0;
+    host.job->firstRowHasNames = 0;
+  });
 }
 
 }  // namespace kelvarin

@@ -1,7 +1,7 @@
 // Tool runs from the front-end's commands: the parameter file in the tools'
 // folder, the tool started with the launch token and waited for, and the
 // check and multiple-primary commands that run their wizard first and open
-// the tool's report after it.
+// the tool's report after it, and the file transfer command.
 #pragma once
 
 #include <QString>
@@ -49,5 +49,10 @@ void RunCheck(const ToolRunHost& host);
 // multiple-primary row, Multiple, and its list (the input file's ".mul")
 // when it was asked for, else a notice naming the output file.
 void RunMultiplePrimary(const ToolRunHost& host);
+
+// Tools > File Transfer: the transfer wizard, which writes the fixed-width
+// file itself; on Finish the four paths are taken back. No parameter file is
+// written and no tool runs.
+void RunFileTransfer(const ToolRunHost& host);
 
 }  // namespace kelvarin

@@ -1,5 +1,6 @@
 #include "frontend/wizards/wizfiles.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -19,6 +20,10 @@
 #include "platform/messagebox.h"
 
 namespace kelvarin {
+
+const FilesPageTexts kFixedWidthFiles = {
+    "Input file", "Output file", "Text file (*.prn *.txt *.dat *.asc *.rpt);;All files (*)",
+    "Text file (*.dat *.asc *.txt *.prn *.rpt);;All files (*)"};
 
 namespace {
 
@@ -50,10 +55,16 @@ CWizFiles::CWizFiles(const FilesPageDescriptor& descriptor, QWidget* parent)
   layout->setContentsMargins(10, 40, 10, 10);
   QPushButton* browseInput = nullptr;
   QPushButton* browseOutput = nullptr;
-  m_input =
-      AddFileGroup(layout, QStringLiteral("Input file"), QStringLiteral("input"), &browseInput);
-  m_output =
-      AddFileGroup(layout, QStringLiteral("Output file"), QStringLiteral("output"), &browseOutput);
+  const FilesPageTexts& texts = *descriptor.texts;
+  m_input = AddFileGroup(layout, QString::fromLatin1(texts.inputGroup), QStringLiteral("input"),
+                         &browseInput);
+  m_output = AddFileGroup(layout, QString::fromLatin1(texts.outputGroup), QStringLiteral("output"),
+                          &browseOutput);
+  if (descriptor.delimitedInput) {
+    m_firstRowHasNames = new QCheckBox(QStringLiteral("First row has column names"));
+    m_firstRowHasNames->setObjectName(QStringLiteral("firstRowHasNames"));
+    layout->addWidget(m_firstRowHasNames);
+  }
   connect(browseInput, &QPushButton::clicked, this, &CWizFiles::BrowseInput);
   connect(browseOutput, &QPushButton::clicked, this, &CWizFiles::BrowseOutput);
   if (descriptor.moreInfoTopic != nullptr) {
@@ -81,7 +92,7 @@ void CWizFiles::OnSetActive() {
 
 void CWizFiles::BrowseInput() {
   QFileDialog dialog(this, QString(), FromLocalPath(settings().inputFile),
-                     QStringLiteral("Text file (*.prn *.txt *.dat *.asc *.rpt);;All files (*)"));
+                     QString::fromLatin1(m_descriptor.texts->inputFilter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -92,7 +103,7 @@ void CWizFiles::BrowseInput() {
 
 void CWizFiles::BrowseOutput() {
   QFileDialog dialog(this, QString(), FromLocalPath(settings().outputFile),
-                     QStringLiteral("Text file (*.dat *.asc *.txt *.prn *.rpt);;All files (*)"));
+                     QString::fromLatin1(m_descriptor.texts->outputFilter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the page asks itself
@@ -108,6 +119,7 @@ bool CWizFiles::validatePage() {
   const std::string output = ToLocalPath(m_output->text());
   if (!AcceptOutput(input, output)) return false;
   settings().outputFile = output;
+  if (m_firstRowHasNames != nullptr) settings().firstRowHasNames = m_firstRowHasNames->isChecked();
   if (m_onAccepted) m_onAccepted();
   return true;
 }
@@ -117,6 +129,10 @@ bool CWizFiles::AcceptInput(const std::string& input) {
   if (m_descriptor.inputOpensForUpdate ? !OpensForUpdate(input) : !OpensForReading(input)) {
     ShowStopMessage(this, QStringLiteral("Cannot open input file!"));
     return false;
+  }
+  if (m_descriptor.delimitedInput) {
+    settings().inputFile = input;
+    return true;
   }
   CInputFileProbe probe;
   auto refuseWithProbeMessage = [this, &probe] {

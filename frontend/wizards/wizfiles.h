@@ -1,22 +1,39 @@
-// The Files page of the layout wizards: the input data file and the output
-// file. Next probes the input file for its record length and preview and
-// tests the output path before the sheet takes them.
+// The Files page of the wizards: the input file and the output file. Next
+// tests both paths before the sheet takes them; for a fixed-width input it
+// also probes the record length and the preview.
 #pragma once
 
 #include <functional>
 
 #include "frontend/wizards/wizpage.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
 namespace kelvarin {
+
+// The captions of the two file groups and the filters of their Browse dialogs.
+struct FilesPageTexts {
+  const char* inputGroup;
+  const char* outputGroup;
+  const char* inputFilter;
+  const char* outputFilter;
+};
+
+// A data file of fixed-length records in and out.
+extern const FilesPageTexts kFixedWidthFiles;
 
 struct FilesPageDescriptor {
   PageDescriptor page;
   int nextId;
   bool inputOpensForUpdate;   // the input test opens it for reading and writing
   const char* moreInfoTopic;  // a "More info..." button opening this topic; nullptr for none
+  const FilesPageTexts* texts = &kFixedWidthFiles;
+  // The input is delimited text: it is not probed for fixed-length records,
+  // and the box "First row has column names" (cleared when the page is
+  // built) gives firstRowHasNames.
+  bool delimitedInput = false;
 };
 
 class CWizFiles : public CWizPage {
@@ -35,6 +52,8 @@ class CWizFiles : public CWizPage {
 
   QLineEdit* inputEdit() const { return m_input; }
   QLineEdit* outputEdit() const { return m_output; }
+  // The box of a delimited input; nullptr on the other pages.
+  QCheckBox* firstRowHasNamesBox() const { return m_firstRowHasNames; }
 
  private:
   void BrowseInput();
@@ -45,6 +64,7 @@ class CWizFiles : public CWizPage {
   FilesPageDescriptor m_descriptor;
   QLineEdit* m_input;
   QLineEdit* m_output;
+  QCheckBox* m_firstRowHasNames = nullptr;
   std::function<void()> m_onAccepted;
   bool m_filled = false;
 };

@@ -87,7 +87,7 @@ const std::initializer_list<Expected> kTools = {
     {"&Tools", 32783, "Orvo/Semu &Check", 1},
     {"&Tools", 32784, "Orvo/Semu &Multiple Primary", 1},
     {"&Tools", -1, "-", -1},
-    {"&Tools", 32788, "&File Transfer", 0},
+    {"&Tools", 32788, "&File Transfer", 1},
 };
 
 const std::initializer_list<Expected> kHelp = {

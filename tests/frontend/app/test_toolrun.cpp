@@ -7,6 +7,9 @@
 #include <filesystem>
 
 #include "frontend/app/toolrun.h"
+#include "frontend/wizards/transwiz1.h"
+#include "frontend/wizards/transwiz2.h"
+#include "frontend/wizards/transwizard.h"
 #include "tests/frontend/app/toolruntesting.h"
 #include "tests/support/testfiles.h"
 
@@ -53,6 +56,7 @@ class ToolRunTest : public QObject {
   void multiplePrimaryOpensTheListBesideTheInput();
   void multiplePrimaryWithoutTheListTellsWhereTheNumbersAre();
   void wizardIsGoneWhenTheToolStarts();
+  void fileTransferTakesThePathsBack();
 };
 
 void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
@@ -211,6 +215,45 @@ void ToolRunTest::wizardIsGoneWhenTheToolStarts() {
   });
   RunMultiplePrimary(run.Host());
   QCOMPARE(run.Seen("wizard.seen"), gone + "\n");
+}
+
+void ToolRunTest::fileTransferTakesThePathsBack() {
+  ToolRun run;
+  run.input = run.folder.Write("cases.csv", "Id;Sex;Note\r\n7;1;a\r\n12;2;b\r\n");
+  run.output = run.folder / "cases.prn";
+  run.job.firstRowHasNames = 1;
+  run.job.regNoStart = 3;
+  const auto drive = [&run](bool finish) {
+    WhenShown<CTRANSwizard>([&run, finish](CTRANSwizard& wizard) {
+      wizard.settings().inputFolder = "/chosen/in";  // as Browse sets them
+      wizard.settings().outputFolder = "/chosen/out";
+      wizard.filesPage()->firstRowHasNamesBox()->setChecked(true);
+      FillFiles(wizard, wizard.filesPage(), run.input, run.output);
+      Press(wizard, QWizard::HelpButton);
+      if (!finish) return Press(wizard, QWizard::CancelButton);
+      Press(wizard, QWizard::FinishButton);
+      QVERIFY(QTest::qWaitFor(
+          [&wizard] { return wizard.columnsPage()->transferState() == CTRANSwiz2::kFinished; }));
+      Press(wizard, QWizard::FinishButton);
+    });
+  };
+  drive(false);
+  RunFileTransfer(run.Host());
+  QCOMPARE(run.job.inputFile, std::string());
+  QCOMPARE(run.job.firstRowHasNames, 1);
+
+  drive(true);
+  RunFileTransfer(run.Host());
+  QCOMPARE(run.messages.Take(), QStringList());
+  QCOMPARE(run.helpTopics, QStringList(2, "htm/FileTransfer.htm"));
+  QCOMPARE(ReadFile(run.output), std::string("    1\n    2\n"));  // Sex, ticked by its name
+  QCOMPARE(run.job.inputFile, run.input);
+  QCOMPARE(run.job.outputFile, run.output);
+  QCOMPARE(run.job.inputFolder, std::string("/chosen/in"));
+  QCOMPARE(run.job.outputFolder, std::string("/chosen/out"));
+  QCOMPARE(run.job.firstRowHasNames, 0);
+  QCOMPARE(run.job.regNoStart, 3);
+  QVERIFY(fs::is_empty(run.pgm));  // no parameter file, no tool
 }
 
 QTEST_MAIN(ToolRunTest)
