@@ -237,23 +237,3 @@ TEST(CheckSummary, ListsTheChecksNumberedWithoutGaps) {
               BuildCheckSummary(job));
   }
 }
-
-// The .dfi size of each conversion page, and the pages no command shows.
-TEST(ConversionPages, DefinitionFileSizeAndBoxesByIndex) {
-  const size_t sizes[kConversionCount] = {52, 56, 52, 56, 60, 60, 56, 56, 56, 52, 56, 56};
-  const size_t variables[kConversionCount] = {3, 6, 3, 6, 6, 6, 6, 6, 6, 6, 6, 6};
-  for (int index = 0; index < kConversionCount; ++index) {
-    const ConversionPage& page = ConversionPageOf(index);
-    EXPECT_EQ(sizes[index], LayoutFileSize(LayoutFile::kConversion, page.options.size())) << index;
-    EXPECT_EQ(variables[index], page.rules.variables.size()) << index;
-    const OptionWords words = ConversionOptionWords(page);
-    // Box 1019 is optionA and comes first; box 1020 is optionB.
-    for (size_t box = 0; box < words.size(); ++box)
-      EXPECT_EQ(page.options[box].initial, words[box] == &RecordSettings::optionB ? 1 : 0);
-  }
-  EXPECT_STREQ("Write ICCC label  in output file", ConversionPageOf(10).options[0].caption);
-  EXPECT_STREQ("Write label  in output file", ConversionPageOf(11).options[0].caption);
-  EXPECT_STREQ("Options", ConversionPageOf(5).optionsTitle);
-  EXPECT_STREQ("Input file preview", ConversionPageOf(3).previewTitle);
-  EXPECT_STREQ("Female ", ConversionPageOf(9).femaleLabel);
-}
