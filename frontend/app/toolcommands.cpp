@@ -23,6 +23,11 @@ void RegisterToolRunCommands(CQuandorApp& app) {
   app.Commands().SetHandler(kIdToolsCheck, [host] { RunCheck(host()); });
   app.Commands().SetHandler(kIdToolsMultiplePrimary, [host] { RunMultiplePrimary(host()); });
   app.Commands().SetHandler(kIdFileTransfer, [host] { RunFileTransfer(host()); });
+  // Conversions: one handler for each command of indices 0 to 9; ICD-O-3 ->
+  // ICCC-3 (index 10) has none and stays greyed.
+  for (int index = 0; index < kRunnableConversions; ++index)
+    app.Commands().SetHandler(kIdConversionFirst + index,
+                              [host, index] { RunConversion(host(), index); });
 }
 
 }  // namespace kelvarin

@@ -5,7 +5,11 @@ namespace kelvarin {
 
 class CQuandorApp;
 
-// Tools > Orvo/Semu Check, Tools > Orvo/Semu Multiple Primary and Tools > File Transfer.
+// The conversions the Conversions menu runs: indices 0 to 9.
+inline constexpr int kRunnableConversions = 10;
+
+// Tools > Orvo/Semu Check, Tools > Orvo/Semu Multiple Primary, Tools > File
+// Transfer and the commands of the Conversions menu.
 void RegisterToolRunCommands(CQuandorApp& app);
 
 }  // namespace kelvarin

@@ -9,7 +9,9 @@
 #include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "frontend/job/jobsettings.h"
+#include "frontend/res/toolnames.h"
 #include "frontend/wizards/chkwizard.h"
+#include "frontend/wizards/cvtwizard.h"
 #include "frontend/wizards/mulwizard.h"
 #include "frontend/wizards/transwizard.h"
 #include "frontend/wizards/wizpage.h"
@@ -37,10 +39,10 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
 // lets `takeBack` copy from the wizard's settings what the command keeps, and
 // returns true. The wizard is then destroyed and the windows it covered
 // repainted, since a tool's run that may follow blocks the event loop.
-template <typename Wizard, typename TakeBack>
-bool RunWizardTakingBack(const ToolRunHost& host, TakeBack takeBack) {
+template <typename Wizard, typename TakeBack, typename... Arguments>
+bool RunWizardTakingBack(const ToolRunHost& host, TakeBack takeBack, Arguments... arguments) {
   {
-    Wizard wizard(*host.job, host.parent);
+    Wizard wizard(*host.job, arguments..., host.parent);
     if (host.showHelp)
       QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
     if (wizard.exec() != QDialog::Accepted) return false;
@@ -51,11 +53,13 @@ bool RunWizardTakingBack(const ToolRunHost& host, TakeBack takeBack) {
   return true;
 }
 
-// The same, copying back what the command's row carries.
-template <typename Wizard>
-bool RunWizard(const ToolRunHost& host, RowType row) {
+// The same, copying back what the command's row carries; `arguments` go to
+// the wizard's constructor after the job settings.
+template <typename Wizard, typename... Arguments>
+bool RunWizard(const ToolRunHost& host, RowType row, Arguments... arguments) {
   return RunWizardTakingBack<Wizard>(
-      host, [&host, row](const JobSettings& sheet) { CopyBack(sheet, *host.job, row); });
+      host, [&host, row](const JobSettings& sheet) { CopyBack(sheet, *host.job, row); },
+      arguments...);
 }
 
 }  // namespace
@@ -79,6 +83,14 @@ bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
     return true;
   ShowStopMessage(host.parent, QStringLiteral("Cannot write the parameter file\n%1").arg(path));
   return false;
+}
+
+void RunConversion(const ToolRunHost& host, int conversionIndex) {
+  if (!RunWizard<CCVTwizard>(host, kConversionRowType, conversionIndex)) return;
+  // The programs of indices 7 and 8 are not part of the suite: their start
+  // fails with the launcher's message. Nothing is opened after a conversion.
+  RunToolWithRow(host, FormatRow(kConversionRowType, *host.job),
+                 ToolNames[static_cast<size_t>(conversionIndex)]);
 }
 
 void RunCheck(const ToolRunHost& host) {

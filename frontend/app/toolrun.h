@@ -36,6 +36,11 @@ struct ToolRunHost {
 // cannot be written whole.
 bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row);
 
+// Conversions > the conversion of `conversionIndex` (0 to 9): the
+// conversion wizard, the copy-back, the conversion row and the program of
+// ToolNames; nothing is opened afterwards.
+void RunConversion(const ToolRunHost& host, int conversionIndex);
+
 // Tools > Check: the check wizard, the copy-back, the check row, Tesmar, and
 // its statistics report (the output file's ".log") when there is one.
 void RunCheck(const ToolRunHost& host);

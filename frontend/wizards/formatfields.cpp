@@ -83,14 +83,16 @@ bool ReadCodeCharacter(const QString& text, char* code) {
 }
 
 QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode,
-                     char* femaleCode) {
+                     char* femaleCode, const SexCodeRefusals& refusals) {
   const QString maleText = male->text().left(1);
   const QString femaleText = female->text().left(1);
-  if (maleText == femaleText) return QStringLiteral("Sex codes must be different!");
+  if (maleText == femaleText) return QString::fromLatin1(refusals.same);
   char m = 0;
   char f = 0;
-  if (maleText.trimmed().isEmpty() || femaleText.trimmed().isEmpty())
-    return QStringLiteral("Sex codes must be defined!");
+  const auto undefined = [&refusals](const QString& text) {
+    return refusals.blankIsUndefined ? text.trimmed().isEmpty() : text.isEmpty();
+  };
+  if (undefined(maleText) || undefined(femaleText)) return QString::fromLatin1(refusals.undefined);
   if (!ReadCodeCharacter(maleText, &m) || !ReadCodeCharacter(femaleText, &f))
     return QStringLiteral("Sex codes must be printable characters!");
   *maleCode = m;

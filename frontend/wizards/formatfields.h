@@ -38,10 +38,21 @@ void FillDateFormatList(QListWidget* list, int width, int storedIndex);
 // The selected row, -1 for none.
 int SelectedDateFormat(const QListWidget* list);
 
+// How a page refuses its sex codes: two equal codes, then a code left empty
+// (or blank, where blankIsUndefined), then a code that cannot stand in a
+// parameter row ("Sex codes must be printable characters!").
+struct SexCodeRefusals {
+  const char* same;
+  const char* undefined;
+  bool blankIsUndefined;
+};
+inline constexpr SexCodeRefusals kFormatPageSexCodes{"Sex codes must be different!",
+                                                     "Sex codes must be defined!", true};
+
 // Reads the two sex-code edits. Returns the message that refuses them, or an
 // empty text after storing the two codes.
 QString ReadSexCodes(const QLineEdit* male, const QLineEdit* female, char* maleCode,
-                     char* femaleCode);
+                     char* femaleCode, const SexCodeRefusals& refusals = kFormatPageSexCodes);
 
 // Reads a one-character code edit: true after storing a code that can stand
 // in a parameter row.

@@ -25,12 +25,15 @@ inline constexpr int kLastOwnedColumn = kOwnerMapColumns - 1;
 // A variable of a layout page with its width rule. A bound of 0 is no bound;
 // a message is given for each bound there is.
 struct LayoutVariable {
-  const char* name;  // list text, and the name in the page's messages
+  const char* name;  // the name in the page's messages, and its list text unless listText is given
   int minWidth;
   int maxWidth;
   const char* tooNarrowMessage;
   const char* tooWideMessage;
-  bool ruleAfterOthers;  // tested after every other variable's width rule
+  bool ruleAfterOthers;            // tested after every other variable's width rule
+  const char* listText = nullptr;  // the list shows this in place of the name
+
+  const char* ListText() const { return listText != nullptr ? listText : name; }
 };
 
 // A set of variables as a bit mask: bit i is variable i.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,6 +29,23 @@ constexpr int kPageScroll = 9;
 constexpr int kLargestPreviewPixels = 12;
 constexpr int kSmallestPreviewPixels = 8;
 
+// The caption broken into lines at blanks so that each line fits `width`
+// pixels: a check box does not wrap its text by itself.
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+  QString wrapped;
+  QString line;
+  for (const QString& word : caption.split(QLatin1Char(' '))) {
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+      wrapped += line + QLatin1Char('\n');
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  return wrapped + line;
+}
+
 QGroupBox* AddFrame(QWidget* page, const QString& title, const QRect& rect) {
   auto* frame = new QGroupBox(title, page);
   frame->setGeometry(rect);
@@ -40,27 +58,28 @@ QGroupBox* AddFrame(QWidget* page, const QString& title, const QRect& rect) {
 
 CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
     : CWizPage(descriptor.page, parent), m_descriptor(descriptor), m_columns(descriptor.rules) {
-  assert(m_columns.variableCount() == LayoutVariableCount(descriptor.file));
+  assert(m_columns.variableCount() <= LayoutVariableCount(descriptor.file));
   AddFrame(this, QString::fromLatin1(descriptor.previewTitle), DialogRect(this, 5, 108, 390, 140));
   AddFrame(this, QStringLiteral("Variables"), DialogRect(this, 255, 45, 137, 63));
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("variables"));
-  m_list->setGeometry(DialogRect(this, 261, 56, 125, 48));
+  m_list->setGeometry(DialogRect(this, 261, 54, 125, 51));
   for (const LayoutVariable& variable : descriptor.rules.variables)
-    m_list->addItem(QString::fromLatin1(variable.name));
+    m_list->addItem(QString::fromLatin1(variable.ListText()));
   m_list->setCurrentRow(0);
   connect(m_list, &QListWidget::currentRowChanged, this, [this] { update(); });
 
   if (!descriptor.options.empty()) {
-    QGroupBox* options =
-        AddFrame(this, QStringLiteral("Options"), DialogRect(this, 5, 45, 245, 63));
-    options->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    auto* column = new QVBoxLayout(options);
-    for (const OptionBox& option : descriptor.options) {
-      auto* box = new QCheckBox(QString::fromLatin1(option.caption));
+    m_optionsGroup = AddFrame(this, QString::fromLatin1(descriptor.optionsTitle), QRect());
+    m_optionsGroup->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    auto* column = new QVBoxLayout(m_optionsGroup);
+    for (size_t i = 0; i < descriptor.options.size(); ++i) {
+      auto* box = new QCheckBox;
+      box->setObjectName(QStringLiteral("option%1").arg(i));
       column->addWidget(box);
       m_optionBoxes.push_back(box);
     }
+    PlaceOptions(DialogRect(this, 5, 45, 245, 63));
   }
 
   m_scrollBar = new QScrollBar(Qt::Horizontal, this);
@@ -99,6 +118,13 @@ void CWizLayout::OnSetActive() {
   CWizPage::OnSetActive();
   const JobSettings& job = settings();
   m_carried = job;
+  if (m_descriptor.source == LayoutSource::kDefinitionFile) {
+    // The codes as the definition file's defaults, the boxes at their
+    // initial states; the file may bring others.
+    TakeLayoutValues(m_descriptor.file, RecordSettings(), m_carried);
+    for (const OptionBox& option : m_descriptor.options) m_carried.*option.member = option.initial;
+    m_readDefinitionFile = true;
+  }
   m_scrollColumn = job.scrollColumn;
   m_pendingMarker = job.pendingMarker;
   m_recordLength = job.recordLength;
@@ -111,12 +137,13 @@ void CWizLayout::OnSetActive() {
     ReadDefinitionFile(pairs);
   } else {
     pairs = LayoutPairs(m_descriptor.file, job);
+    pairs.resize(2 * static_cast<size_t>(count));
   }
   // Columns that do not fit this record never reach the owner map.
   m_columns.Enter(pairs, m_recordLength);
 
   for (size_t i = 0; i < m_optionBoxes.size(); ++i)
-    m_optionBoxes[i]->setChecked(job.*(m_descriptor.options[i].member) != 0);
+    m_optionBoxes[i]->setChecked(m_carried.*(m_descriptor.options[i].member) != 0);
   {
     const QSignalBlocker blocker(m_list);
     m_list->setCurrentRow(std::clamp(job.selectedVariable, 0, count - 1));
@@ -142,16 +169,41 @@ void CWizLayout::SetUpScrollBar() {
   }
 }
 
+void CWizLayout::PlaceOptions(const QRect& rect) {
+  m_optionsGroup->setGeometry(rect);
+  const QMargins margins = m_optionsGroup->layout()->contentsMargins();
+  const int textWidth = rect.width() - margins.left() - margins.right() -
+                        style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+                        style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 4;
+  for (size_t i = 0; i < m_optionBoxes.size(); ++i)
+    m_optionBoxes[i]->setText(WrapCaption(QString::fromLatin1(m_descriptor.options[i].caption),
+                                          m_optionBoxes[i]->fontMetrics(), textWidth));
+}
+
+OptionWords CWizLayout::FileWords() const {
+  OptionWords words;
+  if (m_descriptor.source == LayoutSource::kDefinitionFile)
+    for (const OptionBox& option : m_descriptor.options) words.push_back(option.member);
+  return words;
+}
+
 void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
   const std::string path = LayoutFileName(settings().inputFile, m_descriptor.file);
-  RecordSettings read = m_carried;  // what the file does not hold stays
-  const LayoutFileStatus status = ReadLayoutFile(path, m_descriptor.file, read);
+  const OptionWords words = FileWords();
+  // What the file does not hold stays: no columns, the carried codes and
+  // options.
+  RecordSettings read = m_carried;
+  SetLayoutPairs(m_descriptor.file, LayoutPairs(m_descriptor.file, RecordSettings()), read);
+  const LayoutFileStatus status = ReadLayoutFile(path, m_descriptor.file, read, words);
   if (status == LayoutFileStatus::kNotOpened) return;
-  // A short file still brings the codes and formats it holds whole, but
-  // leaves every position undefined.
-  TakeLayoutValues(m_descriptor.file, read, m_carried);
-  if (status != LayoutFileStatus::kComplete) return;
+  // A short file still brings the codes and formats it holds whole; unless
+  // its size depends on the page that wrote it, it leaves every position
+  // undefined.
+  TakeLayoutValues(m_descriptor.file, read, m_carried, words);
+  if (status != LayoutFileStatus::kComplete && m_descriptor.source != LayoutSource::kDefinitionFile)
+    return;
   firstLast = LayoutPairs(m_descriptor.file, read);
+  firstLast.resize(2 * static_cast<size_t>(m_columns.variableCount()));
   FitDefinitionPairs(firstLast, m_recordLength, [this, &path] {
     if (!AskYesNo(this,
                   QStringLiteral("The definition file does not correspond to the input file.\n"

@@ -15,24 +15,35 @@
 #include "frontend/wizards/wizpage.h"
 
 class QCheckBox;
+class QGroupBox;
 class QListWidget;
 class QScrollBar;
 
 namespace kelvarin {
 
-// An option box of a layout page and the job-settings member it sets (0 or 1).
-struct OptionBox {
-  const char* caption;
-  int32_t JobSettings::*member;
+// Where a layout page takes its columns, codes and options from when it is
+// shown.
+enum class LayoutSource {
+  // The sheet's; right after the Files page accepted an input file, the
+  // definition file's columns, codes and formats instead (the columns only
+  // from a whole file). The options are not in the file.
+  kSheetOrNewFile,
+  // On every showing the defaults (no columns, the default codes, each box
+  // at its initial state), then whatever whole fields the definition file
+  // holds, the box states after the codes included: the file's size depends
+  // on the page that wrote it.
+  kDefinitionFile,
 };
 
 struct LayoutPageDescriptor {
   PageDescriptor page;
   int backId;
-  const LayoutRules& rules;  // one variable for each of the file's column pairs
+  const LayoutRules& rules;  // the first variables of the file's column pairs, in its order
   LayoutFile file;           // the layout definition file, which gives the variables' order
   std::vector<OptionBox> options;
   const char* previewTitle;  // the group box around the preview
+  LayoutSource source = LayoutSource::kSheetOrNewFile;
+  const char* optionsTitle = "Options";  // the group box around the option boxes
 };
 
 class CWizLayout : public CWizPage {
@@ -62,10 +73,21 @@ class CWizLayout : public CWizPage {
   QListWidget* variableList() const { return m_list; }
   QScrollBar* scrollBar() const { return m_scrollBar; }
   QCheckBox* optionBox(int index) const { return m_optionBoxes[static_cast<size_t>(index)]; }
+  int optionCount() const { return static_cast<int>(m_optionBoxes.size()); }
 
  protected:
   // Hands the page's columns, options, codes and state to the sheet.
   virtual void HandBack();
+  // The codes and formats that go back to the sheet with the columns: the
+  // sheet's as the page was shown, with what the definition file brought.
+  RecordSettings& carried() { return m_carried; }
+  // The option words the definition file keeps: the boxes' members, for a
+  // page that keeps its options there.
+  OptionWords FileWords() const;
+  const LayoutPageDescriptor& descriptor() const { return m_descriptor; }
+  // Puts the option boxes' group at `rect`, their captions broken into lines
+  // that fit it.
+  void PlaceOptions(const QRect& rect);
 
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -89,6 +111,7 @@ class CWizLayout : public CWizPage {
   QListWidget* m_list;
   QScrollBar* m_scrollBar;
   std::vector<QCheckBox*> m_optionBoxes;
+  QGroupBox* m_optionsGroup = nullptr;
   QFont m_previewFont;
 
   int m_charWidth = 0;

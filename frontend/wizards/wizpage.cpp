@@ -32,6 +32,13 @@ bool CWizPage::TakeDateFormat(const QListWidget* list, const QString& message, i
   return true;
 }
 
+QStringList CWizPage::PathLines() const {
+  const bool prefixes = m_descriptor.pathPrefixes;
+  return {
+      (prefixes ? QStringLiteral("Input: ") : QString()) + FromLocalPath(settings().inputFile),
+      (prefixes ? QStringLiteral("Output: ") : QString()) + FromLocalPath(settings().outputFile)};
+}
+
 void CWizPage::paintEvent(QPaintEvent* event) {
   QWizardPage::paintEvent(event);
   if (sheet() == nullptr) return;
@@ -39,18 +46,20 @@ void CWizPage::paintEvent(QPaintEvent* event) {
   // The banner, embossed: highlight first, shadow one pixel right and down.
   const QString banner = sheet()->banner();
   const int bannerHeight = painter.fontMetrics().height();
+  const int top = m_descriptor.bannerY;
   painter.setPen(palette().color(QPalette::Light));
-  painter.drawText(QRect(0, 1, width(), bannerHeight), Qt::AlignHCenter | Qt::AlignTop, banner);
+  painter.drawText(QRect(0, top, width(), bannerHeight), Qt::AlignHCenter | Qt::AlignTop, banner);
   painter.setPen(palette().color(QPalette::Dark));
-  painter.drawText(QRect(1, 2, width(), bannerHeight), Qt::AlignHCenter | Qt::AlignTop, banner);
+  painter.drawText(QRect(1, top + 1, width(), bannerHeight), Qt::AlignHCenter | Qt::AlignTop,
+                   banner);
   if (m_descriptor.pathLinesY < 0) return;
   const int y = m_descriptor.pathLinesY;
+  const QStringList lines = PathLines();
   painter.setPen(Qt::white);
-  painter.drawText(QRect(5, y, width() - 5, bannerHeight), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Input: ") + FromLocalPath(settings().inputFile));
+  painter.drawText(QRect(5, y, width() - 5, bannerHeight), Qt::AlignLeft | Qt::AlignTop, lines[0]);
   painter.setPen(QColor(0, 128, 255));
   painter.drawText(QRect(6, y + 20, width() - 6, bannerHeight), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Output: ") + FromLocalPath(settings().outputFile));
+                   lines[1]);
 }
 
 }  // namespace kelvarin

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWizardPage>
 
 #include "frontend/job/jobsettings.h"
@@ -17,9 +18,11 @@ class CWizardSheet;
 
 struct PageDescriptor {
   int id;
-  const char* title;      // sheet title while the page is active, e.g. "... (2/4)"
-  const char* helpTopic;  // e.g. "htm/WizFiles.htm"
-  int pathLinesY;         // top of the "Input: " line; -1 draws no path lines
+  const char* title;         // sheet title while the page is active, e.g. "... (2/4)"
+  const char* helpTopic;     // e.g. "htm/WizFiles.htm"
+  int pathLinesY;            // top of the "Input: " line; -1 draws no path lines
+  int bannerY = 1;           // top of the banner's highlight; its shadow is one pixel lower
+  bool pathPrefixes = true;  // "Input: " and "Output: " before the paths
 };
 
 class CWizPage : public QWizardPage {
@@ -35,6 +38,10 @@ class CWizPage : public QWizardPage {
   virtual void OnSetActive();
   // The page Back leads to; -1 for the page shown before.
   virtual int BackId() const { return -1; }
+
+  // The input and output lines drawn under the banner of the later pages.
+  QStringList PathLines() const;
+  int bannerY() const { return m_descriptor.bannerY; }
 
  protected:
   CWizardSheet* sheet() const;

@@ -104,19 +104,21 @@ const std::initializer_list<Expected> kHelp = {
     {"&Help", 57664, "&About Kelvarin", 1},
 };
 
+// Every conversion but ICD-O-3 -> ICCC-3, whose program is not part of the
+// suite and has no command, runs.
 QList<MenuItemSeen> Conversions(bool documentMenu) {
   return ToSeen({
-      {"&Conversions", 32771, "&ICD-9 -> ICD-O-2", 0},
-      {"&Conversions", 32772, "ICD-&9+ICD-O-1 -> ICD-O-2", 0},
-      {"&Conversions", 32773, "I&CD-10 -> ICD-O-2", 0},
+      {"&Conversions", 32771, "&ICD-9 -> ICD-O-2", 1},
+      {"&Conversions", 32772, "ICD-&9+ICD-O-1 -> ICD-O-2", 1},
+      {"&Conversions", 32773, "I&CD-10 -> ICD-O-2", 1},
       {"&Conversions", 32774,
-       documentMenu ? "ICD-&10+ICD-O-2 -> ICD-O-2" : "IC&D-10+ICD-O-2 -> ICD-O-2", 0},
-      {"&Conversions", 32775, documentMenu ? "ICD-&O-1 -> ICD-O-2" : "ICD-O-&1 -> ICD-O-2", 0},
-      {"&Conversions", 32776, "ICD-O-1(&FTE) -> ICD-O-2", 0},
-      {"&Conversions", 32777, "ICD-O-&2 -> ICD-O-3", 0},
-      {"&Conversions", 32778, "ICD-O-2 -> ICD-9", 0},
-      {"&Conversions", 32779, "ICD-&O-2 -> ICD-10", 0},
-      {"&Conversions", 32780, "ICD-O-&3 -> ICD-10", 0},
+       documentMenu ? "ICD-&10+ICD-O-2 -> ICD-O-2" : "IC&D-10+ICD-O-2 -> ICD-O-2", 1},
+      {"&Conversions", 32775, documentMenu ? "ICD-&O-1 -> ICD-O-2" : "ICD-O-&1 -> ICD-O-2", 1},
+      {"&Conversions", 32776, "ICD-O-1(&FTE) -> ICD-O-2", 1},
+      {"&Conversions", 32777, "ICD-O-&2 -> ICD-O-3", 1},
+      {"&Conversions", 32778, "ICD-O-2 -> ICD-9", 1},
+      {"&Conversions", 32779, "ICD-&O-2 -> ICD-10", 1},
+      {"&Conversions", 32780, "ICD-O-&3 -> ICD-10", 1},
       {"&Conversions", 32781, "ICD-O-3 -> ICCC-3", 0},
   });
 }

@@ -1,8 +1,6 @@
 // Tools > Check and Tools > Multiple Primary of the application itself: the
 // tools are stand-ins in the pgm folder below the home folder, and the
 // report opens in a maximised window of the viewer.
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -12,6 +10,7 @@
 #include "frontend/shell/cchildframe.h"
 #include "frontend/shell/cmainframe.h"
 #include "frontend/shell/cquandordoc.h"
+#include "tests/frontend/app/apphome.h"
 #include "tests/frontend/app/toolruntesting.h"
 #include "tests/support/testfiles.h"
 
@@ -22,31 +21,16 @@ class ToolCommandsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::string Home(const char* name = "") const {
-    return ToLocalPath(m_dir->filePath(QStringLiteral("home/") + name));
-  }
+  std::string Home(const char* name = "") const { return m_home->Path(name); }
+  std::unique_ptr<CQuandorApp> Start() { return m_home->Start(); }
 
-  // A started application, as Kelvarin run in the home folder.
-  std::unique_ptr<CQuandorApp> Start() {
-    auto app = std::make_unique<CQuandorApp>(m_dir->filePath(QStringLiteral("Kelvarin.ini")));
-    if (!app->InitInstance()) qFatal("start-up failed");
-    return app;
-  }
-
-  std::unique_ptr<QTemporaryDir> m_dir;
-  QString m_startFolder;
+  std::unique_ptr<AppHome> m_home;
   MessageRecorder m_messages;
 
  private slots:
-  void initTestCase() { m_startFolder = QDir::currentPath(); }
-  void init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("HOME", QFile::encodeName(m_dir->path()));
-    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("home/pgm"))));
-    QVERIFY(QDir::setCurrent(m_dir->filePath(QStringLiteral("home"))));
-  }
+  void init() { m_home = std::make_unique<AppHome>(); }
   void cleanup() {
-    QDir::setCurrent(m_startFolder);
+    m_home.reset();
     QCOMPARE(m_messages.Take(), QStringList());
   }
 
