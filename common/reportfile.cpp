@@ -62,7 +62,8 @@ void ReportFile::Flush() {
 }
 
 void ReportFile::Write(std::string_view text) {
-  if (m_fd < 0) return;
+  // An empty view may carry no data pointer at all: nothing to copy.
+  if (m_fd < 0 || text.empty()) return;
   if (text.size() > m_buffer.size() - m_used) {
     Flush();
     if (text.size() > m_buffer.size()) {
