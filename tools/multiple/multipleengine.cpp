@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/dateformats.h"
 #include "common/reportname.h"
 
 namespace kelvarin {
@@ -61,6 +62,10 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
                   error) ||
       !CheckField("behaviour", r.behaviourStart, 1, length, error) ||
       !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
+    return false;
+  int datePosition = -1;
+  if (!ResolveDateFormat("incidence date", r.incidenceDateStart, r.incidenceDateEnd,
+                         r.incidenceDateFormat, &datePosition, error))
     return false;
 
   m_layout.regNoStart = r.regNoStart;

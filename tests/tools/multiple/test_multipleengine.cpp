@@ -271,3 +271,25 @@ TEST(MultipleRun, RowWithoutPersonKeyOrWithFieldsOutsideTheRecordFails) {
     EXPECT_FALSE(Exists(run.output));
   }
 }
+
+TEST(MultipleRun, IncidenceDateFormatWithoutALayoutOfTheFieldsWidthFails) {
+  // Columns 19-26 hold eight characters: format 0 is YYYYMMDD, and there are
+  // five layouts of that width; a one-column date has none.
+  const struct {
+    const char* date;
+    const char* message;
+  } cases[] = {
+      {"19 26 99", "the incidence date format 99 has no layout of width 8"},
+      {"19 26 -5", "the incidence date format -5 has no layout of width 8"},
+      {"19 19 0", "the incidence date format 0 has no layout of width 1"},
+  };
+  for (const auto& c : cases) {
+    MultipleRun run;
+    const std::string row = ReplaceAll(Row(1, 3690), "19 26 0", c.date);
+    run.Prepare(Golden("golden.dat"), row);
+    EXPECT_FALSE(run.engine.Start(run.parameter, FixedStartTime())) << c.date;
+    EXPECT_NE(std::string::npos, run.engine.message().find(c.message)) << run.engine.message();
+    EXPECT_FALSE(run.engine.Finish());
+    EXPECT_FALSE(Exists(run.output));
+  }
+}
