@@ -1,10 +1,14 @@
 #include "common/parameterfile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -252,22 +256,47 @@ bool ParseRow(const std::string& line, MultiplePrimaryRow* row, std::string* err
 }
 
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ParameterFileStatus::kCannotOpen;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return ParameterFileStatus::kReadError;
+  OpenForReading opened;
+  const int fd = OpenRegularFile(path, &opened);
+  if (fd < 0) return ParameterFileStatus::kCannotOpen;
+  // One byte beyond the bound tells a file that is larger.
+  std::string text(kMaxParameterFileBytes + 1, '\0');
+  size_t size = 0;
+  bool readError = false;
+  while (size < text.size()) {
+    const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
+    if (n > 0) {
+      size += static_cast<size_t>(n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      readError = true;
+      break;
+    }
+  }
+  ::close(fd);
+  if (readError) return ParameterFileStatus::kReadError;
+  const bool truncated = size > kMaxParameterFileBytes;
+  text.resize(std::min(size, kMaxParameterFileBytes));
 
   std::string* targets[3] = {&lines->inputPath, &lines->outputPath, &lines->row};
   size_t pos = 0;
   for (int i = 0; i < 3; ++i) {
-    if (pos >= text.size()) return ParameterFileStatus::kIncomplete;
+    if (pos >= text.size()) {
+      return truncated ? ParameterFileStatus::kTooLarge : ParameterFileStatus::kIncomplete;
+    }
     size_t end = text.find('\n', pos);
+    if (end == std::string::npos && truncated) return ParameterFileStatus::kTooLarge;
     const size_t next = end == std::string::npos ? text.size() : end + 1;
     if (end == std::string::npos) end = text.size();
     if (end > pos && text[end - 1] == '\r') --end;
     targets[i]->assign(text, pos, end - pos);
     pos = next;
   }
+  // A file name ends at its first NUL: the rest of such a path would be lost.
+  if (lines->inputPath.find('\0') != std::string::npos ||
+      lines->outputPath.find('\0') != std::string::npos)
+    return ParameterFileStatus::kNulInPath;
   return ParameterFileStatus::kOk;
 }
 

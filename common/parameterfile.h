@@ -3,6 +3,7 @@
 // one blank-separated parameter row of the tool's family.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -92,10 +93,20 @@ struct ParameterFileLines {
   std::string row;
 };
 
-enum class ParameterFileStatus { kOk, kCannotOpen, kIncomplete, kReadError };
+enum class ParameterFileStatus {
+  kOk,
+  kCannotOpen,  // missing, unreadable, or not a regular file
+  kIncomplete,  // fewer than three lines
+  kReadError,
+  kTooLarge,   // the three lines do not end within kMaxParameterFileBytes
+  kNulInPath,  // a path line holds a NUL character, which no file name can
+};
 
-// Reads the three lines. kCannotOpen when the file does not open; kIncomplete
-// when a line is missing (a last line without line end still counts).
+// The three lines of a parameter file lie within its first 64 KiB.
+inline constexpr std::size_t kMaxParameterFileBytes = 64 * 1024;
+
+// Reads the three lines of a regular file. kIncomplete when a line is
+// missing (a last line without line end still counts).
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines);
 
 // Writes the two path lines and, when row is not empty, the row line

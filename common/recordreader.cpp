@@ -1,11 +1,14 @@
 #include "common/recordreader.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -19,15 +22,22 @@ RecordReader::~RecordReader() { Close(); }
 
 bool RecordReader::Open(const std::string& path) {
   Close();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path, &m_openResult);
   if (fd < 0) return false;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  // A shared lock: other runs may read the file too, none may write it.
+  if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
     ::close(fd);
+    m_openResult = OpenForReading::kInUse;
+    return false;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    m_openResult = OpenForReading::kCannotOpen;
     return false;
   }
   m_fd = fd;
-  m_fileSize = S_ISREG(info.st_mode) ? static_cast<uint64_t>(info.st_size) : 0;
+  m_fileSize = static_cast<uint64_t>(info.st_size);
   m_buffer.resize(kBufferSize);
   m_pos = m_end = 0;
   m_bufferOffset = m_recordOffset = 0;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/fileidentity.h"
+
 namespace kelvarin {
 
 // A record ends at LF, at CR LF, or at a CR alone; the line end is never part
@@ -19,8 +21,12 @@ class RecordReader {
   RecordReader(const RecordReader&) = delete;
   RecordReader& operator=(const RecordReader&) = delete;
 
-  // Opens a regular file for reading; false when it cannot be opened.
+  // Opens a regular file for reading, with a shared lock that keeps other
+  // runs from writing it meanwhile; false when it cannot be opened, is not a
+  // regular file or is being written by another run (openResult() tells
+  // which). A pipe or a device is refused without waiting on it.
   bool Open(const std::string& path);
+  OpenForReading openResult() const { return m_openResult; }
   void Close();
   bool isOpen() const { return m_fd >= 0; }
 
@@ -52,6 +58,7 @@ class RecordReader {
   bool m_skipLineFeed = false;  // the last record ended with CR: a LF next belongs to it
   std::string m_longLine;       // a line longer than the buffer, gathered here
   bool m_inLongLine = false;
+  OpenForReading m_openResult = OpenForReading::kCannotOpen;
 };
 
 }  // namespace kelvarin
