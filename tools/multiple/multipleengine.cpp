@@ -59,17 +59,7 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
                          r.incidenceDateFormat, &datePosition, error))
     return false;
 
-  m_layout.regNoStart = r.regNoStart;
-  m_layout.regNoEnd = r.regNoEnd;
-  m_layout.seqNoStart = r.seqNoStart;
-  m_layout.seqNoEnd = r.seqNoEnd;
-  m_layout.sexStart = r.sexStart;
-  m_layout.topographyStart = r.topographyStart;
-  m_layout.histologyStart = r.histologyStart;
-  m_layout.behaviourStart = r.behaviourStart;
-  m_layout.incidenceDateStart = r.incidenceDateStart;
-  m_layout.incidenceDateEnd = r.incidenceDateEnd;
-  m_layout.incidenceDateFormat = r.incidenceDateFormat;
+  m_layout = MultipleLayout::FromRow(r);
 
   const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + 2;
   m_index = PersonIndex(m_layout.IdLength());

@@ -46,6 +46,22 @@ bool IsIncluded(int site, char behaviour, bool includeBrain, bool includeBladder
   return false;
 }
 
+MultipleLayout MultipleLayout::FromRow(const MultiplePrimaryRow& row) {
+  MultipleLayout layout;
+  layout.regNoStart = row.regNoStart;
+  layout.regNoEnd = row.regNoEnd;
+  layout.seqNoStart = row.seqNoStart;
+  layout.seqNoEnd = row.seqNoEnd;
+  layout.sexStart = row.sexStart;
+  layout.topographyStart = row.topographyStart;
+  layout.histologyStart = row.histologyStart;
+  layout.behaviourStart = row.behaviourStart;
+  layout.incidenceDateStart = row.incidenceDateStart;
+  layout.incidenceDateEnd = row.incidenceDateEnd;
+  layout.incidenceDateFormat = row.incidenceDateFormat;
+  return layout;
+}
+
 std::string_view MultipleLayout::PersonKey(std::string_view record) const {
   return Field(record, regNoStart, IdLength());
 }

@@ -2,6 +2,7 @@
 // how they read them.
 #pragma once
 
+#include "common/parameterfile.h"
 #include "tools/multiple/datekey.h"
 
 #include <cstdint>
@@ -28,6 +29,9 @@ struct MultipleLayout {
   int incidenceDateStart = -1;
   int incidenceDateEnd = -1;
   int incidenceDateFormat = 0;
+
+  // The columns a multiple primary row names.
+  static MultipleLayout FromRow(const MultiplePrimaryRow& row);
 
   // Width of the person key.
   int IdLength() const { return regNoEnd - regNoStart + 1; }
