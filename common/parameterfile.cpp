@@ -276,21 +276,25 @@ ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLine
   }
   ::close(fd);
   if (readError) return ParameterFileStatus::kReadError;
-  const bool truncated = size > kMaxParameterFileBytes;
+  const bool moreBeyond = size > kMaxParameterFileBytes;
   text.resize(std::min(size, kMaxParameterFileBytes));
+  return SplitParameterLines(text, moreBeyond, lines);
+}
 
+ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
+                                        ParameterFileLines* lines) {
   std::string* targets[3] = {&lines->inputPath, &lines->outputPath, &lines->row};
   size_t pos = 0;
   for (int i = 0; i < 3; ++i) {
     if (pos >= text.size()) {
-      return truncated ? ParameterFileStatus::kTooLarge : ParameterFileStatus::kIncomplete;
+      return moreBeyond ? ParameterFileStatus::kTooLarge : ParameterFileStatus::kIncomplete;
     }
     size_t end = text.find('\n', pos);
-    if (end == std::string::npos && truncated) return ParameterFileStatus::kTooLarge;
-    const size_t next = end == std::string::npos ? text.size() : end + 1;
-    if (end == std::string::npos) end = text.size();
+    if (end == std::string_view::npos && moreBeyond) return ParameterFileStatus::kTooLarge;
+    const size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
     if (end > pos && text[end - 1] == '\r') --end;
-    targets[i]->assign(text, pos, end - pos);
+    targets[i]->assign(text.substr(pos, end - pos));
     pos = next;
   }
   // A file name ends at its first NUL: the rest of such a path would be lost.

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kelvarin {
 
@@ -108,6 +109,10 @@ inline constexpr std::size_t kMaxParameterFileBytes = 64 * 1024;
 // Reads the three lines of a regular file. kIncomplete when a line is
 // missing (a last line without line end still counts).
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines);
+// The three lines from the file's first bytes; moreBeyond tells that the file
+// goes on past them.
+ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
+                                        ParameterFileLines* lines);
 
 // Writes the two path lines and, when row is not empty, the row line
 // (which carries its own line end). Every step is checked: false when the

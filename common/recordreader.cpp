@@ -12,11 +12,7 @@
 
 namespace kelvarin {
 
-namespace {
-constexpr size_t kBufferSize = 1 << 20;
-}
-
-RecordReader::RecordReader() = default;
+RecordReader::RecordReader(size_t bufferSize) : m_bufferSize(bufferSize < 1 ? 1 : bufferSize) {}
 
 RecordReader::~RecordReader() { Close(); }
 
@@ -38,7 +34,7 @@ bool RecordReader::Open(const std::string& path) {
   }
   m_fd = fd;
   m_fileSize = static_cast<uint64_t>(info.st_size);
-  m_buffer.resize(kBufferSize);
+  m_buffer.resize(m_bufferSize);
   m_pos = m_end = 0;
   m_bufferOffset = m_recordOffset = 0;
   m_eof = m_failed = m_skipLineFeed = m_inLongLine = false;

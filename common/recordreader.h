@@ -16,7 +16,10 @@ namespace kelvarin {
 // with no allocation per record.
 class RecordReader {
  public:
-  RecordReader();
+  // The buffer size matters to speed only; a test may make it tiny to move
+  // the buffer's edges through short files.
+  explicit RecordReader(size_t bufferSize = kDefaultBufferSize);
+  static constexpr size_t kDefaultBufferSize = 1 << 20;
   ~RecordReader();
   RecordReader(const RecordReader&) = delete;
   RecordReader& operator=(const RecordReader&) = delete;
@@ -47,6 +50,7 @@ class RecordReader {
   bool Refill();
 
   int m_fd = -1;
+  size_t m_bufferSize;
   std::vector<char> m_buffer;
   size_t m_pos = 0;
   size_t m_end = 0;
