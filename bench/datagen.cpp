@@ -1,5 +1,6 @@
-// bench-datagen KIND RECORDS OUTPUT: writes a synthetic fixed-width data file
-// for timing a tool engine, and prints the parameter row that reads it.
+// bench-datagen KIND RECORDS OUTPUT: writes a synthetic data file for timing
+// a tool engine (fixed-width; comma separated with a header for Transfer),
+// and prints the parameter row that reads it.
 // Records are deterministic (a fixed pseudo-random sequence).
 #include <cstdint>
 #include <cstdio>

@@ -24,7 +24,8 @@ struct BenchDataKind {
   const char* name;
   // Appends record number i (no line end) to *record.
   void (*record)(long long i, BenchRandom& random, std::string* record);
-  // The parameter row line with "%llu" where the file size goes.
+  // The parameter row line with "%llu" where the file size goes (the tools
+  // that take a size).
   const char* (*row)();
 };
 

@@ -134,6 +134,51 @@ const char* CheckRowText() {
          "999\n";
 }
 
+// A spreadsheet export of a registry, comma separated, with a header row
+// before the first record: ten columns, names in quotes (some holding a
+// comma), a remark in quotes now and then with a doubled quote in it.
+void TransferRecord(long long i, BenchRandom& random, std::string* record) {
+  static const char* const kSurnames[] = {"Smith", "Okafor",   "Nguyen", "Garcia", "Müller",
+                                          "Rossi", "Kowalski", "Haddad", "Silva",  "Jensen"};
+  static const char* const kGiven[] = {"Anna", "Ben", "Chloé", "David", "Eva", "Farid", "Grace"};
+  static const char* const kRemarks[] = {
+      "", "", "", "seen at \"\"St Mary\"\"", "DCO", "review, path report", ""};
+  if (i == 0)
+    record->append(
+        "RegNo,Name,Sex,BirthDate,IncidenceDate,Topography,Morphology,Behaviour,Grade,Remark\n");
+  char number[32];
+  std::snprintf(number, sizeof number, "%lld", 100000 + i);
+  record->append(number);
+  record->append(",\"");
+  record->append(kSurnames[random.Below(10)]);
+  record->append(random.Below(4) == 0 ? ", " : " ");
+  record->append(kGiven[random.Below(7)]);
+  record->append("\",");
+  record->push_back(random.Below(2) ? '1' : '2');
+  Append(record, ",%04d", 1920 + random.Below(80));
+  Append(record, "-%02d", 1 + random.Below(12));
+  Append(record, "-%02d", 1 + random.Below(28));
+  Append(record, ",%04d", 1990 + random.Below(30));
+  Append(record, "-%02d", 1 + random.Below(12));
+  Append(record, "-%02d", 1 + random.Below(28));
+  Append(record, ",C%02d", random.Below(81));
+  Append(record, ".%d", random.Below(10));
+  Append(record, ",%04d", 8000 + random.Below(2000));
+  Append(record, ",%d", random.Below(4));
+  Append(record, ",%d", 1 + random.Below(9));
+  const char* remark = kRemarks[random.Below(7)];
+  if (*remark) {
+    record->append(",\"");
+    record->append(remark);
+    record->push_back('"');
+  } else {
+    record->push_back(',');
+  }
+}
+
+// Every column, the first row holding the names.
+const char* TransferRow() { return "1 1 2 3 4 5 6 7 8 9 10\n"; }
+
 }  // namespace
 
 const std::vector<BenchDataKind>& BenchDataKinds() {
@@ -150,6 +195,7 @@ const std::vector<BenchDataKind>& BenchDataKinds() {
       {"Dorwim", Icd10BenchRecord, OlderConversionRow},
       {"Elbrac", IcdO1BenchRecord, OlderConversionRow},
       {"Fenzel", IcdO1BenchRecord, OlderConversionRow},
+      {"Transfer", TransferRecord, TransferRow},
   };
   return kinds;
 }

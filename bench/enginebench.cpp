@@ -1,7 +1,8 @@
 // engine-bench TOOL PARAMETER_FILE: runs a tool program's engine headless to
 // the end of its input, leaves exactly the files the program would, and
 // prints records=... seconds=... records_per_s=... Exits non-zero when the
-// run does not finish (failed start, read or write error).
+// run does not finish (failed start, read or write error). TOOL Transfer runs
+// the file transfer instead (bench/transferbench.h).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "bench/enginefactory.h"
+#include "bench/transferbench.h"
 #include "common/reportname.h"
 
 int main(int argc, char** argv) {
@@ -17,9 +19,10 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: engine-bench TOOL PARAMETER_FILE\ntools:");
     for (const auto& tool : BenchTools()) std::fprintf(stderr, " %s", tool.name);
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, " Transfer\n");
     return 2;
   }
+  if (std::strcmp(argv[1], "Transfer") == 0) return RunTransferBench(argv[2]);
   std::unique_ptr<ToolEngine> engine;
   for (const auto& tool : BenchTools())
     if (std::strcmp(tool.name, argv[1]) == 0) engine = tool.make();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Generates a data file of RECORDS records (default 1,000,000) for each tool
 # named (default: Skeleton), runs engine-bench on it, times `wc -l` on the
-# same file in the same run and prints the ratio.
+# same file in the same run and prints the ratio. TOOL is a tool program's
+# name, Skeleton (the record reader alone) or Transfer (the file transfer: a
+# comma-separated file with a header, every column written).
 # Usage: bench/run-bench.sh [--records N] [TOOL ...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

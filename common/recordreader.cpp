@@ -1,14 +1,10 @@
 #include "common/recordreader.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-
-#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -26,67 +22,34 @@ bool RecordReader::Open(const std::string& path) {
     m_openResult = OpenForReading::kInUse;
     return false;
   }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    ::close(fd);
+  if (!m_in.Adopt(fd, m_bufferSize)) {
     m_openResult = OpenForReading::kCannotOpen;
     return false;
   }
-  m_fd = fd;
-  m_fileSize = static_cast<uint64_t>(info.st_size);
-  m_buffer.resize(m_bufferSize);
-  m_pos = m_end = 0;
-  m_bufferOffset = m_recordOffset = 0;
-  m_eof = m_failed = m_skipLineFeed = m_inLongLine = false;
+  m_recordOffset = 0;
+  m_skipLineFeed = m_inLongLine = false;
   m_longLine.clear();
   return true;
 }
 
-void RecordReader::Close() {
-  if (m_fd >= 0) ::close(m_fd);
-  m_fd = -1;
-}
-
-bool RecordReader::Refill() {
-  // Keep the unread tail at the front of the buffer.
-  if (m_pos > 0) {
-    std::memmove(m_buffer.data(), m_buffer.data() + m_pos, m_end - m_pos);
-    m_bufferOffset += m_pos;
-    m_end -= m_pos;
-    m_pos = 0;
-  }
-  while (true) {
-    const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
-    if (n > 0) {
-      m_end += static_cast<size_t>(n);
-      return true;
-    }
-    if (n == 0) {
-      m_eof = true;
-      return false;
-    }
-    if (errno == EINTR) continue;
-    m_failed = true;
-    return false;
-  }
-}
+void RecordReader::Close() { m_in.Close(); }
 
 bool RecordReader::Next(std::string_view* record) {
-  if (m_fd < 0 || m_failed) return false;
+  if (m_in.fd < 0 || m_in.failed) return false;
   while (true) {
-    if (m_pos == m_end && !m_eof) {
-      if (!Refill() && m_failed) return false;
+    if (m_in.pos == m_in.end && !m_in.eof) {
+      if (!m_in.Refill() && m_in.failed) return false;
     }
-    if (m_skipLineFeed && m_pos < m_end) {
-      if (m_buffer[m_pos] == '\n') ++m_pos;
+    if (m_skipLineFeed && m_in.pos < m_in.end) {
+      if (m_in.bytes[m_in.pos] == '\n') ++m_in.pos;
       m_skipLineFeed = false;
       continue;
     }
-    if (m_skipLineFeed && m_eof) m_skipLineFeed = false;
+    if (m_skipLineFeed && m_in.eof) m_skipLineFeed = false;
 
-    const char* begin = m_buffer.data() + m_pos;
-    const size_t available = m_end - m_pos;
-    if (!m_inLongLine) m_recordOffset = m_bufferOffset + m_pos;
+    const char* begin = m_in.bytes.data() + m_in.pos;
+    const size_t available = m_in.end - m_in.pos;
+    if (!m_inLongLine) m_recordOffset = m_in.offset + m_in.pos;
 
     const char* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
     const size_t scan = lf ? static_cast<size_t>(lf - begin) : available;
@@ -94,10 +57,10 @@ bool RecordReader::Next(std::string_view* record) {
     const char* stop = cr ? cr : lf;
     if (stop) {
       const size_t length = static_cast<size_t>(stop - begin);
-      m_pos += length + 1;
+      m_in.pos += length + 1;
       if (stop == cr) {
-        if (m_pos < m_end) {
-          if (m_buffer[m_pos] == '\n') ++m_pos;
+        if (m_in.pos < m_in.end) {
+          if (m_in.bytes[m_in.pos] == '\n') ++m_in.pos;
         } else {
           m_skipLineFeed = true;
         }
@@ -112,10 +75,10 @@ bool RecordReader::Next(std::string_view* record) {
       return true;
     }
 
-    if (m_eof) {
+    if (m_in.eof) {
       // A last line without a line end.
       if (available == 0 && !m_inLongLine) return false;
-      m_pos = m_end;
+      m_in.pos = m_in.end;
       if (m_inLongLine) {
         m_longLine.append(begin, available);
         m_inLongLine = false;
@@ -126,15 +89,15 @@ bool RecordReader::Next(std::string_view* record) {
       return true;
     }
 
-    if (m_pos == 0 && m_end == m_buffer.size()) {
+    if (m_in.pos == 0 && m_in.end == m_in.bytes.size()) {
       // The line fills the whole buffer: gather it aside and read on.
       if (!m_inLongLine) m_longLine.clear();
       m_longLine.append(begin, available);
       m_inLongLine = true;
-      m_bufferOffset += m_end;
-      m_pos = m_end = 0;
+      m_in.offset += m_in.end;
+      m_in.pos = m_in.end = 0;
     }
-    if (!Refill() && m_failed) return false;
+    if (!m_in.Refill() && m_in.failed) return false;
   }
 }
 
@@ -143,7 +106,7 @@ bool RecordReader::ReadAt(uint64_t offset, size_t length, std::string* out) cons
   size_t done = 0;
   while (done < length) {
     const ssize_t n =
-        ::pread(m_fd, out->data() + done, length - done, static_cast<off_t>(offset + done));
+        ::pread(m_in.fd, out->data() + done, length - done, static_cast<off_t>(offset + done));
     if (n > 0) {
       done += static_cast<size_t>(n);
     } else if (n == 0) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/filebuffer.h"
 #include "common/fileidentity.h"
 
 namespace kelvarin {
@@ -31,7 +32,7 @@ class RecordReader {
   bool Open(const std::string& path);
   OpenForReading openResult() const { return m_openResult; }
   void Close();
-  bool isOpen() const { return m_fd >= 0; }
+  bool isOpen() const { return m_in.isOpen(); }
 
   // The next record, valid until the next call. False at the end of the file
   // and after a read error (failed() tells which).
@@ -39,30 +40,21 @@ class RecordReader {
 
   // Byte offset of the start of the record last returned.
   uint64_t recordOffset() const { return m_recordOffset; }
-  bool failed() const { return m_failed; }
-  uint64_t fileSize() const { return m_fileSize; }
+  bool failed() const { return m_in.failed; }
+  uint64_t fileSize() const { return m_in.fileSize; }
 
   // Reads `length` bytes at `offset` without disturbing the sequential read;
   // fewer at the end of the file. False on a read error.
   bool ReadAt(uint64_t offset, size_t length, std::string* out) const;
 
  private:
-  bool Refill();
-
-  int m_fd = -1;
   size_t m_bufferSize;
-  std::vector<char> m_buffer;
-  size_t m_pos = 0;
-  size_t m_end = 0;
-  uint64_t m_bufferOffset = 0;  // file offset of m_buffer[0]
+  FileBuffer m_in;
+  OpenForReading m_openResult = OpenForReading::kCannotOpen;
   uint64_t m_recordOffset = 0;
-  uint64_t m_fileSize = 0;
-  bool m_eof = false;
-  bool m_failed = false;
   bool m_skipLineFeed = false;  // the last record ended with CR: a LF next belongs to it
   std::string m_longLine;       // a line longer than the buffer, gathered here
   bool m_inLongLine = false;
-  OpenForReading m_openResult = OpenForReading::kCannotOpen;
 };
 
 }  // namespace kelvarin

@@ -21,7 +21,7 @@ bool ReportFile::Open(const std::string& path) {
   Close();
   m_path = path;
   m_failed = m_inUse = m_owned = false;
-  m_errorText.clear();
+  m_errorNumber = 0;
   // Not blocking: a pipe without a reader fails at once instead of waiting.
   constexpr int kFlags = O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
   bool created = false;
@@ -38,7 +38,7 @@ bool ReportFile::OpenTemporary(const std::string& pattern) {
   Close();
   m_path = pattern;
   m_failed = m_inUse = m_owned = false;
-  m_errorText.clear();
+  m_errorNumber = 0;
   const int fd = ::mkostemp(m_path.data(), O_CLOEXEC);
   if (fd < 0) return false;
   return Adopt(fd, true);
@@ -77,8 +77,8 @@ bool ReportFile::Truncate() {
   return !m_failed;
 }
 
-void ReportFile::Fail(int error) {
-  if (!m_failed) m_errorText = std::strerror(error);
+void ReportFile::Fail(int errorNumber) {
+  if (!m_failed) m_errorNumber = errorNumber;
   m_failed = true;
 }
 
@@ -91,7 +91,7 @@ bool ReportFile::Flush() {
     } else if (n < 0 && errno == EINTR) {
       continue;
     } else {
-      Fail(n < 0 ? errno : ENOSPC);
+      Fail(n < 0 ? errno : 0);
     }
   }
   m_used = 0;
@@ -130,7 +130,7 @@ void ReportFile::Printf(const char* format, ...) {
   const int n = std::vsnprintf(small, sizeof small, format, args);
   va_end(args);
   if (n < 0) {
-    Fail(EINVAL);
+    Fail(0);
     return;
   }
   if (static_cast<size_t>(n) < sizeof small) {

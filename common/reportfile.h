@@ -53,11 +53,11 @@ class ReportFile {
   int fd() const { return m_fd; }
   FileId id() const { return m_id; }
   const std::string& path() const { return m_path; }
-  // The system's text of the first write error ("No space left on device").
-  const std::string& errorText() const { return m_errorText; }
+  // The errno of the first failure; 0 when none or not from the system.
+  int errorNumber() const { return m_errorNumber; }
 
  private:
-  void Fail(int error);
+  void Fail(int errorNumber);
   // Takes an opened descriptor into use: locks it and sets up the buffer.
   bool Adopt(int fd, bool created);
 
@@ -69,7 +69,7 @@ class ReportFile {
   bool m_failed = false;
   bool m_inUse = false;
   bool m_owned = false;
-  std::string m_errorText;
+  int m_errorNumber = 0;
 };
 
 }  // namespace kelvarin

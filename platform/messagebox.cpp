@@ -26,9 +26,12 @@ bool ShowMessage(QWidget* parent, MessageKind kind, const QString& text) {
     case MessageKind::kInformation:
       QMessageBox::information(parent, title, shown);
       return false;
-    case MessageKind::kQuestion:
-      return QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No) ==
-             QMessageBox::Yes;
+    case MessageKind::kQuestion: {
+      // A question carries no icon: Yes and No are all it shows.
+      QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Yes | QMessageBox::No,
+                      parent);
+      return box.exec() == QMessageBox::Yes;
+    }
   }
   return false;
 }

@@ -1,6 +1,6 @@
 // Message boxes of the programs: stop icon for errors, information icon for
-// notices, Yes/No for questions. The texts are shown as given; the line end
-// pair CR LF of a text shows as one line break.
+// notices, Yes and No without an icon for questions. The texts are shown as
+// given; the line end pair CR LF of a text shows as one line break.
 #pragma once
 
 #include <QString>

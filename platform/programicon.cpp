@@ -5,10 +5,10 @@
 
 namespace kelvarin {
 
-// Drawn in code: a dark blue square with a light ribbon, at two sizes.
+// Drawn in code: a dark blue square with a light ribbon, at three sizes.
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32}) {
+  for (int size : {16, 32, 64}) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

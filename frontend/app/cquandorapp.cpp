@@ -9,13 +9,16 @@
 #include <QPageSetupDialog>
 #include <QUrl>
 
+#include "frontend/app/caboutdlg.h"
 #include "frontend/app/jobsettingsdefaults.h"
 #include "frontend/app/toolcommands.h"
+#include "frontend/app/weblinks.h"
 #include "frontend/res/commandids.h"
 #include "frontend/res/menus.h"
 #include "frontend/res/strings.h"
 #include "frontend/shell/cmainframe.h"
 #include "frontend/shell/filefilters.h"
+#include "frontend/shell/menukit.h"
 #include "frontend/shell/shellmessage.h"
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
@@ -63,6 +66,8 @@ CQuandorApp* CQuandorApp::Instance() { return s_instance; }
 bool CQuandorApp::InitInstance() {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QGuiApplication::setWindowIcon(ProgramIcon());
+  if (!m_menuHookInstalled) InstallMenuHook();
+  m_menuHookInstalled = true;
   m_recentFiles.ReadList(m_profile);
   m_mainFrame = std::make_unique<CMainFrame>(m_commands);
   m_mainFrame->SetPreviewPages(m_profile.value(kPreviewPagesKey, 0).toInt());
@@ -79,6 +84,8 @@ bool CQuandorApp::InitInstance() {
 }
 
 int CQuandorApp::ExitInstance() {
+  if (m_menuHookInstalled) RemoveMenuHook();
+  m_menuHookInstalled = false;
   m_recentFiles.WriteList(m_profile);
   if (m_mainFrame && m_mainFrame->PreviewPages() != 0) {
     m_profile.setValue(kPreviewPagesKey, m_mainFrame->PreviewPages());
@@ -93,6 +100,11 @@ void CQuandorApp::RegisterCommands() {
   m_commands.SetHandler(kIdAppExit, [this] { m_mainFrame->close(); });
   for (int id : {kIdHelpFinder, kIdHelp, kIdDefaultHelp})
     m_commands.SetHandler(id, [this] { HtmlHelp(m_helpFilePath); });
+  m_commands.SetHandler(kIdAppAbout, [this] { OnAppAbout(); });
+  for (const WebLink& link : kWebLinks)
+    m_commands.SetHandler(link.command, [this, address = QString::fromLatin1(link.address)] {
+      OpenUrl(m_mainFrame.get(), address);
+    });
   RegisterToolRunCommands(*this);
 }
 
@@ -129,6 +141,11 @@ void CQuandorApp::OnOpenRecentFile(int index) {
     m_recentFiles.Remove(index);
     UpdateRecentFileMenu();
   }
+}
+
+void CQuandorApp::OnAppAbout() {
+  CAboutDlg dialog(PgmFolder(), m_mainFrame.get());
+  dialog.exec();
 }
 
 void CQuandorApp::OnFilePrintSetup() {

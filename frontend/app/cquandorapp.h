@@ -75,6 +75,7 @@ class CQuandorApp : public QObject {
   void UpdateRecentFileMenu();
   void OnOpenRecentFile(int index);
   void OnFilePrintSetup();
+  void OnAppAbout();
 
   JobSettings m_jobSettings;
   QString m_homeFolder;
@@ -84,6 +85,7 @@ class CQuandorApp : public QObject {
   CRecentFileList m_recentFiles;
   CCommandTable m_commands;
   std::unique_ptr<CMainFrame> m_mainFrame;
+  bool m_menuHookInstalled = false;
 };
 
 }  // namespace kelvarin

@@ -1,8 +1,10 @@
 #include "frontend/app/toolrun.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QWidget>
 
 #include "common/parameterfile.h"
 #include "common/reportname.h"
@@ -30,11 +32,22 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
   return RunTool(host.parent, QDir(host.pgmFolder).filePath(QString::fromLatin1(tool))) == 0;
 }
 
-// Runs a wizard modally with its help topics going to the host; true on Finish.
-bool RunWizard(const ToolRunHost& host, CWizardSheet& wizard) {
-  if (host.showHelp)
-    QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
-  return wizard.exec() == QDialog::Accepted;
+// Runs a wizard modally with its help topics going to the host; on Finish
+// copies its settings back into the job and returns true. The wizard is then
+// destroyed and the windows it covered repainted, since the tool's run that
+// follows blocks the event loop.
+template <typename Wizard>
+bool RunWizard(const ToolRunHost& host, void (*copyBack)(const JobSettings&, JobSettings&)) {
+  {
+    Wizard wizard(*host.job, host.parent);
+    if (host.showHelp)
+      QObject::connect(&wizard, &CWizardSheet::helpTopicRequested, &wizard, host.showHelp);
+    if (wizard.exec() != QDialog::Accepted) return false;
+    copyBack(wizard.settings(), *host.job);
+  }
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (host.parent != nullptr) host.parent->window()->repaint();
+  return true;
 }
 
 }  // namespace
@@ -61,20 +74,16 @@ bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
 }
 
 void RunCheck(const ToolRunHost& host) {
-  CCHKwizard wizard(*host.job, host.parent);
-  if (!RunWizard(host, wizard)) return;
+  if (!RunWizard<CCHKwizard>(host, CopyBackCheck)) return;
   JobSettings& job = *host.job;
-  CopyBackCheck(wizard.settings(), job);
   if (!RunToolWithRow(host, FormatRow(CheckRowOf(job)), "Tesmar")) return;
   // The check program removes a log that recorded nothing.
   OpenReportIfReadable(host, DeriveReportName(job.outputFile, ".log"));
 }
 
 void RunMultiplePrimary(const ToolRunHost& host) {
-  CMULwizard wizard(*host.job, host.parent);
-  if (!RunWizard(host, wizard)) return;
+  if (!RunWizard<CMULwizard>(host, CopyBackMultiplePrimary)) return;
   JobSettings& job = *host.job;
-  CopyBackMultiplePrimary(wizard.settings(), job);
   if (!RunToolWithRow(host, FormatRow(MultiplePrimaryRowOf(job)), "Multiple")) return;
   if (job.duplicatesToFile != 0) {
     OpenReportIfReadable(host, DeriveReportName(job.inputFile, ".mul"));

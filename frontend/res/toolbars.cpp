@@ -34,14 +34,14 @@ constexpr Accelerator kAccelerators[] = {
 }  // namespace
 
 const ToolBarResource& MainToolBar() {
-  static constexpr ToolBarResource bar{128, kMainButtons,
-                                       static_cast<int>(std::size(kMainButtons))};
+  static constexpr ToolBarResource bar{128, kMainButtons, static_cast<int>(std::size(kMainButtons)),
+                                       16, 15};
   return bar;
 }
 
 const ToolBarResource& MenuImageBar() {
   static constexpr ToolBarResource bar{127, kMenuImageButtons,
-                                       static_cast<int>(std::size(kMenuImageButtons))};
+                                       static_cast<int>(std::size(kMenuImageButtons)), 18, 17};
   return bar;
 }
 

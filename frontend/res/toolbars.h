@@ -3,11 +3,14 @@
 
 namespace kelvarin {
 
-// Button commands of a tool bar in their order; 0 is a separator.
+// Button commands of a tool bar in their order; 0 is a separator. Every
+// other button has an image of the bar's image size.
 struct ToolBarResource {
   int resourceId;
   const int* commands;
   int count;
+  int imageWidth;
+  int imageHeight;
 };
 
 const ToolBarResource& MainToolBar();   // 128: the visible tool bar

@@ -9,9 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QStatusBar>
-#include <QStyle>
-#include <QToolBar>
 
 #include "common/fileidentity.h"
 #include "frontend/res/commandids.h"
@@ -22,49 +19,23 @@
 #include "frontend/shell/ccommandtable.h"
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/cquandorview.h"
+#include "frontend/shell/cstatusbarxp.h"
+#include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/mdiclientpainter.h"
+#include "frontend/shell/menukit.h"
 #include "frontend/shell/menutext.h"
 #include "frontend/shell/shellmessage.h"
+#include "platform/messagebox.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {
-
-namespace {
-
-struct ToolIcon {
-  int command;
-  const char* themeName;
-  QStyle::StandardPixmap fallback;
-};
-
-// Pictures of the tool-bar buttons from the desktop's icon theme.
-constexpr ToolIcon kToolIcons[] = {
-    {kIdFileOpen, "document-open", QStyle::SP_DialogOpenButton},
-    {kIdFileSave, "document-save", QStyle::SP_DialogSaveButton},
-    {kIdEditCut, "edit-cut", QStyle::SP_CustomBase},
-    {kIdEditCopy, "edit-copy", QStyle::SP_CustomBase},
-    {kIdEditPaste, "edit-paste", QStyle::SP_CustomBase},
-    {kIdFilePrint, "document-print", QStyle::SP_CustomBase},
-    {kIdAppAbout, "help-about", QStyle::SP_MessageBoxInformation},
-};
-
-QIcon ToolBarIcon(const QStyle* style, int command) {
-  for (const ToolIcon& icon : kToolIcons) {
-    if (icon.command != command) continue;
-    const QIcon fallback =
-        icon.fallback == QStyle::SP_CustomBase ? QIcon() : style->standardIcon(icon.fallback);
-    return QIcon::fromTheme(QString::fromLatin1(icon.themeName), fallback);
-  }
-  return QIcon();
-}
-
-}  // namespace
 
 CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
     : QMainWindow(parent), m_commands(commands), m_clientPainter(new MDIClientPainter(this)) {
   setWindowTitle(ResText(kIdsAppTitle));
   setCentralWidget(m_clientPainter);
-  CreateToolBar();
+  SetMenuKitWindow(this, true);
+  CreateToolBars();
   CreateStatusBar();
   m_mainMenu = BuildMenuBar(MainMenu());
   m_documentMenu = BuildMenuBar(DocumentMenu());
@@ -86,48 +57,33 @@ CMainFrame::~CMainFrame() {
     m_commands.RemoveHandler(id);
 }
 
-void CMainFrame::CreateToolBar() {
-  const ToolBarResource& bar = MainToolBar();
-  m_wndToolBar = addToolBar(tr("Standard"));
-  m_wndToolBar->setObjectName(QStringLiteral("toolbar%1").arg(bar.resourceId));
-  for (int i = 0; i < bar.count; ++i) {
-    const int id = bar.commands[i];
-    if (id == 0) {
-      m_wndToolBar->addSeparator();
-      continue;
-    }
-    QAction* action = m_commands.Action(id);
-    action->setIcon(ToolBarIcon(style(), id));
-    m_wndToolBar->addAction(action);
-  }
+void CMainFrame::CreateToolBars() {
+  m_wndToolBar = new CToolBarXP(tr("Standard"), this);
+  m_wndToolBar->LoadToolBar(MainToolBar(), m_commands);
+  addToolBar(m_wndToolBar);
+  // Never shown: it only lends its images to the menus.
+  m_wndMenuIcons = new CToolBarXP(tr("Menu images"), this);
+  m_wndMenuIcons->hide();
+  m_wndMenuIcons->LoadToolBar(MenuImageBar(), m_commands);
 }
 
 void CMainFrame::CreateStatusBar() {
-  QStatusBar* bar = statusBar();
+  m_wndStatusBar = new CStatusBarXP(this);
+  setStatusBar(m_wndStatusBar);
   const QString idle = ResText(kIdsIdleMessage);
-  bar->showMessage(idle);
-  connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString& message) {
-    if (message.isEmpty()) bar->showMessage(idle);
-  });
+  m_wndStatusBar->showMessage(idle);
+  connect(m_wndStatusBar, &QStatusBar::messageChanged, m_wndStatusBar,
+          [bar = m_wndStatusBar, idle](const QString& message) {
+            if (message.isEmpty()) bar->showMessage(idle);
+          });
   // The lock-key panes keep their place; the desktop does not tell this
   // program the state of the lock keys, so they stay blank.
-  const std::pair<int, const char*> panes[] = {
-      {kIdIndicatorCaps, "CAP"}, {kIdIndicatorNum, "NUM"}, {kIdIndicatorScrl, "SCRL"}};
-  for (const auto& [id, text] : panes) {
-    auto* label = new QLabel(bar);
-    label->setObjectName(QStringLiteral("indicator%1").arg(id));
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 8);
-    label->setAlignment(Qt::AlignCenter);
-    bar->addPermanentWidget(label);
-    m_indicators.append(label);
-  }
+  const int ids[] = {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl};
+  const char* const texts[] = {"CAP", "NUM", "SCRL"};
+  m_wndStatusBar->SetIndicators(ids, texts, 3);
 }
 
-QLabel* CMainFrame::Indicator(int id) const {
-  for (QLabel* label : m_indicators)
-    if (label->objectName() == QStringLiteral("indicator%1").arg(id)) return label;
-  return nullptr;
-}
+QLabel* CMainFrame::Indicator(int id) const { return m_wndStatusBar->Indicator(id); }
 
 void CMainFrame::CreateAccelerators() {
   const AcceleratorTable& table = MainAccelerators();
@@ -181,6 +137,8 @@ QMenu* CMainFrame::BuildPopup(const MenuPopup& popup, MenuBarState& state, QWidg
     }
   }
   connect(menu, &QMenu::aboutToShow, &m_commands, &CCommandTable::UpdateActions);
+  connect(menu, &QMenu::aboutToShow, this,
+          [this, menu] { UpdateMenu(this, menu, IsMenuKitWindow(this)); });
   if (popup.listsWindows)
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillWindowList(menu); });
   return menu;
@@ -194,6 +152,7 @@ void CMainFrame::ShowMenu(int resourceId) {
   for (QMenu* popup : state.popups) bar->addMenu(popup);
   for (const auto& [action, text] : state.texts) action->setText(text);
   m_currentMenu = resourceId;
+  UpdateMenuBar(this);
 }
 
 void CMainFrame::UpdateMenuForChildren() {
@@ -252,11 +211,23 @@ CChildFrame* CMainFrame::FindDocument(const QString& path) const {
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
   if (CChildFrame* open = FindDocument(path)) {
-    // A report that a new run has rewritten is shown as it is now.
-    if (!open->Document()->IsModified() &&
-        !open->Document()->OnOpenDocument(open->Document()->PathName()))
-      return nullptr;
+    // A report that a new run has rewritten is shown as it is now; over
+    // unsaved changes only when the user gives them up.
+    CQuandorDoc* document = open->Document();
+    if (document->FileChangedOnDisk()) {
+      if (!document->IsModified() ||
+          AskYesNo(this, tr("%1\nhas been rewritten since it was opened, and its window holds "
+                            "changes that are not saved.\n\n"
+                            "Yes: show the file as it is now; the changes are lost.\n"
+                            "No: keep the changed text; saving it replaces the file.")
+                             .arg(document->PathName()))) {
+        if (!document->OnOpenDocument(document->PathName())) return nullptr;
+      } else {
+        document->KeepTextOverFile();
+      }
+    }
     m_clientPainter->setActiveSubWindow(open);
+    emit recentFileUsed(document->PathName());  // opened again: to the top of the list
     return open;
   }
   auto* document = new CQuandorDoc;
@@ -314,7 +285,13 @@ void CMainFrame::TileWindows(bool sideBySide) {
 }
 
 QPrinter& CMainFrame::Printer() {
-  if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!m_printer) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Half an inch on every side from the start, so Print Setup shows the
+    // margins the print will use.
+    const qreal margin = CQuandorView::kPrintMarginMillimetres;
+    m_printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+  }
   return *m_printer;
 }
 

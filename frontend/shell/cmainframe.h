@@ -12,7 +12,6 @@
 class QLabel;
 class QMenu;
 class QPrinter;
-class QToolBar;
 
 namespace kelvarin {
 
@@ -20,6 +19,8 @@ struct MenuBarResource;
 struct MenuPopup;
 class CChildFrame;
 class CCommandTable;
+class CStatusBarXP;
+class CToolBarXP;
 class MDIClientPainter;
 
 class CMainFrame : public QMainWindow {
@@ -30,8 +31,9 @@ class CMainFrame : public QMainWindow {
   ~CMainFrame() override;
 
   // Opens a report in a maximised window, or brings its window forward when
-  // it is open already, reading the file again unless the window's text has
-  // unsaved changes. nullptr (after a message) when the file cannot be read.
+  // it is open already, reading the file again when it has been rewritten
+  // (over unsaved changes only when the user agrees). nullptr (after a
+  // message) when the file cannot be read.
   CChildFrame* OpenDocumentFile(const QString& path);
   // The window that shows this file, if any.
   CChildFrame* FindDocument(const QString& path) const;
@@ -41,7 +43,8 @@ class CMainFrame : public QMainWindow {
   // 128 while no report window is open, 129 while one is.
   int CurrentMenuId() const { return m_currentMenu; }
   MDIClientPainter* Workspace() const { return m_clientPainter; }
-  QToolBar* ToolBar() const { return m_wndToolBar; }
+  CToolBarXP* ToolBar() const { return m_wndToolBar; }
+  CStatusBarXP* StatusBar() const { return m_wndStatusBar; }
   // The indicator pane of this id (CAP, NUM, SCRL).
   QLabel* Indicator(int id) const;
 
@@ -68,7 +71,7 @@ class CMainFrame : public QMainWindow {
     std::vector<std::pair<QAction*, QString>> texts;  // each command's text in this menu
   };
 
-  void CreateToolBar();
+  void CreateToolBars();
   void CreateStatusBar();
   void CreateAccelerators();
   void RegisterWindowCommands();
@@ -86,8 +89,9 @@ class CMainFrame : public QMainWindow {
 
   CCommandTable& m_commands;
   MDIClientPainter* m_clientPainter;
-  QToolBar* m_wndToolBar = nullptr;
-  QList<QLabel*> m_indicators;
+  CStatusBarXP* m_wndStatusBar = nullptr;
+  CToolBarXP* m_wndToolBar = nullptr;    // tool bar 128
+  CToolBarXP* m_wndMenuIcons = nullptr;  // tool bar 127: images for the menus
   MenuBarState m_mainMenu;
   MenuBarState m_documentMenu;
   int m_currentMenu = 0;

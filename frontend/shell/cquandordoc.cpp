@@ -1,5 +1,6 @@
 #include "frontend/shell/cquandordoc.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,6 +28,29 @@ QString CQuandorDoc::PlainText() const {
   return text;
 }
 
+namespace {
+
+QByteArray Digest(const QByteArray& bytes) {
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The digest of the file's bytes; empty when it cannot be read.
+QByteArray FileDigest(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  const QByteArray bytes = file.readAll();
+  return file.error() == QFileDevice::NoError ? Digest(bytes) : QByteArray();
+}
+
+}  // namespace
+
+bool CQuandorDoc::FileChangedOnDisk() const {
+  const QByteArray now = FileDigest(m_pathName);
+  return now.isEmpty() || now != m_fileDigest;
+}
+
+void CQuandorDoc::KeepTextOverFile() { m_fileDigest = FileDigest(m_pathName); }
+
 bool CQuandorDoc::OnOpenDocument(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
@@ -38,9 +62,11 @@ bool CQuandorDoc::OnOpenDocument(const QString& path) {
     ShowStopMessage(m_dialogParent, tr("Failed to open document."));
     return false;
   }
+  m_fileDigest = Digest(bytes);
   ReportText report = DecodeReport(bytes);
   m_text.setPlainText(report.text);
   m_lineEnd = report.lineEnd;
+  m_encoding = report.encoding;
   m_text.setModified(false);
   SetPathName(QFileInfo(path).absoluteFilePath());
   emit contentsReplaced();
@@ -49,7 +75,7 @@ bool CQuandorDoc::OnOpenDocument(const QString& path) {
 
 bool CQuandorDoc::OnSaveDocument(const QString& path) {
   const QString text = PlainText();
-  const qsizetype bad = FirstNonLatin1(text);
+  const qsizetype bad = m_encoding == ReportEncoding::kLatin1 ? FirstNonLatin1(text) : -1;
   if (bad >= 0) {
     const int line = static_cast<int>(text.left(bad).count(QLatin1Char('\n'))) + 1;
     const QString question =
@@ -59,13 +85,14 @@ bool CQuandorDoc::OnSaveDocument(const QString& path) {
             .arg(line);
     if (!AskYesNo(m_dialogParent, question)) return false;
   }
+  const QByteArray bytes = EncodeReport(text, m_lineEnd, m_encoding);
   QSaveFile file(path);
   file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly) || file.write(EncodeReport(text, m_lineEnd)) < 0 ||
-      !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
     ShowStopMessage(m_dialogParent, tr("Failed to save document."));
     return false;
   }
+  m_fileDigest = Digest(bytes);
   m_text.setModified(false);
   return true;
 }

@@ -1,5 +1,6 @@
 #include "frontend/shell/cquandorview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -84,6 +85,13 @@ void CQuandorView::PrintDocument(QPrinter* printer) const {
   QTextOption option = copy->defaultTextOption();
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   copy->setDefaultTextOption(option);
+  // Laid out in the printer's own pixels on pages of its printable area: the
+  // text then fills the page inside the margins set above, and no page
+  // number is added (an unpaginated document would get both a further 2 cm
+  // margin and page numbers from the print).
+  copy->documentLayout()->setPaintDevice(printer);
+  copy->setDocumentMargin(0);
+  copy->setPageSize(QSizeF(printer->width(), printer->height()));
   copy->print(printer);
 }
 

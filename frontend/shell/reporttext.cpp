@@ -1,6 +1,29 @@
 #include "frontend/shell/reporttext.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
+
 namespace kelvarin {
+
+namespace {
+
+// The text of bytes that hold a non-ASCII character and are UTF-8
+// throughout, a byte order mark kept as a character so that encoding the
+// text again gives the same bytes; nothing for other bytes.
+std::optional<QString> Utf8Text(const QByteArray& bytes) {
+  const bool nonAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) {
+    return static_cast<unsigned char>(byte) > 0x7F;
+  });
+  if (!nonAscii) return std::nullopt;
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  QString text = decoder(bytes);
+  if (decoder.hasError() || text.toUtf8() != bytes) return std::nullopt;
+  return text;
+}
+
+}  // namespace
 
 ReportText DecodeReport(const QByteArray& bytes) {
   ReportText report;
@@ -8,7 +31,9 @@ ReportText DecodeReport(const QByteArray& bytes) {
   const qsizetype lf = bytes.indexOf('\n');
   if (cr >= 0 && (lf < 0 || cr < lf))
     report.lineEnd = lf == cr + 1 ? QStringLiteral("\r\n") : QStringLiteral("\r");
-  QString text = QString::fromLatin1(bytes);
+  std::optional<QString> utf8 = Utf8Text(bytes);
+  if (utf8) report.encoding = ReportEncoding::kUtf8;
+  QString text = utf8 ? std::move(*utf8) : QString::fromLatin1(bytes);
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   report.text = std::move(text);
@@ -21,9 +46,10 @@ qsizetype FirstNonLatin1(const QString& text) {
   return -1;
 }
 
-QByteArray EncodeReport(const QString& text, const QString& lineEnd) {
+QByteArray EncodeReport(const QString& text, const QString& lineEnd, ReportEncoding encoding) {
   QString withEnds = text;
   if (lineEnd != QLatin1String("\n")) withEnds.replace(QLatin1Char('\n'), lineEnd);
+  if (encoding == ReportEncoding::kUtf8) return withEnds.toUtf8();
   QByteArray bytes;
   bytes.reserve(withEnds.size());
   for (const QChar c : withEnds)

@@ -1,6 +1,7 @@
 #include "frontend/wizards/wizardsheet.h"
 
 #include <QAbstractButton>
+#include <QShowEvent>
 
 #include "frontend/wizards/wizpage.h"
 
@@ -18,6 +19,23 @@ CWizardSheet::CWizardSheet(const JobSettings& application, const QString& captio
   QAbstractButton* back = button(QWizard::BackButton);
   disconnect(back, SIGNAL(clicked()), this, SLOT(back()));
   connect(back, &QAbstractButton::clicked, this, &CWizardSheet::GoBack);
+}
+
+void CWizardSheet::showEvent(QShowEvent* event) {
+  if (!m_sized && !event->spontaneous()) {
+    m_sized = true;
+    // Every page takes the size of the largest; the sheet's own size hint is
+    // up to date only now that it is about to appear, and the base centres
+    // the sheet over its parent at the size set here.
+    QSize largest;
+    for (int id : pageIds()) {
+      const QWizardPage* each = page(id);
+      largest = largest.expandedTo(each->minimumSize()).expandedTo(each->minimumSizeHint());
+    }
+    for (int id : pageIds()) page(id)->setMinimumSize(largest);
+    resize(size().expandedTo(sizeHint()));
+  }
+  QWizard::showEvent(event);
 }
 
 void CWizardSheet::Activate(int id) {

@@ -29,6 +29,11 @@ class CWizardSheet : public QWizard {
   // A page's help topic, e.g. "htm/WizFiles.htm", for the front-end's help.
   void helpTopicRequested(const QString& topic);
 
+ protected:
+  // The first showing sizes the sheet for its largest page, as a property
+  // sheet does, so that no page opens clipped.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Activate(int id);
   void GoBack();
@@ -36,6 +41,7 @@ class CWizardSheet : public QWizard {
 
   JobSettings m_settings;
   QString m_banner;
+  bool m_sized = false;
 };
 
 }  // namespace kelvarin

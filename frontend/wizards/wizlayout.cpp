@@ -24,6 +24,8 @@ namespace {
 
 const QColor kRangeColour(0, 128, 255);
 constexpr int kPageScroll = 9;
+constexpr int kLargestPreviewPixels = 12;
+constexpr int kSmallestPreviewPixels = 8;
 
 QGroupBox* AddFrame(QWidget* page, const QString& title, const QRect& rect) {
   auto* frame = new QGroupBox(title, page);
@@ -71,20 +73,24 @@ CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
 
   // The preview geometry: a small fixed-pitch font in the preview rectangle,
   // the ruler on its first line, the text three quarters of a line below.
+  // The font is as large as lets every preview line stand above the scroll bar.
+  const QRect preview = DialogRect(this, 10, 125, 375, 110);
+  m_previewRectBottom = m_scrollBar->geometry().top();
   m_previewFont = QFont(QStringLiteral("Courier"));
   m_previewFont.setStyleHint(QFont::TypeWriter);
   m_previewFont.setFixedPitch(true);
-  m_previewFont.setPixelSize(12);
-  const QFontMetrics metrics(m_previewFont);
-  m_charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
-  m_lineHeight = metrics.lineSpacing();
-  const QRect preview = DialogRect(this, 10, 125, 375, 110);
+  for (int pixels = kLargestPreviewPixels; pixels >= kSmallestPreviewPixels; --pixels) {
+    m_previewFont.setPixelSize(pixels);
+    const QFontMetrics metrics(m_previewFont);
+    m_charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    m_lineHeight = metrics.lineSpacing();
+    m_rulerBase = preview.top() + m_lineHeight;
+    m_textTop = m_rulerBase + (3 * m_lineHeight) / 4;
+    if (m_textTop + kPreviewLines * m_lineHeight <= m_previewRectBottom) break;
+  }
   m_x0 = preview.left() + 3;
   m_visibleColumns = preview.width() / m_charWidth;
   m_x1 = m_x0 + m_visibleColumns * m_charWidth;
-  m_rulerBase = preview.top() + m_lineHeight;
-  m_textTop = m_rulerBase + (3 * m_lineHeight) / 4;
-  m_previewRectBottom = m_scrollBar->geometry().top();
 }
 
 void CWizLayout::OnSetActive() {

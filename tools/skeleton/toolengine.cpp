@@ -1,6 +1,7 @@
 #include "tools/skeleton/toolengine.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "common/fileidentity.h"
 #include "common/parameterfile.h"
@@ -274,9 +275,10 @@ StepStatus ToolEngine::FailRead() {
 }
 
 std::string ToolEngine::WriteFailure(const DeclaredFile& declared) const {
-  const std::string& reason = declared.file->errorText();
+  const int error = declared.file->errorNumber();
   return declared.path + ":\r\ncannot write the file" +
-         (reason.empty() ? "" : " (" + reason + ")") + ": program halted!";
+         (error == 0 ? std::string() : std::string(" (") + std::strerror(error) + ")") +
+         ": program halted!";
 }
 
 StepStatus ToolEngine::FailWrite() {

@@ -9,14 +9,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
+#include "frontend/app/caboutdlg.h"
 #include "frontend/app/cquandorapp.h"
+#include "frontend/app/weblinks.h"
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cchildframe.h"
 #include "frontend/shell/cmainframe.h"
 #include "platform/pathtext.h"
+#include "tests/frontend/app/urlcatcher.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
@@ -90,14 +94,14 @@ const std::initializer_list<Expected> kHelp = {
     {"&Help", 57667, "&Help Topics", 1},
     {"&Help", -1, "-", -1},
     {"&Help", 0, "Kelvarin on the &Internet", -1},
-    {"&Help>Kelvarin on the &Internet", 136, "Kelvarin &Home Page", 0},
-    {"&Help>Kelvarin on the &Internet", 137, "Cancer &Statistics", 0},
-    {"&Help>Kelvarin on the &Internet", 138, "Cancer &Registration", 0},
+    {"&Help>Kelvarin on the &Internet", 136, "Kelvarin &Home Page", 1},
+    {"&Help>Kelvarin on the &Internet", 137, "Cancer &Statistics", 1},
+    {"&Help>Kelvarin on the &Internet", 138, "Cancer &Registration", 1},
     {"&Help>Kelvarin on the &Internet", -1, "-", -1},
-    {"&Help>Kelvarin on the &Internet", 32807, "ICD-&O-3", 0},
-    {"&Help>Kelvarin on the &Internet", 32808, "ICD-&10", 0},
+    {"&Help>Kelvarin on the &Internet", 32807, "ICD-&O-3", 1},
+    {"&Help>Kelvarin on the &Internet", 32808, "ICD-&10", 1},
     {"&Help", -1, "-", -1},
-    {"&Help", 57664, "&About Kelvarin", 0},
+    {"&Help", 57664, "&About Kelvarin", 1},
 };
 
 QList<MenuItemSeen> Conversions(bool documentMenu) {
@@ -118,17 +122,6 @@ QList<MenuItemSeen> Conversions(bool documentMenu) {
 }
 
 }  // namespace
-
-// Receives the pages the program asks the desktop to open.
-class UrlCatcher : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void openUrl(const QUrl& url) { opened.append(url); }
-};
 
 class TestQuandorApp : public QObject {
   Q_OBJECT
@@ -426,6 +419,28 @@ class TestQuandorApp : public QObject {
     for (const auto& c : cases)
       QCOMPARE(CQuandorApp::HelpPage(QStringLiteral("/reg"), QString::fromLatin1(c.target)),
                QString::fromLatin1(c.page));
+  }
+
+  void webLinksAndAboutRunFromTheirCommands() {
+    auto app = Start();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
+    QList<QUrl> expected;
+    for (const WebLink& link : kWebLinks) {
+      app->Commands().Action(link.command)->trigger();
+      expected.append(QUrl(QString::fromLatin1(link.address)));
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.opened, expected);
+
+    int rows = -1;
+    test::OnNextModal<CAboutDlg>([&rows](CAboutDlg* about) {
+      rows = about->ProgramList()->topLevelItemCount();
+      about->accept();
+    });
+    app->Commands().Action(kIdAppAbout)->trigger();
+    QCOMPARE(rows, 14);
+    Stop(app);
   }
 
   void exitClosesTheMainWindow() {

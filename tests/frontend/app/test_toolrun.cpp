@@ -52,6 +52,7 @@ class ToolRunTest : public QObject {
   void cancelLeavesTheJobUntouched();
   void multiplePrimaryOpensTheListBesideTheInput();
   void multiplePrimaryWithoutTheListTellsWhereTheNumbersAre();
+  void wizardIsGoneWhenTheToolStarts();
 };
 
 void ToolRunTest::checkRunsTesmarAndOpensItsLog() {
@@ -185,6 +186,31 @@ void ToolRunTest::multiplePrimaryWithoutTheListTellsWhereTheNumbersAre() {
           FromLocalPath(run.output)});
   QCOMPARE(run.opened, QStringList());
   QCOMPARE(run.job.duplicatesToFile, 0);
+}
+
+void ToolRunTest::wizardIsGoneWhenTheToolStarts() {
+  ToolRun run;
+  const std::string gone = run.pgm + "/wizard.gone";
+  // The wizard leaves a mark beside the tool as it is destroyed.
+  const auto markWhenDestroyed = [&gone](QWidget& wizard) {
+    QObject::connect(&wizard, &QObject::destroyed, [&gone] { WriteFile(gone, ""); });
+  };
+  WriteStandIn(run.pgm + "/Tesmar", 0, "");
+  WhenShown<CCHKwizard>([&](CCHKwizard& wizard) {
+    markWhenDestroyed(wizard);
+    DriveCheck(wizard, run.input, run.output);
+  });
+  RunCheck(run.Host());
+  QCOMPARE(run.Seen("wizard.seen"), gone + "\n");
+
+  fs::remove(gone);
+  WriteStandIn(run.pgm + "/Multiple", 0, "");
+  WhenShown<CMULwizard>([&](CMULwizard& wizard) {
+    markWhenDestroyed(wizard);
+    DriveMultiple(wizard, run.input, run.output, true);
+  });
+  RunMultiplePrimary(run.Host());
+  QCOMPARE(run.Seen("wizard.seen"), gone + "\n");
 }
 
 QTEST_MAIN(ToolRunTest)

@@ -23,13 +23,15 @@
 
 namespace kelvarin::test {
 // A stand-in tool: it keeps its arguments and the parameter file it found,
-// writes a report where the real tool would, and exits as told. A negative
-// exit makes it kill itself.
+// notes whether the file "wizard.gone" stood beside it, writes a report
+// where the real tool would, and exits as told. A negative exit makes it
+// kill itself.
 inline void WriteStandIn(const std::string& path, int exitCode, const std::string& report) {
   std::string script =
       "#!/bin/sh\nhere=$(dirname \"$0\")\n"
       "printf '%s\\n' \"$#\" \"$@\" > \"$here/arguments.txt\"\n"
-      "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n";
+      "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n"
+      "ls \"$here/wizard.gone\" > \"$here/wizard.seen\" 2>/dev/null\n";
   if (!report.empty()) script += "printf 'report\\n' > '" + report + "'\n";
   script += exitCode < 0 ? "kill -SEGV $$\n" : "exit " + std::to_string(exitCode) + "\n";
   WriteFile(path, script);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -17,7 +18,9 @@
 #include "frontend/shell/cmainframe.h"
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/cquandorview.h"
+#include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/mdiclientpainter.h"
+#include "platform/messagebox.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
 
@@ -56,6 +59,7 @@ class TestMainFrame : public QObject {
     m_frame->show();
   }
   void cleanup() {
+    SetMessageHandler(nullptr);
     for (CChildFrame* child : m_frame->Children()) child->Document()->SetModifiedFlag(false);
     m_frame.reset();
     m_commands.reset();
@@ -128,13 +132,40 @@ class TestMainFrame : public QObject {
     QCOMPARE(window->Document()->PlainText(), QStringLiteral("new run\n"));
   }
 
-  void openingAnOpenChangedReportKeepsTheEdits() {
+  void rewrittenReportWithEditsAsksBeforeReloading() {
+    QStringList questions;
+    bool reload = false;
+    SetMessageHandler([&](MessageKind kind, const QString& text) {
+      questions << (kind == MessageKind::kQuestion ? text : QStringLiteral("not a question"));
+      return reload;
+    });
     const QString path = WriteFile("edit.log", "old\n");
     CChildFrame* window = m_frame->OpenDocumentFile(path);
-    QTextCursor(window->Document()->TextDocument()).insertText(QStringLiteral("mine "));
-    WriteFile("edit.log", "rewritten\n");
+    CQuandorDoc* document = window->Document();
+    QTextCursor(document->TextDocument()).insertText(QStringLiteral("mine "));
+    // Opened again while the file is as it was: the edits stay, no question.
     QCOMPARE(m_frame->OpenDocumentFile(path), window);
-    QCOMPARE(window->Document()->PlainText(), QStringLiteral("mine old\n"));
+    QCOMPARE(questions, QStringList());
+    QCOMPARE(document->PlainText(), QStringLiteral("mine old\n"));
+
+    // A new run rewrote it: No keeps the edited text, and asks no more
+    // until the file changes again.
+    WriteFile("edit.log", "first rerun\n");
+    QCOMPARE(m_frame->OpenDocumentFile(path), window);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions.takeFirst().startsWith(path + QStringLiteral("\nhas been rewritten")));
+    QCOMPARE(document->PlainText(), QStringLiteral("mine old\n"));
+    QVERIFY(document->IsModified());
+    QCOMPARE(m_frame->OpenDocumentFile(path), window);
+    QCOMPARE(questions, QStringList());
+
+    // Yes shows the file as it is now.
+    WriteFile("edit.log", "second rerun\n");
+    reload = true;
+    QCOMPARE(m_frame->OpenDocumentFile(path), window);
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(document->PlainText(), QStringLiteral("second rerun\n"));
+    QVERIFY(!document->IsModified());
   }
 
   void theSameFileUnderAnotherNameFindsItsWindow() {
@@ -194,6 +225,12 @@ class TestMainFrame : public QObject {
     QVERIFY(seen.shown);
     QCOMPARE(m_frame->Children().size(), 1);
     QVERIFY(m_frame->isVisible());
+  }
+
+  void printSetupStartsWithHalfInchMargins() {
+    const QMarginsF margins = m_frame->Printer().pageLayout().margins(QPageLayout::Millimeter);
+    for (qreal side : {margins.left(), margins.top(), margins.right(), margins.bottom()})
+      QCOMPARE(qRound(side * 10), 127);
   }
 
   void toolBarAndStatusBar() {

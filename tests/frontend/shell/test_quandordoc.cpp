@@ -100,6 +100,21 @@ class TestQuandorDoc : public QObject {
     QCOMPARE(ReadFile(path), QByteArray("price: 10\nline two\n? 12\n"));
   }
 
+  void utf8ReportIsEditedAndSavedAsUtf8() {
+    const QString path = WriteFile("donn\u00e9es.log",
+                                   "Input: /data/donn\xc3\xa9"
+                                   "es.dat\n");
+    CQuandorDoc doc;
+    QVERIFY(doc.OnOpenDocument(path));
+    QCOMPARE(doc.PlainText(), QStringLiteral("Input: /data/donn\u00e9es.dat\n"));
+    QTextCursor cursor(doc.TextDocument());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("\u20ac 12\n"));
+    QVERIFY(doc.DoFileSave());  // every character has a UTF-8 form: no question
+    QCOMPARE(ReadFile(path), QByteArray("Input: /data/donn\xc3\xa9"
+                                        "es.dat\n\xe2\x82\xac 12\n"));
+  }
+
   void failuresGiveTheLibrarysMessages() {
     CQuandorDoc doc;
     test::MessageSeen openFailure;

@@ -8,10 +8,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
+#include <QTransform>
 #include <QtTest>
 
 #include "frontend/res/commandids.h"
@@ -63,6 +65,49 @@ FontSeen WholeTextFormat(const QTextDocument* text) {
 }
 
 const FontSeen kCourier10{"Courier New", 10, false, false, false, QColor(Qt::black)};
+
+// Where each line of text starts on the pages of a PDF file written by Qt, in
+// millimetres from the page's left and top edges: the first glyph position of
+// every text object of the page contents.
+QList<QPointF> PrintedLineStarts(const QByteArray& pdf, double pageHeightPoints) {
+  QList<QPointF> starts;
+  const QRegularExpression streams(QStringLiteral("<<([^>]*)>>\\s*stream\\r?\\n"));
+  for (auto match = streams.globalMatch(QString::fromLatin1(pdf)); match.hasNext();) {
+    const QRegularExpressionMatch stream = match.next();
+    const qsizetype begin = stream.capturedEnd();
+    QByteArray body = pdf.mid(begin, pdf.indexOf("endstream", begin) - begin);
+    if (stream.captured(1).contains(QStringLiteral("FlateDecode")))
+      body = qUncompress(QByteArray("\0\0\0\1", 4) + body);
+    if (!body.contains("BT")) continue;
+    QList<QTransform> saved;
+    QTransform ctm;
+    QList<double> operands;
+    bool textStarts = false;
+    for (const QByteArray& token : body.simplified().split(' ')) {
+      bool number = false;
+      const double value = token.toDouble(&number);
+      if (number) {
+        operands << value;
+        continue;
+      }
+      if (token == "q") saved << ctm;
+      if (token == "Q" && !saved.isEmpty()) ctm = saved.takeLast();
+      if (token == "cm" && operands.size() == 6)
+        ctm = QTransform(operands[0], operands[1], operands[2], operands[3], operands[4],
+                         operands[5]) *
+              ctm;
+      if (token == "BT") textStarts = true;
+      if (token == "Td" && textStarts && operands.size() == 2) {
+        // The text matrix turns y over: a line's offset goes down the page.
+        const QPointF point = ctm.map(QPointF(operands[0], -operands[1]));
+        starts << QPointF(point.x(), pageHeightPoints - point.y()) * (25.4 / 72);
+        textStarts = false;
+      }
+      operands.clear();
+    }
+  }
+  return starts;
+}
 
 QPushButton* SheetButton(CFontSheet* sheet, QDialogButtonBox::StandardButton which) {
   return sheet->findChild<QDialogButtonBox*>()->button(which);
@@ -344,6 +389,27 @@ class TestQuandorView : public QObject {
     const qsizetype pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                             bytes.count("/Type /Page ") + bytes.count("/Type /Page/");
     QVERIFY2(pages >= 8, qPrintable(QString::number(pages)));
+  }
+
+  void printsInsideTheMarginsAlone() {
+    // A 71-character line fits the width of an A4 page inside the margins.
+    OpenView("first\n" + QByteArray(71, 'x') + "\nlast\n");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString pdf = m_dir->filePath("out.pdf");
+    printer.setOutputFileName(pdf);
+    m_view->SetPrinter(&printer);
+    m_view->OnCommand(kIdFilePrintDirect);
+    // One start per line, no page number; every line at the left margin, the
+    // first one a line's height below the top margin.
+    const QList<QPointF> starts = PrintedLineStarts(test::ReadTestFile(pdf), 842);
+    QCOMPARE(starts.size(), 3);
+    for (const QPointF& start : starts)
+      QVERIFY2(qAbs(start.x() - 12.7) < 0.5, qPrintable(QString::number(start.x())));
+    QVERIFY2(starts[0].y() > 12.7 && starts[0].y() < 12.7 + 6,
+             qPrintable(QString::number(starts[0].y())));
+    QVERIFY(starts[1].y() > starts[0].y() && starts[2].y() > starts[1].y());
   }
 };
 

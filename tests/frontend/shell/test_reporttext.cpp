@@ -1,4 +1,4 @@
-// The 8-bit text of report files: bytes as Latin-1 characters, line ends.
+// The text of report files: UTF-8 or bytes as Latin-1 characters, line ends.
 #include <gtest/gtest.h>
 
 #include "tests/frontend/shell/gtestqt.h"
@@ -61,6 +61,41 @@ TEST(ReportText, CharactersWithoutAnEightBitFormAreFoundAndReplaced) {
   EXPECT_EQ(QByteArray("ab\xff"
                        "c? d?"),
             EncodeReport(text, QStringLiteral("\n")));
+}
+
+struct EncodingCase {
+  const char* name;
+  QByteArray file;
+  ReportEncoding encoding;
+  QString text;
+};
+
+TEST(ReportText, UTF8FilesAreShownAsUTF8AndEveryFileComesBackByteForByte) {
+  const EncodingCase cases[] = {
+      {"UTF-8 name",
+       "donn\xc3\xa9"
+       "es.dat\n",
+       ReportEncoding::kUtf8, u"donn\u00e9es.dat\n"_qs},
+      {"UTF-8, CR LF", "\xe2\x82\xac\r\n\xf0\x9f\x98\x80\r\n", ReportEncoding::kUtf8,
+       u"\u20ac\n\U0001F600\n"_qs},
+      {"UTF-8 with a byte order mark", "\xef\xbb\xbfx\n", ReportEncoding::kUtf8, u"\ufeffx\n"_qs},
+      {"Latin-1 name",
+       "donn\xe9"
+       "es.dat\n",
+       ReportEncoding::kLatin1, u"donn\u00e9es.dat\n"_qs},
+      {"ASCII only", "plain\n", ReportEncoding::kLatin1, u"plain\n"_qs},
+      {"UTF-8, then one Latin-1 byte", "\xc3\xa9 \xe9\n", ReportEncoding::kLatin1,
+       u"\u00c3\u00a9 \u00e9\n"_qs},
+      {"cut sequence at the end", "abc\xc3", ReportEncoding::kLatin1, u"abc\u00c3"_qs},
+      {"overlong form", "\xc0\xaf", ReportEncoding::kLatin1, u"\u00c0\u00af"_qs},
+      {"encoded surrogate", "\xed\xa0\x80", ReportEncoding::kLatin1, u"\u00ed\u00a0\u0080"_qs},
+  };
+  for (const EncodingCase& c : cases) {
+    const ReportText report = DecodeReport(c.file);
+    EXPECT_EQ(c.encoding, report.encoding) << c.name;
+    EXPECT_EQ(c.text, report.text) << c.name;
+    EXPECT_EQ(c.file, EncodeReport(report.text, report.lineEnd, report.encoding)) << c.name;
+  }
 }
 
 }  // namespace

@@ -99,6 +99,7 @@ class CheckWizardTest : public QObject {
   void scrollingIsClampedToTheRecord();
   void cancelWritesNothing();
   void helpTopics();
+  void pagesOpenWhole();
 };
 
 void CheckWizardTest::filesPageRefusals() {
@@ -709,6 +710,22 @@ void CheckWizardTest::helpTopics() {
   QCOMPARE(walk.titles,
            (QStringList{"Orvo/Semu check program (1/4)", "Orvo/Semu check program (2/4)",
                         "Orvo/Semu check program (3/4)", "Orvo/Semu check program (4/4)"}));
+}
+
+void CheckWizardTest::pagesOpenWhole() {
+  CheckRun run;
+  run.Open();
+  ExpectFirstPageWhole(*run.wizard);
+  run.SetFiles(run.input, run.output);
+  Press(*run.wizard, QWizard::NextButton);
+  // All twelve preview lines stand above the scroll bar.
+  CWizLayout* page = run.layout();
+  QCOMPARE(run.wizard->settings().previewLineCount, 12);
+  QVERIFY2(page->previewTextTop() + 12 * page->lineHeight() <= page->scrollBar()->y(),
+           qPrintable(QStringLiteral("%1 + 12 x %2 > %3")
+                          .arg(page->previewTextTop())
+                          .arg(page->lineHeight())
+                          .arg(page->scrollBar()->y())));
 }
 
 QTEST_MAIN(CheckWizardTest)

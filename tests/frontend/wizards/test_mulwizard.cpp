@@ -270,6 +270,7 @@ void MultipleWizardTest::filesPageIsTheSharedOne() {
   MultipleRun run;
   run.wizard = std::make_unique<CMULwizard>(run.application);
   run.wizard->show();
+  ExpectFirstPageWhole(*run.wizard);
   QCOMPARE(run.wizard->windowTitle(), QStringLiteral("Orvo/Semu multiple primary check (1/3)"));
   QSignalSpy topics(run.wizard.get(), &CWizardSheet::helpTopicRequested);
   Child<QPushButton>(run.wizard->filesPage(), "moreInfo")->click();

@@ -93,6 +93,35 @@ T* Child(QWidget* page, const char* name) {
   return child;
 }
 
+// The controls of the current page that are not wholly on screen: outside
+// the sheet or outside the frame that shows the page.
+inline QStringList ClippedControls(QWizard& wizard) {
+  QWizardPage* page = wizard.currentPage();
+  const QWidget* frame = page->parentWidget();
+  const QRect visible =
+      QRect(frame->mapTo(&wizard, QPoint(0, 0)), frame->size()).intersected(wizard.rect());
+  QStringList clipped;
+  for (const QWidget* control : page->findChildren<QWidget*>()) {
+    if (!control->isVisible()) continue;
+    const QRect area(control->mapTo(&wizard, QPoint(0, 0)), control->size());
+    if (!visible.contains(area))
+      clipped << QStringLiteral("%1 %2").arg(
+          QString::fromLatin1(control->metaObject()->className()), control->objectName());
+  }
+  return clipped;
+}
+
+// The first showing of a sheet: every control of its first page on screen,
+// and the page at its full size.
+inline void ExpectFirstPageWhole(QWizard& wizard) {
+  QCOMPARE(ClippedControls(wizard), QStringList());
+  const QWizardPage* page = wizard.currentPage();
+  QVERIFY(page->parentWidget()->width() >= page->minimumWidth());
+  QVERIFY(page->parentWidget()->height() >= page->minimumHeight());
+  QVERIFY(wizard.width() >= page->minimumWidth());
+  QVERIFY(wizard.height() >= page->minimumHeight());
+}
+
 inline void Press(QWizard& wizard, QWizard::WizardButton which) { wizard.button(which)->click(); }
 
 // Presses Help on the pages a test walks through, keeping the sheet's title

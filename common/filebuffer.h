@@ -1,0 +1,46 @@
+// A file read forward through a large buffer, for the readers that scan a
+// whole file: the bytes not yet taken stay at the front when more are read.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvarin {
+
+struct FileBuffer {
+  FileBuffer() = default;
+  ~FileBuffer() { Close(); }
+  FileBuffer(const FileBuffer&) = delete;
+  FileBuffer& operator=(const FileBuffer&) = delete;
+
+  // Opens a file for reading with a buffer of `capacity` bytes and takes its
+  // size (0 when it is not a regular file). False when it cannot be opened
+  // or is a folder.
+  bool Open(const std::string& path, size_t capacity);
+  // The same for a descriptor opened for reading, which it takes over (and
+  // closes on a failure).
+  bool Adopt(int descriptor, size_t capacity);
+  void Close();
+  bool isOpen() const { return fd >= 0; }
+  // Moves the bytes from pos on to the front and reads more after them.
+  // False at the end of the file (eof) or on a read error (failed, error).
+  bool Refill();
+  // Goes back to the start of the file; false on a seek error.
+  bool Rewind();
+  // File offset of the byte at pos.
+  uint64_t position() const { return offset + pos; }
+
+  int fd = -1;
+  std::vector<char> bytes;
+  size_t pos = 0;       // the next byte to take
+  size_t end = 0;       // the bytes read end here
+  uint64_t offset = 0;  // file offset of bytes[0]
+  uint64_t fileSize = 0;
+  bool eof = false;
+  bool failed = false;
+  int error = 0;  // errno of a read or seek error
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,271 @@
+// The file transfer: the output bytes of whole transfers, the refusals before
+// start, a write error, Cancel, progress, the result text and the preview.
+#include "tools/transfer/transferengine.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/support/testfiles.h"
+#include "tools/transfer/transferpreview.h"
+
+using namespace kelvarin;
+using namespace kelvarin::test;
+
+namespace {
+
+struct Transfer {
+  TempDir dir;
+  std::string input = dir / "in.csv";
+  std::string output = dir / "out.prn";
+  TransferEngine engine;
+
+  // Starts a transfer of `bytes` and steps it to its end.
+  TransferState Run(const std::string& bytes, bool names, const std::vector<int>& columns) {
+    WriteFile(input, bytes);
+    if (!engine.Start(input, output, names, columns)) return engine.state();
+    while (engine.running()) engine.Step(kTransferBatch);
+    return engine.state();
+  }
+};
+
+std::string Records(int count, const std::string& line) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += line;
+  return text;
+}
+
+struct OutputCase {
+  const char* name;
+  std::string input;
+  bool names;
+  std::vector<int> columns;
+  std::string output;
+  long long records;
+};
+
+void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.name; }
+
+class OutputBytes : public ::testing::TestWithParam<OutputCase> {};
+
+TEST_P(OutputBytes, AsWritten) {
+  const OutputCase& c = GetParam();
+  Transfer t;
+  EXPECT_EQ(TransferState::kDone, t.Run(c.input, c.names, c.columns));
+  EXPECT_EQ(c.output, ReadFile(t.output));
+  EXPECT_EQ(c.records, t.engine.recordsWritten());
+  EXPECT_EQ(100, t.engine.Progress());
+}
+
+INSTANTIATE_TEST_SUITE_P(Transfer, OutputBytes,
+                         ::testing::Values(
+                             // The header counts in the widths but is not written.
+                             OutputCase{"CommaLfHeaderQuotes",
+                                        "Name,Sex,Age\nAnna,2,34\n\"Bo, Jr\",1,7\n",
+                                        true,
+                                        {0, 2},
+                                        "    Anna   34\n  Bo, Jr    7\n",
+                                        2},
+                             OutputCase{"TabCrLfEmptyFields",
+                                        "1\t2\tabc\r\n22\t\t\r\n",
+                                        false,
+                                        {2, 0, 1},
+                                        "   1  2  abc\n  22        \n",
+                                        2},
+                             // A record shorter than a chosen column gives a shorter line.
+                             OutputCase{"BarLoneCrShortRecord",
+                                        "a|bb|c|\rdddd\re|f|ggg|h\r",
+                                        false,
+                                        {1, 2},
+                                        "  bb    c\n\n   f  ggg\n",
+                                        3},
+                             OutputCase{"SemicolonNoFinalLineEndEightBit",
+                                        "Nom;Sexe;X\n\xe9l\xe9;2;y",
+                                        true,
+                                        {0, 1},
+                                        "  \xe9l\xe9     2\n",
+                                        1},
+                             OutputCase{"LineEndInsideQuotesStaysOneLine",
+                                        "id,note,x,z\n1,\"a\"\"b\nc\",y,w\n",
+                                        false,
+                                        {0, 1},
+                                        "  id   note\n   1  a'b c\n",
+                                        2},
+                             OutputCase{"HeaderOnly", "Name,Sex,Age\n", true, {0}, "", 0}),
+                         [](const ::testing::TestParamInfo<OutputCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(Transfer, ResultTextOfADoneTransfer) {
+  Transfer t;
+  ASSERT_EQ(TransferState::kDone, t.Run("a,b,c\nd,e,f\n", false, {1}));
+  EXPECT_EQ("Done!\n2 records transfered from:\n" + t.input + "\nto\n" + t.output,
+            t.engine.ResultText());
+}
+
+TEST(Transfer, CutValuesAndDroppedFieldsAreCounted) {
+  std::string wide = "abcdefghijklmnopqrstuvwxyz";
+  for (int i = 1; i < 102; ++i) wide += ",f" + std::to_string(i);
+  // Column 1 is long too, but it is not written: it is not counted.
+  Transfer t;
+  ASSERT_EQ(TransferState::kDone, t.Run(wide + "\nx,abcdefghijklmnopqrstuvwxyz,z\n", false, {0}));
+  EXPECT_EQ("  abcdefghijklmnopqrst\n                     x\n", ReadFile(t.output));
+  EXPECT_EQ(1, t.engine.valuesCut());
+  EXPECT_EQ(2, t.engine.fieldsDropped());
+  EXPECT_EQ("Done!\n2 records transfered from:\n" + t.input + "\nto\n" + t.output +
+                "\n1 value(s) longer than 20 characters were cut, 2 field(s) beyond the 100th "
+                "were dropped.",
+            t.engine.ResultText());
+}
+
+TEST(Transfer, WidthsMeasuredOverEveryRecord) {
+  const std::string input =
+      Records(1800, "1,2,3\n") + "1234567890,2,3\n" + Records(200, "\"1\",2,3\r\n");
+  Transfer t;
+  ASSERT_EQ(TransferState::kDone, t.Run(input, false, {0, 2}));
+  const std::string expected =
+      Records(1800, "           1  3\n") + "  1234567890  3\n" + Records(200, "           1  3\n");
+  EXPECT_EQ(expected, ReadFile(t.output));
+  EXPECT_EQ(0, t.engine.valuesCut());
+  EXPECT_EQ(12, t.engine.outputWidths()[0]);
+}
+
+TEST(Transfer, WriteErrorStopsAndRemovesTheOutput) {
+  Transfer t;
+  WriteFile(t.input, Records(30000, "record,\"some value\",123456789\n"));
+  FileSizeLimit limit(100 * 1024);
+  ASSERT_TRUE(t.engine.Start(t.input, t.output, false, {0, 1, 2}));
+  while (t.engine.running()) t.engine.Step(kTransferBatch);
+  EXPECT_EQ(TransferState::kFailed, t.engine.state());
+  EXPECT_LT(t.engine.recordsWritten(), 30000);
+  EXPECT_FALSE(Exists(t.output));
+  EXPECT_EQ("Cannot write the output file!\n" + t.output +
+                "\nFile too large\nThe transfer was stopped and the output file removed.",
+            t.engine.ResultText());
+}
+
+TEST(Transfer, CancelKeepsWhatWasWritten) {
+  Transfer t;
+  std::string input;
+  for (int i = 0; i < 5000; ++i) input += std::to_string(i) + ",x,y\n";
+  WriteFile(t.input, input);
+  ASSERT_TRUE(t.engine.Start(t.input, t.output, false, {0}));
+  while (t.engine.state() == TransferState::kMeasuring) t.engine.Step(kTransferBatch);
+  EXPECT_EQ(50, t.engine.Progress());
+  t.engine.Step(kTransferBatch);
+  t.engine.Cancel();
+  EXPECT_EQ(TransferState::kCancelled, t.engine.state());
+  std::string expected;
+  for (int i = 0; i < kTransferBatch; ++i)
+    expected += std::string(6 - std::to_string(i).size(), ' ') + std::to_string(i) + "\n";
+  EXPECT_EQ(expected, ReadFile(t.output));
+  EXPECT_EQ("", t.engine.ResultText());
+}
+
+TEST(Transfer, CancelWhileMeasuringLeavesAnEmptyOutput) {
+  Transfer t;
+  WriteFile(t.input, Records(3000, "a,b,c\n"));
+  ASSERT_TRUE(t.engine.Start(t.input, t.output, false, {0}));
+  t.engine.Step(kTransferBatch);
+  t.engine.Cancel();
+  EXPECT_EQ(TransferState::kCancelled, t.engine.state());
+  EXPECT_EQ("", ReadFile(t.output));
+}
+
+TEST(Transfer, ProgressRisesToHundred) {
+  Transfer t;
+  WriteFile(t.input, Records(4500, "a,b,c\r\n"));
+  ASSERT_TRUE(t.engine.Start(t.input, t.output, false, {0}));
+  EXPECT_EQ(0, t.engine.Progress());
+  EXPECT_EQ(2u * 4500 * 7, t.engine.progressTotal());
+  int last = 0;
+  while (t.engine.running()) {
+    t.engine.Step(kTransferBatch);
+    EXPECT_GE(t.engine.Progress(), last);
+    last = t.engine.Progress();
+  }
+  EXPECT_EQ(100, last);
+}
+
+TEST(Transfer, ProgressPercentInSixtyFourBits) {
+  const uint64_t gib = 1ULL << 30;
+  EXPECT_EQ(100, ProgressPercent(0, 0));  // an empty file
+  EXPECT_EQ(0, ProgressPercent(0, 10));
+  EXPECT_EQ(99, ProgressPercent(999, 1000));
+  EXPECT_EQ(100, ProgressPercent(12, 10));
+  EXPECT_EQ(50, ProgressPercent(6 * gib, 12 * gib));
+  EXPECT_EQ(33, ProgressPercent(UINT64_MAX / 3, UINT64_MAX));
+}
+
+TEST(Transfer, RefusedBeforeAnythingIsWritten) {
+  TempDir dir;
+  const std::string input = dir.Write("in.csv", "a,b,c\n");
+  const std::string noDelimiter = dir.Write("plain.txt", "abc\n");
+  const std::string existing = dir.Write("old.prn", "keep me\n");
+  ASSERT_EQ(0, ::symlink(input.c_str(), (dir / "link.csv").c_str()));
+  ::mkdir((dir / "folder").c_str(), 0755);
+  struct Case {
+    std::string input, output;
+    std::vector<int> columns;
+    std::string message;
+  };
+  const Case cases[] = {
+      {input, dir / "new.prn", {}, ""},
+      {input, dir.path() + "/./in.csv", {0}, "Output and input file names are identical!"},
+      {input, dir / "link.csv", {0}, "Output and input file names are identical!"},
+      {dir / "missing.csv", dir / "new.prn", {0}, "Cannot open input file!"},
+      {noDelimiter, existing, {0}, "Cannot find a field delimiter!"},
+      {input, dir / "no/such/folder/new.prn", {0}, "Output file is not accessible!"},
+      {input, dir / "folder", {0}, "Output file is not accessible!"},
+  };
+  for (const Case& c : cases) {
+    TransferEngine engine;
+    EXPECT_FALSE(engine.Start(c.input, c.output, false, c.columns)) << c.output;
+    EXPECT_EQ(c.message, engine.message());
+    EXPECT_FALSE(engine.running());
+  }
+  EXPECT_FALSE(Exists(dir / "new.prn"));
+  EXPECT_EQ("a,b,c\n", ReadFile(input));
+  EXPECT_EQ("keep me\n", ReadFile(existing));
+}
+
+TEST(TransferPreview, ColumnsNamedByTheHeaderAndPreTicked) {
+  TempDir dir;
+  const std::string input = dir.Write(
+      "in.csv", "Patient,SexCode,Age,Topo,sEx,DateOfhisto\n" + Records(1600, "1,2,3,4,5,6,7\n"));
+  TransferPreview preview;
+  ASSERT_TRUE(LoadTransferPreview(input, true, &preview));
+  const std::vector<std::string> names = {"Patient", "SexCode",     "Age", "Topo",
+                                          "sEx",     "DateOfhisto", "."};
+  EXPECT_EQ(names, preview.columnNames);
+  EXPECT_EQ(std::vector<bool>({false, true, true, true, false, true, false}), preview.preTicked);
+  ASSERT_EQ(static_cast<size_t>(kPreviewRows), preview.rows.size());
+  EXPECT_EQ(std::vector<std::string>({"1", "2", "3", "4", "5", "6", "7"}), preview.rows[0]);
+  EXPECT_EQ("Preview (1500 first records) of: " + input, PreviewCaption(input));
+}
+
+TEST(TransferPreview, ColumnsNumberedWithoutNames) {
+  TempDir dir;
+  const std::string input = dir.Write("in.txt", "a;b;c;d\r\ne;f\r\n");
+  TransferPreview preview;
+  ASSERT_TRUE(LoadTransferPreview(input, false, &preview));
+  EXPECT_EQ(std::vector<std::string>({"Col001", "Col002", "Col003", "Col004"}),
+            preview.columnNames);
+  ASSERT_EQ(2u, preview.rows.size());
+  EXPECT_EQ(std::vector<std::string>({"e", "f"}), preview.rows[1]);
+}
+
+TEST(TransferPreview, FailureMessages) {
+  TempDir dir;
+  TransferPreview preview;
+  EXPECT_FALSE(LoadTransferPreview(dir / "missing.csv", false, &preview));
+  EXPECT_EQ("Cannot open input file!", preview.message);
+  EXPECT_FALSE(LoadTransferPreview(dir.Write("plain.txt", "one\ntwo\n"), false, &preview));
+  EXPECT_EQ("Cannot find a field delimiter!", preview.message);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// Reads a delimited text file (fields separated by TAB, comma, bar or
+// semicolon), one record per line, for the file transfer. It finds the
+// delimiter, splits each record into at most 100 fields of at most 20
+// characters, and measures each column's widest value.
+//
+// A record ends at LF, at CR LF or at a lone CR. With the comma delimiter a
+// field may be quoted: a delimiter inside the quotes is an ordinary character,
+// a doubled quote is stored as an apostrophe, and a line end inside the quotes
+// is stored as one blank, so a record never spans two lines of the output.
+// The file is read through a large buffer.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/filebuffer.h"
+
+namespace kelvarin {
+
+inline constexpr int kMaxFields = 100;
+// Records measured by ScanRecords: the preview's 1500 and a header.
+inline constexpr int kScanRecords = 1501;
+// Bytes at the start of the file looked at to find the delimiter.
+inline constexpr int kDelimiterSample = 5000;
+
+class DelimitedFile {
+ public:
+  DelimitedFile();
+  ~DelimitedFile();
+  DelimitedFile(const DelimitedFile&) = delete;
+  DelimitedFile& operator=(const DelimitedFile&) = delete;
+
+  // Opens m_path for reading and takes m_fileLength. False when it cannot be
+  // opened or is a folder.
+  bool Open();
+  // Closing twice is harmless.
+  void Close();
+  // Finds the delimiter and measures the first records; false when no file is
+  // open or no delimiter is found. Leaves the file at its start.
+  bool Prepare();
+  // Sets m_delimiter from the first bytes of the file; false when none fits.
+  bool DetectDelimiter();
+  // Reads the next record into m_fields, m_fieldCount, m_recordBytes,
+  // m_fieldCut and m_surplusFields. False when no record is left, no
+  // delimiter is set or the file cannot be read (failed() tells).
+  bool ReadRecord();
+  // Measures the first kScanRecords records, then goes back to the start.
+  void ScanRecords();
+
+  // Measuring step by step: StartMeasuring goes to the start and clears the
+  // widths; MeasureRecord raises them with the record last read.
+  bool StartMeasuring();
+  void MeasureRecord();
+  // Goes back to the start of the file.
+  bool Rewind();
+
+  bool isOpen() const { return m_file.isOpen(); }
+  // A read error happened; readError() is its errno.
+  bool failed() const { return m_file.failed; }
+  int readError() const { return m_file.error; }
+
+  std::string m_path;
+  uint64_t m_fileLength = 0;
+  int m_fieldCount = 0;     // fields of the record last read, at most kMaxFields
+  int m_maxFieldCount = 0;  // the number of columns measured
+  char m_delimiter = 0;     // 0: none found
+  // The fields of the record last read; those the record does not reach hold ".".
+  std::array<std::string, kMaxFields> m_fields;
+  std::array<int, kMaxFields> m_columnWidths{};
+  uint64_t m_recordBytes = 0;  // bytes of the record last read, its line end included
+  // A field keeps at most m_maxFieldLength + 5 characters.
+  int m_maxFieldLength = 15;
+  // Field i of the record last read was longer than a field keeps.
+  std::array<bool, kMaxFields> m_fieldCut{};
+  // Fields of the record last read beyond the hundredth, read and dropped.
+  int m_surplusFields = 0;
+
+ private:
+  // Makes at least `count` bytes available unless the file ends first.
+  bool Ensure(size_t count);
+  int Get() {
+    if (m_file.pos == m_file.end && !Ensure(1)) return -1;
+    return static_cast<unsigned char>(m_file.bytes[m_file.pos++]);
+  }
+  // After a CR: the LF of a CR LF pair belongs to the same line end.
+  void SkipLineFeed() {
+    if (Ensure(1) && m_file.bytes[m_file.pos] == '\n') ++m_file.pos;
+  }
+  // Consumes a lone line end that closes the file; true when it did.
+  bool SkipFinalLineEnd();
+  // Reads one field from its first byte; true when it ended the record.
+  bool ReadField();
+  // Takes the bytes before the next byte marked in `stops` into the field,
+  // at most `limit` of it; false when the file ends first.
+  bool TakeRun(const std::array<bool, 256>& stops, size_t limit, std::string* field, bool* cut);
+
+  FileBuffer m_file;                // the open file, read through its buffer
+  std::array<bool, 256> m_stops{};  // the bytes that end an unquoted field
+  char m_stopsFor = 0;              // the delimiter m_stops was made for
+  std::string m_dropped;            // a field beyond the hundredth while it is read
+  int m_dirtyFields = kMaxFields;   // fields from 0 that may hold something other than "."
+};
+
+}  // namespace kelvarin

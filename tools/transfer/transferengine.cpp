@@ -1,0 +1,179 @@
+#include "tools/transfer/transferengine.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <cstring>
+
+#include "common/fileidentity.h"
+
+namespace kelvarin {
+
+int ProgressPercent(uint64_t done, uint64_t total) {
+  if (total == 0 || done >= total) return 100;
+  return static_cast<int>(done <= UINT64_MAX / 100 ? done * 100 / total : done / (total / 100));
+}
+
+TransferEngine::TransferEngine() = default;
+
+TransferEngine::~TransferEngine() { Cancel(); }
+
+bool TransferEngine::Start(const std::string& inputFile, const std::string& outputFile,
+                           bool firstRowHasNames, const std::vector<int>& columns) {
+  CloseFiles();
+  m_state = TransferState::kNotStarted;
+  m_inputFile = inputFile;
+  m_outputFile = outputFile;
+  m_firstRowHasNames = firstRowHasNames;
+  m_bytesMeasured = m_bytesDone = 0;
+  m_recordsWritten = m_valuesCut = m_fieldsDropped = 0;
+  m_message.clear();
+  m_failure.clear();
+  m_widths.fill(0);
+  m_reader.m_fileLength = 0;
+
+  m_columns.clear();
+  for (int column : columns) {
+    assert(column >= 0 && column < kMaxFields);
+    if (column >= 0 && column < kMaxFields) m_columns.push_back(column);
+  }
+  std::sort(m_columns.begin(), m_columns.end());
+  m_columns.erase(std::unique(m_columns.begin(), m_columns.end()), m_columns.end());
+  if (m_columns.empty()) return false;
+
+  if (SameFile(inputFile, outputFile)) {
+    m_message = "Output and input file names are identical!";
+    return false;
+  }
+  m_reader.m_path = inputFile;
+  if (!m_reader.Open()) {
+    m_message = "Cannot open input file!";
+    return false;
+  }
+  if (!m_reader.Prepare() || !m_reader.StartMeasuring()) {
+    m_message = m_reader.failed() ? "Cannot open input file!" : "Cannot find a field delimiter!";
+    m_reader.Close();
+    return false;
+  }
+  if (!m_output.Open(outputFile) || !m_output.Truncate()) {
+    m_output.Discard();
+    m_reader.Close();
+    m_message = "Output file is not accessible!";
+    return false;
+  }
+  m_state = TransferState::kMeasuring;
+  return true;
+}
+
+TransferState TransferEngine::Step(int maxRecords) {
+  for (int n = 0; running() && n < maxRecords; ++n) {
+    if (!m_reader.ReadRecord()) {
+      if (m_reader.failed())
+        return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+      return m_state == TransferState::kMeasuring ? StartWriting() : Complete();
+    }
+    if (m_state == TransferState::kMeasuring) {
+      m_reader.MeasureRecord();
+      m_bytesMeasured += m_reader.m_recordBytes;
+    } else {
+      WriteRecord();
+    }
+  }
+  if (!m_output.ok())
+    return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
+  return m_state;
+}
+
+TransferState TransferEngine::StartWriting() {
+  // Every record has been measured, the header too when there is one.
+  m_bytesMeasured = m_reader.m_fileLength;
+  for (int i = 0; i < kMaxFields; ++i) m_widths[i] = m_reader.m_columnWidths[i] + 2;
+  if (!m_reader.Rewind())
+    return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  m_state = TransferState::kWriting;
+  // The header names the columns and is not written.
+  if (m_firstRowHasNames && m_reader.ReadRecord()) m_bytesDone += m_reader.m_recordBytes;
+  if (m_reader.failed())
+    return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  return m_state;
+}
+
+void TransferEngine::WriteRecord() {
+  ++m_recordsWritten;
+  m_bytesDone += m_reader.m_recordBytes;
+  m_fieldsDropped += m_reader.m_surplusFields;
+  m_line.clear();
+  for (int i : m_columns) {
+    if (i >= m_reader.m_fieldCount) break;
+    const std::string& field = m_reader.m_fields[i];
+    const size_t width = static_cast<size_t>(m_widths[i]);
+    // Longer than its column only when the file grew since it was measured.
+    const bool cut = m_reader.m_fieldCut[i] || field.size() > width;
+    if (cut) ++m_valuesCut;
+    if (field.size() < width) m_line.append(width - field.size(), ' ');
+    m_line.append(field, 0, width);
+  }
+  m_line.push_back('\n');
+  m_output.Write(m_line);
+}
+
+TransferState TransferEngine::Complete() {
+  m_reader.Close();
+  if (!m_output.Close())
+    return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
+  m_state = TransferState::kDone;
+  return m_state;
+}
+
+TransferState TransferEngine::Fail(const std::string& what, const std::string& path,
+                                   int errorNumber) {
+  m_reader.Close();
+  m_output.Discard();
+  m_failure = what + "\n" + path + "\n";
+  if (errorNumber != 0) m_failure += std::string(std::strerror(errorNumber)) + "\n";
+  m_failure += "The transfer was stopped and the output file removed.";
+  m_state = TransferState::kFailed;
+  return m_state;
+}
+
+void TransferEngine::Cancel() {
+  if (m_state == TransferState::kNotStarted) m_state = TransferState::kCancelled;
+  if (!running()) return;
+  m_reader.Close();
+  if (!m_output.Close()) {
+    Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
+    return;
+  }
+  m_state = TransferState::kCancelled;
+}
+
+void TransferEngine::CloseFiles() {
+  if (running()) Cancel();
+  m_reader.Close();
+  m_output.Close();
+}
+
+int TransferEngine::Progress() const {
+  if (m_state == TransferState::kDone) return 100;
+  return ProgressPercent(progressDone(), progressTotal());
+}
+
+std::string TransferEngine::ResultText() const {
+  if (m_state == TransferState::kFailed) return m_failure;
+  if (m_state != TransferState::kDone) return std::string();
+  std::string text = "Done!\n" + std::to_string(m_recordsWritten) + " records transfered from:\n" +
+                     m_inputFile + "\nto\n" + m_outputFile;
+  std::string losses;
+  if (m_valuesCut > 0)
+    losses = std::to_string(m_valuesCut) + " value(s) longer than " +
+             std::to_string(m_reader.m_maxFieldLength + 5) + " characters were cut";
+  if (m_fieldsDropped > 0)
+    losses += (losses.empty() ? "" : ", ") + std::to_string(m_fieldsDropped) +
+              " field(s) beyond the " + std::to_string(kMaxFields) + "th were dropped";
+  if (!losses.empty()) text += "\n" + losses + ".";
+  return text;
+}
+
+}  // namespace kelvarin
