@@ -31,6 +31,18 @@ int DateFormatIndex(int position) {
   return index;
 }
 
+bool ResolveDateFormat(const char* name, int first, int last, int index, int* position,
+                       std::string* error) {
+  *position = -1;
+  if (first < 1) return true;
+  const int width = last - first + 1;
+  *position = DateFormatPosition(index, width);
+  if (*position >= 0) return true;
+  *error = std::string("the ") + name + " format " + std::to_string(index) +
+           " has no layout of width " + std::to_string(width);
+  return false;
+}
+
 int DateFormatCountForWidth(int width) {
   int count = 0;
   for (int p = 0; p < kDateFormatCount; ++p)

@@ -1,6 +1,8 @@
 // Date layouts of registry records and the date parser of the check program.
 #pragma once
 
+#include <string>
+
 namespace kelvarin {
 
 // The 32 date layouts in their fixed order, closed by an empty entry.
@@ -20,6 +22,13 @@ int DateFormatIndex(int position);
 
 // Number of layouts whose length equals width.
 int DateFormatCountForWidth(int width);
+
+// The table position of a present date field's layout (columns first to
+// last, 1-based; a first column below 1 is an absent field, position -1).
+// False, with *error for the user, when the stored index names no layout of
+// the field's width.
+bool ResolveDateFormat(const char* name, int first, int last, int index, int* position,
+                       std::string* error);
 
 // Despite its name, nonzero when a character is not a digit: 1 when one of
 // the first n characters is not a digit, 0 when all are. Each blank met on

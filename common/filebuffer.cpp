@@ -13,6 +13,11 @@ bool FileBuffer::Open(const std::string& path, size_t capacity) {
   Close();
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return false;
+  return Adopt(descriptor, capacity);
+}
+
+bool FileBuffer::Adopt(int descriptor, size_t capacity) {
+  Close();
   struct stat info {};
   if (::fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
     ::close(descriptor);

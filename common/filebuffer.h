@@ -19,6 +19,9 @@ struct FileBuffer {
   // size (0 when it is not a regular file). False when it cannot be opened
   // or is a folder.
   bool Open(const std::string& path, size_t capacity);
+  // The same for a descriptor opened for reading, which it takes over (and
+  // closes on a failure).
+  bool Adopt(int descriptor, size_t capacity);
   void Close();
   bool isOpen() const { return fd >= 0; }
   // Moves the bytes from pos on to the front and reads more after them.

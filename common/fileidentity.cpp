@@ -1,6 +1,8 @@
 #include "common/fileidentity.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
@@ -20,6 +22,40 @@ bool SameFile(const std::string& a, const std::string& b) {
   const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
   if (ea || eb) return a == b;
   return ca == cb;
+}
+
+int OpenRegularFile(const std::string& path, OpenForReading* result) {
+  *result = OpenForReading::kCannotOpen;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return -1;
+  struct stat info {};
+  const bool stated = ::fstat(fd, &info) == 0;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    if (stated) *result = OpenForReading::kNotRegular;
+    ::close(fd);
+    return -1;
+  }
+  // Reads from a regular file never wait; the flag is cleared all the same.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  *result = OpenForReading::kOk;
+  return fd;
+}
+
+void DiscardOwnFile(const char* path, int fd, FileId id) {
+  struct stat named {};
+  if (::lstat(path, &named) == 0 && S_ISREG(named.st_mode) && named.st_dev == id.device &&
+      named.st_ino == id.inode) {
+    ::unlink(path);
+    return;
+  }
+  struct stat held {};
+  if (fd >= 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_dev == id.device &&
+      held.st_ino == id.inode) {
+    if (::ftruncate(fd, 0) != 0) {
+      // Nothing more can be done from here.
+    }
+  }
 }
 
 }  // namespace kelvarin

@@ -1,11 +1,38 @@
-// Whether two paths name the same file: another spelling, a link or a hard
-// link of one file all count as the same.
+// Which file a path or an open descriptor names: two paths are the same file
+// when they reach one device and inode, whatever their spelling or links.
 #pragma once
+
+#include <sys/types.h>
 
 #include <string>
 
 namespace kelvarin {
 
 bool SameFile(const std::string& a, const std::string& b);
+
+// Device and inode of a file.
+struct FileId {
+  dev_t device = 0;
+  ino_t inode = 0;
+};
+
+enum class OpenForReading {
+  kOk,
+  kCannotOpen,
+  kNotRegular,
+  kInUse,  // another run holds the file to write it
+};
+
+// Opens a regular file for reading. A pipe, a device or a folder is refused
+// without waiting on it (a pipe with no writer would hold the open forever).
+// Returns the descriptor, or -1 with *result telling why.
+int OpenRegularFile(const std::string& path, OpenForReading* result);
+
+// Takes back a file this process created or emptied: removes `path` when it
+// still names that regular file (never what a link points to, never a device
+// or anything put in its place); otherwise, when `fd` is still open on it,
+// empties it through the descriptor. Uses only async-signal-safe calls, so a
+// signal handler may call it.
+void DiscardOwnFile(const char* path, int fd, FileId id);
 
 }  // namespace kelvarin

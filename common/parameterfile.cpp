@@ -1,10 +1,14 @@
 #include "common/parameterfile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -210,22 +214,51 @@ bool ParseRow(const std::string& line, MultiplePrimaryRow* row, std::string* err
 }
 
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ParameterFileStatus::kCannotOpen;
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return ParameterFileStatus::kReadError;
+  OpenForReading opened;
+  const int fd = OpenRegularFile(path, &opened);
+  if (fd < 0) return ParameterFileStatus::kCannotOpen;
+  // One byte beyond the bound tells a file that is larger.
+  std::string text(kMaxParameterFileBytes + 1, '\0');
+  size_t size = 0;
+  bool readError = false;
+  while (size < text.size()) {
+    const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
+    if (n > 0) {
+      size += static_cast<size_t>(n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      readError = true;
+      break;
+    }
+  }
+  ::close(fd);
+  if (readError) return ParameterFileStatus::kReadError;
+  const bool moreBeyond = size > kMaxParameterFileBytes;
+  text.resize(std::min(size, kMaxParameterFileBytes));
+  return SplitParameterLines(text, moreBeyond, lines);
+}
 
+ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
+                                        ParameterFileLines* lines) {
   std::string* targets[3] = {&lines->inputPath, &lines->outputPath, &lines->row};
   size_t pos = 0;
   for (int i = 0; i < 3; ++i) {
-    if (pos >= text.size()) return ParameterFileStatus::kIncomplete;
+    if (pos >= text.size()) {
+      return moreBeyond ? ParameterFileStatus::kTooLarge : ParameterFileStatus::kIncomplete;
+    }
     size_t end = text.find('\n', pos);
-    const size_t next = end == std::string::npos ? text.size() : end + 1;
-    if (end == std::string::npos) end = text.size();
+    if (end == std::string_view::npos && moreBeyond) return ParameterFileStatus::kTooLarge;
+    const size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
     if (end > pos && text[end - 1] == '\r') --end;
-    targets[i]->assign(text, pos, end - pos);
+    targets[i]->assign(text.substr(pos, end - pos));
     pos = next;
   }
+  // A file name ends at its first NUL: the rest of such a path would be lost.
+  if (lines->inputPath.find('\0') != std::string::npos ||
+      lines->outputPath.find('\0') != std::string::npos)
+    return ParameterFileStatus::kNulInPath;
   return ParameterFileStatus::kOk;
 }
 

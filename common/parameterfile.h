@@ -3,8 +3,10 @@
 // one blank-separated parameter row of the tool's family.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/recordsettings.h"
 
@@ -57,11 +59,25 @@ struct ParameterFileLines {
   std::string row;
 };
 
-enum class ParameterFileStatus { kOk, kCannotOpen, kIncomplete, kReadError };
+enum class ParameterFileStatus {
+  kOk,
+  kCannotOpen,  // missing, unreadable, or not a regular file
+  kIncomplete,  // fewer than three lines
+  kReadError,
+  kTooLarge,   // the three lines do not end within kMaxParameterFileBytes
+  kNulInPath,  // a path line holds a NUL character, which no file name can
+};
 
-// Reads the three lines. kCannotOpen when the file does not open; kIncomplete
-// when a line is missing (a last line without line end still counts).
+// The three lines of a parameter file lie within its first 64 KiB.
+inline constexpr std::size_t kMaxParameterFileBytes = 64 * 1024;
+
+// Reads the three lines of a regular file. kIncomplete when a line is
+// missing (a last line without line end still counts).
 ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLines* lines);
+// The three lines from the file's first bytes; moreBeyond tells that the file
+// goes on past them.
+ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
+                                        ParameterFileLines* lines);
 
 // Writes the two path lines and, when row is not empty, the row line
 // (which carries its own line end). Every step is checked: false when the

@@ -1,5 +1,6 @@
 #include "common/recordreader.h"
 
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,17 +8,24 @@
 
 namespace kelvarin {
 
-namespace {
-constexpr size_t kBufferSize = 1 << 20;
-}
-
-RecordReader::RecordReader() = default;
+RecordReader::RecordReader(size_t bufferSize) : m_bufferSize(bufferSize < 1 ? 1 : bufferSize) {}
 
 RecordReader::~RecordReader() { Close(); }
 
 bool RecordReader::Open(const std::string& path) {
   Close();
-  if (!m_in.Open(path, kBufferSize)) return false;
+  const int fd = OpenRegularFile(path, &m_openResult);
+  if (fd < 0) return false;
+  // A shared lock: other runs may read the file too, none may write it.
+  if (::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    ::close(fd);
+    m_openResult = OpenForReading::kInUse;
+    return false;
+  }
+  if (!m_in.Adopt(fd, m_bufferSize)) {
+    m_openResult = OpenForReading::kCannotOpen;
+    return false;
+  }
   m_recordOffset = 0;
   m_skipLineFeed = m_inLongLine = false;
   m_longLine.clear();

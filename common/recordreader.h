@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/filebuffer.h"
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -16,13 +17,20 @@ namespace kelvarin {
 // with no allocation per record.
 class RecordReader {
  public:
-  RecordReader();
+  // The buffer size matters to speed only; a test may make it tiny to move
+  // the buffer's edges through short files.
+  explicit RecordReader(size_t bufferSize = kDefaultBufferSize);
+  static constexpr size_t kDefaultBufferSize = 1 << 20;
   ~RecordReader();
   RecordReader(const RecordReader&) = delete;
   RecordReader& operator=(const RecordReader&) = delete;
 
-  // Opens a regular file for reading; false when it cannot be opened.
+  // Opens a regular file for reading, with a shared lock that keeps other
+  // runs from writing it meanwhile; false when it cannot be opened, is not a
+  // regular file or is being written by another run (openResult() tells
+  // which). A pipe or a device is refused without waiting on it.
   bool Open(const std::string& path);
+  OpenForReading openResult() const { return m_openResult; }
   void Close();
   bool isOpen() const { return m_in.isOpen(); }
 
@@ -40,7 +48,9 @@ class RecordReader {
   bool ReadAt(uint64_t offset, size_t length, std::string* out) const;
 
  private:
+  size_t m_bufferSize;
   FileBuffer m_in;
+  OpenForReading m_openResult = OpenForReading::kCannotOpen;
   uint64_t m_recordOffset = 0;
   bool m_skipLineFeed = false;  // the last record ended with CR: a LF next belongs to it
   std::string m_longLine;       // a line longer than the buffer, gathered here

@@ -1,6 +1,7 @@
 #include "common/reportfile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,21 +20,49 @@ ReportFile::~ReportFile() { Close(); }
 bool ReportFile::Open(const std::string& path) {
   Close();
   m_path = path;
-  m_failed = false;
+  m_failed = m_inUse = m_owned = false;
   m_errorNumber = 0;
-  m_created = false;
-  int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  // Not blocking: a pipe without a reader fails at once instead of waiting.
+  constexpr int kFlags = O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  bool created = false;
+  int fd = ::open(path.c_str(), kFlags);
   if (fd < 0 && errno == ENOENT) {
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    m_created = fd >= 0;
+    fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+    created = fd >= 0;
   }
   if (fd < 0) return false;
+  return Adopt(fd, created);
+}
+
+bool ReportFile::OpenTemporary(const std::string& pattern) {
+  Close();
+  m_path = pattern;
+  m_failed = m_inUse = m_owned = false;
+  m_errorNumber = 0;
+  const int fd = ::mkostemp(m_path.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  return Adopt(fd, true);
+}
+
+bool ReportFile::Adopt(int fd, bool created) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
     ::close(fd);
     return false;
   }
+  m_id = FileId{info.st_dev, info.st_ino};
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    // Another run writes this file (it may even have created it an instant
+    // ago): it is not ours to take back. A file system without locks (any
+    // other error) does not stop the run.
+    m_inUse = true;
+    ::close(fd);
+    return false;
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   m_fd = fd;
+  m_owned = created;
   m_buffer.resize(kBufferSize);
   m_used = 0;
   return true;
@@ -44,10 +73,16 @@ bool ReportFile::Truncate() {
   struct stat info {};
   if (::fstat(m_fd, &info) == 0 && !S_ISREG(info.st_mode)) return true;  // a device or pipe
   if (::ftruncate(m_fd, 0) != 0) Fail(errno);
+  m_owned = true;
   return !m_failed;
 }
 
-void ReportFile::Flush() {
+void ReportFile::Fail(int errorNumber) {
+  if (!m_failed) m_errorNumber = errorNumber;
+  m_failed = true;
+}
+
+bool ReportFile::Flush() {
   size_t done = 0;
   while (done < m_used && !m_failed) {
     const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_used - done);
@@ -60,10 +95,12 @@ void ReportFile::Flush() {
     }
   }
   m_used = 0;
+  return !m_failed;
 }
 
 void ReportFile::Write(std::string_view text) {
-  if (m_fd < 0) return;
+  // An empty view may carry no data pointer at all: nothing to copy.
+  if (m_fd < 0 || text.empty()) return;
   if (text.size() > m_buffer.size() - m_used) {
     Flush();
     if (text.size() > m_buffer.size()) {
@@ -93,7 +130,7 @@ void ReportFile::Printf(const char* format, ...) {
   const int n = std::vsnprintf(small, sizeof small, format, args);
   va_end(args);
   if (n < 0) {
-    m_failed = true;
+    Fail(0);
     return;
   }
   if (static_cast<size_t>(n) < sizeof small) {
@@ -108,11 +145,6 @@ void ReportFile::Printf(const char* format, ...) {
   Write(large);
 }
 
-void ReportFile::Fail(int errorNumber) {
-  if (!m_failed) m_errorNumber = errorNumber;
-  m_failed = true;
-}
-
 bool ReportFile::Close() {
   if (m_fd < 0) return !m_failed;
   Flush();
@@ -123,18 +155,11 @@ bool ReportFile::Close() {
   return !m_failed;
 }
 
-bool ReportFile::Remove() {
-  Close();
-  if (m_path.empty()) return true;
-  return ::unlink(m_path.c_str()) == 0 || errno == ENOENT;
-}
-
-void ReportFile::Abandon() {
-  const bool created = m_created;
+void ReportFile::Discard() {
   m_used = 0;  // nothing buffered reaches the file
+  if (m_owned && !m_path.empty()) DiscardOwnFile(m_path.c_str(), m_fd, m_id);
+  m_owned = false;
   Close();
-  if (created) ::unlink(m_path.c_str());
-  m_created = false;
 }
 
 }  // namespace kelvarin

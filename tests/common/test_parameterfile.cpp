@@ -1,6 +1,8 @@
 #include "common/parameterfile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/support/testfiles.h"
 
@@ -164,4 +166,48 @@ TEST(ParameterFile, WriterAndReaderAgree) {
   EXPECT_FALSE(WriteParameterFile(dir / "no/such/folder/parameter.dat", "a", "b", text));
   kelvarin::test::FileSizeLimit limit(10);
   EXPECT_FALSE(WriteParameterFile(dir / "full.dat", "/a/long/input/path", "b", text));
+}
+
+TEST(ParameterFile, RefusesWhatIsNotARegularFileWithoutWaitingOnIt) {
+  TempDir dir;
+  ::mkdir((dir / "folder").c_str(), 0700);
+  ASSERT_EQ(0, ::mkfifo((dir / "fifo").c_str(), 0600));  // no writer: an open would wait
+  ASSERT_EQ(0, ::symlink("/dev/zero", (dir / "zero").c_str()));
+  for (const std::string& path :
+       {dir / "folder", dir / "fifo", dir / "zero", std::string("/dev/null")}) {
+    ParameterFileLines lines;
+    EXPECT_EQ(ParameterFileStatus::kCannotOpen, ReadParameterFile(path, &lines)) << path;
+  }
+}
+
+TEST(ParameterFile, SizeBoundAndNulInAPath) {
+  TempDir dir;
+  const std::string row = "1 2 3\n";
+  const size_t bound = kMaxParameterFileBytes;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    ParameterFileStatus status;
+  };
+  const Case cases[] = {
+      {"lines within the bound, more after them", "in\nout\n" + row + std::string(2 * bound, 'x'),
+       ParameterFileStatus::kOk},
+      {"the row ends at the bound", "in\nout\n" + std::string(bound - 8, 'r') + "\n",
+       ParameterFileStatus::kOk},
+      {"the row runs past the bound", "in\nout\n" + std::string(bound, 'r') + "\n",
+       ParameterFileStatus::kTooLarge},
+      {"a path runs past the bound", std::string(bound + 10, 'p') + "\nout\n" + row,
+       ParameterFileStatus::kTooLarge},
+      {"NUL in the output path", "in\n" + std::string("o\0.txt", 6) + "\n" + row,
+       ParameterFileStatus::kNulInPath},
+      {"NUL in the input path", std::string("\0in", 3) + "\nout\n" + row,
+       ParameterFileStatus::kNulInPath},
+      {"NUL in the row is the row's business", "in\nout\n" + std::string("1\0002", 3) + "\n",
+       ParameterFileStatus::kOk},
+  };
+  for (const auto& c : cases) {
+    WriteFile(dir / "parameter.dat", c.bytes);
+    ParameterFileLines lines;
+    EXPECT_EQ(c.status, ReadParameterFile(dir / "parameter.dat", &lines)) << c.name;
+  }
 }

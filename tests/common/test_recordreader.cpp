@@ -1,6 +1,7 @@
 #include "common/recordreader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -113,9 +114,15 @@ TEST(RecordReader, ReadAtDoesNotDisturbTheSequence) {
   EXPECT_EQ("e\n", bytes);  // short at the end of the file
 }
 
-TEST(RecordReader, RefusesFoldersAndMissingFiles) {
+TEST(RecordReader, RefusesWhatIsNotARegularFileWithoutWaiting) {
   TempDir dir;
+  ASSERT_EQ(0, ::mkfifo((dir / "fifo").c_str(), 0600));  // no writer: an open would wait
+  for (const std::string& path : {dir.path(), dir / "fifo", std::string("/dev/zero")}) {
+    RecordReader reader;
+    EXPECT_FALSE(reader.Open(path)) << path;
+    EXPECT_EQ(OpenForReading::kNotRegular, reader.openResult()) << path;
+  }
   RecordReader reader;
-  EXPECT_FALSE(reader.Open(dir.path()));
   EXPECT_FALSE(reader.Open(dir / "missing"));
+  EXPECT_EQ(OpenForReading::kCannotOpen, reader.openResult());
 }

@@ -7,26 +7,6 @@
 
 namespace kelvarin {
 
-namespace {
-
-int FieldWidth(int first, int last) { return last - first + 1; }
-
-// The table position of a present date field's layout; false with *error
-// when its stored index names no layout of the field's width.
-bool ResolveDateFormat(const char* name, int first, int last, int index, int* position,
-                       std::string* error) {
-  *position = -1;
-  if (first < 1) return true;
-  const int width = FieldWidth(first, last);
-  *position = DateFormatPosition(index, width);
-  if (*position >= 0) return true;
-  *error = std::string("the ") + name + " format " + std::to_string(index) +
-           " has no layout of width " + std::to_string(width);
-  return false;
-}
-
-}  // namespace
-
 bool RecordFindings::AnyError() const {
   for (bool error : errors)
     if (error) return true;

@@ -1,13 +1,12 @@
 #include "tools/multiple/multipleengine.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "common/dateformats.h"
 #include "common/reportname.h"
 
 namespace kelvarin {
@@ -23,26 +22,19 @@ const char kCompleted[] = "Completed!";
 // one must not make the start-up ask for more memory than the machine has.
 constexpr std::uint64_t kMostEntriesReserved = std::uint64_t{1} << 20;
 
-// A new, empty file of this run's own in the system's temporary folder; ""
-// when none can be made.
-std::string MakeKeyFile() {
+// The pattern of the key file: a new file of the run's own in the system's
+// temporary folder.
+std::string KeyFilePattern() {
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-  if (error) return std::string();
-  std::string pattern = (folder / "multiple.key.XXXXXX").string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return std::string();
-  ::close(fd);
-  return pattern;
+  return ((error ? std::filesystem::path("/tmp") : folder) / "multiple.key.XXXXXX").string();
 }
 
 }  // namespace
 
 MultipleEngine::MultipleEngine() : ToolEngine(kProgramTitle), m_blocks(input()) {}
 
-MultipleEngine::~MultipleEngine() {
-  if (!m_keyPath.empty()) ::unlink(m_keyPath.c_str());
-}
+MultipleEngine::~MultipleEngine() = default;
 
 bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
   if (!ParseRow(line, &m_layout, error)) return false;
@@ -62,6 +54,10 @@ bool MultipleEngine::ReadRow(const std::string& line, std::string* error) {
       !CheckField("behaviour", r.behaviourStart, 1, length, error) ||
       !CheckSpan("incidence date", r.incidenceDateStart, r.incidenceDateEnd, length, error))
     return false;
+  int datePosition = -1;
+  if (!ResolveDateFormat("incidence date", r.incidenceDateStart, r.incidenceDateEnd,
+                         r.incidenceDateFormat, &datePosition, error))
+    return false;
 
   const std::uint64_t bytesPerRecord = static_cast<std::uint64_t>(length) + kCrLfLineEnd;
   m_index = PersonIndex(m_layout.IdLength());
@@ -76,8 +72,7 @@ void MultipleEngine::DeclareFiles() {
   DeclareFile(outputPath(), "output file");
   DeclareFile(DeriveReportName(inputPath(), ".exl"), "excluded file");
   DeclareFile(DeriveReportName(inputPath(), ".mul"), "multiple file", writesMultipleFile());
-  if (m_keyPath.empty()) m_keyPath = MakeKeyFile();
-  DeclareFile(m_keyPath, "key file");
+  DeclareTemporaryFile(KeyFilePattern(), "key file");
 }
 
 void MultipleEngine::WriteHeaders() {
@@ -169,6 +164,8 @@ StepStatus MultipleEngine::SortAndSearch() {
     multiple.Printf("\n%lld record(s)", m_multiples);
     multiple.Printf("\n%lld duplicate registration(s)", m_duplicates);
   }
+  // The list is whole now: it stays whatever ends the run from here on.
+  if (writesMultipleFile() && !CompleteFile(kMultipleSlot)) return FailWrite();
   m_phase = Phase::kWriting;
   m_status = kCreatingOutput;
   m_cursor = 0;
@@ -269,7 +266,9 @@ bool MultipleEngine::KeepFile(int slot, bool completed) const {
     case kExcludedSlot:
       return completed && m_excluded != 0;
     case kMultipleSlot:
-      return true;  // a list already written stays, also after a stop
+      // A list already written stays, also after a stop; one that failed a
+      // write does not.
+      return File(kMultipleSlot).ok();
     default:
       return false;  // the key file
   }

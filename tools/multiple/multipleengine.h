@@ -44,7 +44,7 @@ class MultipleEngine : public ToolEngine {
   long long multiples() const { return m_multiples; }
   long long duplicates() const { return m_duplicates; }
   // The temporary key file of this run ("" before the start).
-  const std::string& keyFilePath() const { return m_keyPath; }
+  std::string keyFilePath() const { return FilePath(kKeySlot); }
 
  protected:
   bool ReadRow(const std::string& row, std::string* error) override;
@@ -68,7 +68,6 @@ class MultipleEngine : public ToolEngine {
   PersonIndex m_index{1};
   PersonGroup m_group;
   BlockReader m_blocks;
-  std::string m_keyPath;
   std::string m_personRecords;
   std::string m_lines;
   Phase m_phase = Phase::kReading;

@@ -7,7 +7,10 @@
 #include <QDialog>
 #include <QMap>
 
+#include <memory>
+
 #include "tools/skeleton/dialogdescriptor.h"
+#include "tools/skeleton/stopsignals.h"
 #include "tools/skeleton/toolengine.h"
 
 class QLabel;
@@ -72,11 +75,17 @@ class CToolApp {
   const DialogDescriptor& m_descriptor;
 };
 
-// The main routine of a tool program: the Qt application named after the
-// program, then the whole run; returns the exit code.
+// The main routine of a tool program: the stop signals' handlers, the Qt
+// application named after the program, then the whole run; returns the exit
+// code.
 template <class App>
 int RunToolProgram(int argc, char** argv, const char* programName) {
+  InstallStopSignals(programName);
+  // Threads the application starts hold the stop signals back, so that the
+  // handler always interrupts this thread, the one that writes the files.
+  auto held = std::make_unique<StopSignalsHeld>();
   QApplication application(argc, argv);
+  held.reset();
   QApplication::setApplicationName(QString::fromLatin1(programName));
   App app;
   return app.InitInstance();

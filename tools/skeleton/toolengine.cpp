@@ -1,10 +1,12 @@
 #include "tools/skeleton/toolengine.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "common/fileidentity.h"
 #include "common/parameterfile.h"
 #include "common/reportname.h"
+#include "tools/skeleton/stopsignals.h"
 
 namespace kelvarin {
 
@@ -14,11 +16,26 @@ const char kCannotOpenFiles[] = "Cannot open file(s). Program halted\n";
 
 ToolEngine::ToolEngine(std::string programTitle) : m_programTitle(std::move(programTitle)) {}
 
-ToolEngine::~ToolEngine() = default;
+ToolEngine::~ToolEngine() {
+  // A run given up without Finish (a test, an early return) leaves no
+  // temporary file behind.
+  for (auto& declared : m_files)
+    if (declared.temporary && declared.file) declared.file->Discard();
+  ReleaseClaims();
+}
+
+void ToolEngine::ReleaseClaims() {
+  for (auto& declared : m_files) {
+    ReleaseRunFile(declared.claim);
+    declared.claim = -1;
+  }
+}
 
 bool ToolEngine::FailStart(const std::string& message) {
+  // Files this run created go again; files it found stay as they were.
   for (auto& declared : m_files)
-    if (declared.file) declared.file->Abandon();
+    if (declared.file) declared.file->Discard();
+  ReleaseClaims();
   m_input.Close();
   m_message = message;
   m_messageIcon = MessageIcon::kStop;
@@ -27,6 +44,8 @@ bool ToolEngine::FailStart(const std::string& message) {
 }
 
 bool ToolEngine::Start(const std::string& parameterFile, const std::tm& startTime) {
+  // A stop signal waits until every file the start makes is in the handler's care.
+  StopSignalsHeld held;
   m_startTime = startTime;
   ParameterFileLines lines;
   switch (ReadParameterFile(parameterFile, &lines)) {
@@ -38,6 +57,12 @@ bool ToolEngine::Start(const std::string& parameterFile, const std::tm& startTim
     case ParameterFileStatus::kIncomplete:
       return FailStart(parameterFile +
                        ":\r\nthe parameter file has fewer than three lines: program halted!");
+    case ParameterFileStatus::kTooLarge:
+      return FailStart(parameterFile + ":\r\nthe lines of the parameter file are longer than " +
+                       std::to_string(kMaxParameterFileBytes) + " bytes: program halted!");
+    case ParameterFileStatus::kNulInPath:
+      return FailStart(parameterFile +
+                       ":\r\na path in the parameter file holds a NUL character: program halted!");
   }
   m_inputPath = lines.inputPath;
   m_outputPath = lines.outputPath;
@@ -48,8 +73,7 @@ bool ToolEngine::Start(const std::string& parameterFile, const std::tm& startTim
 
   m_files.clear();
   DeclareFiles();
-  if (!CheckPaths(parameterFile)) return false;
-  if (!OpenFiles()) return FailStart(kCannotOpenFiles);
+  if (!CheckPaths(parameterFile) || !OpenFiles()) return false;
 
   WriteHeaders();
   m_started = true;
@@ -66,7 +90,7 @@ bool ToolEngine::CheckPaths(const std::string& parameterFile) {
   named.push_back({&m_inputPath, "input file"});
   named.push_back({&parameterFile, "parameter file"});
   for (const auto& declared : m_files)
-    if (declared.open) named.push_back({&declared.path, declared.role});
+    if (declared.open && !declared.temporary) named.push_back({&declared.path, declared.role});
 
   // Every file written must differ from the input, the parameter file and
   // every other file written.
@@ -82,15 +106,37 @@ bool ToolEngine::CheckPaths(const std::string& parameterFile) {
 }
 
 bool ToolEngine::OpenFiles() {
-  if (!m_input.Open(m_inputPath)) return false;
+  if (!m_input.Open(m_inputPath)) {
+    switch (m_input.openResult()) {
+      case OpenForReading::kNotRegular:
+        return FailStart(m_inputPath +
+                         ":\r\nthe input file is not a regular file: program halted!");
+      case OpenForReading::kInUse:
+        return FailStart(m_inputPath +
+                         ":\r\nthe input file is being written by another run: program halted!");
+      default:
+        return FailStart(kCannotOpenFiles);
+    }
+  }
   for (auto& declared : m_files) {
     if (!declared.open) continue;
     declared.file = std::make_unique<ReportFile>();
-    if (!declared.file->Open(declared.path)) return false;
+    ReportFile& file = *declared.file;
+    const bool opened =
+        declared.temporary ? file.OpenTemporary(declared.path) : file.Open(declared.path);
+    if (declared.temporary && opened) declared.path = file.path();
+    if (opened) continue;
+    if (file.inUse())
+      return FailStart(declared.path + ":\r\nthe " + declared.role +
+                       " is in use by another run: program halted!");
+    return FailStart(kCannotOpenFiles);
   }
   // Only now, with every file open, are earlier contents emptied.
   for (auto& declared : m_files)
-    if (declared.file && !declared.file->Truncate()) return false;
+    if (declared.file && !declared.file->Truncate()) return FailStart(kCannotOpenFiles);
+  for (auto& declared : m_files)
+    if (declared.file && declared.file->owned())
+      declared.claim = ClaimRunFile(declared.path, declared.file->fd(), declared.file->id());
   return true;
 }
 
@@ -103,10 +149,31 @@ int ToolEngine::DeclareFile(const std::string& path, const std::string& role, bo
   return static_cast<int>(m_files.size());
 }
 
+int ToolEngine::DeclareTemporaryFile(const std::string& pattern, const std::string& role) {
+  const int slot = DeclareFile(pattern, role);
+  m_files.back().temporary = true;
+  return slot;
+}
+
+bool ToolEngine::CompleteFile(int slot) {
+  if (slot < 1 || slot > static_cast<int>(m_files.size())) return false;
+  DeclaredFile& declared = m_files[static_cast<size_t>(slot) - 1];
+  if (!declared.file || !declared.file->isOpen()) return declared.file && declared.file->ok();
+  StopSignalsHeld held;
+  if (!declared.file->Close()) return false;
+  ReleaseRunFile(declared.claim);
+  declared.claim = -1;
+  return true;
+}
+
 ReportFile& ToolEngine::File(int slot) {
   static ReportFile closed;
   if (slot < 1 || slot > static_cast<int>(m_files.size()) || !m_files[slot - 1].file) return closed;
   return *m_files[slot - 1].file;
+}
+
+const ReportFile& ToolEngine::File(int slot) const {
+  return const_cast<ToolEngine*>(this)->File(slot);
 }
 
 bool ToolEngine::FileOpen(int slot) const {
@@ -207,15 +274,22 @@ StepStatus ToolEngine::FailRead() {
   return StepStatus::kFailed;
 }
 
+std::string ToolEngine::WriteFailure(const DeclaredFile& declared) const {
+  const int error = declared.file->errorNumber();
+  return declared.path + ":\r\ncannot write the file" +
+         (error == 0 ? std::string() : std::string(" (") + std::strerror(error) + ")") +
+         ": program halted!";
+}
+
 StepStatus ToolEngine::FailWrite() {
-  std::string path;
+  std::string message;
   for (const auto& declared : m_files)
     if (declared.file && !declared.file->ok()) {
-      path = declared.path;
+      message = WriteFailure(declared);
       break;
     }
   m_failed = true;
-  Halt(path + ":\r\ncannot write the file: program halted!", MessageIcon::kStop);
+  Halt(message, MessageIcon::kStop);
   return StepStatus::kFailed;
 }
 
@@ -234,34 +308,48 @@ StepStatus ToolEngine::FinishInput() {
 
 bool ToolEngine::KeepFile(int, bool completed) const { return completed; }
 
+void ToolEngine::DiscardUnlessKept(size_t index, bool completed) {
+  DeclaredFile& declared = m_files[index];
+  if (!declared.file) return;
+  if (declared.temporary || !KeepFile(static_cast<int>(index) + 1, completed))
+    declared.file->Discard();
+}
+
 bool ToolEngine::Finish() {
   if (m_finished) return m_finishResult;
+  // A stop signal during the end of the run waits until it is settled.
+  StopSignalsHeld held;
   m_finished = true;
   m_running = false;
-  if (m_started) WriteSummaries();
+  if (!m_started) {
+    // A failed start has taken back what it made already.
+    m_input.Close();
+    return m_finishResult = false;
+  }
+  WriteSummaries();
 
-  bool closed = true;
-  for (auto& declared : m_files) {
-    if (!declared.file || !declared.file->isOpen()) continue;
-    if (!declared.file->Close()) {
-      if (closed && !m_failed) {
-        m_message = declared.path + ":\r\ncannot write the file: program halted!";
-        m_messageIcon = MessageIcon::kStop;
-        m_closeFailed = true;
-      }
-      closed = false;
+  // Every file is judged once all it holds has reached it.
+  bool completed = m_endOfInput && !m_failed;
+  auto noteFailure = [this, &completed](const DeclaredFile& declared) {
+    if (completed && !m_failed) {
+      m_message = WriteFailure(declared);
+      m_messageIcon = MessageIcon::kStop;
+      m_closeFailed = true;
     }
-  }
+    completed = false;
+  };
+  if (completed)
+    for (const auto& declared : m_files)
+      if (declared.file && declared.file->isOpen() && !declared.file->Flush())
+        noteFailure(declared);
+  for (size_t i = 0; i < m_files.size(); ++i) DiscardUnlessKept(i, completed);
+  for (const auto& declared : m_files)
+    if (declared.file && declared.file->isOpen() && !declared.file->Close()) noteFailure(declared);
+  // A file that failed to close makes the whole run a failure after all.
+  if (m_closeFailed)
+    for (size_t i = 0; i < m_files.size(); ++i) DiscardUnlessKept(i, false);
+  ReleaseClaims();
   m_input.Close();
-
-  const bool completed = m_started && m_endOfInput && !m_failed && closed;
-  for (size_t i = 0; i < m_files.size(); ++i) {
-    auto& declared = m_files[i];
-    // After a failed start the files it had opened are already taken back;
-    // what was on disk before must stay.
-    if (!declared.file || !m_started) continue;
-    if (!KeepFile(static_cast<int>(i) + 1, completed)) declared.file->Remove();
-  }
   m_finishResult = completed;
   return completed;
 }

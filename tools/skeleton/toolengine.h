@@ -115,7 +115,15 @@ class ToolEngine {
   // Declares an output file; returns its slot. A file declared with
   // open = false is named (and shown) but not written.
   int DeclareFile(const std::string& path, const std::string& role, bool open = true);
+  // Declares a temporary file of the run's own, made new from a mkstemp
+  // pattern when the files open and removed at the end of the run in every
+  // case; FilePath(slot) names it once it exists.
+  int DeclareTemporaryFile(const std::string& pattern, const std::string& role);
+  // Closes a file whose content is whole before the end of the run, so that
+  // it stays as it is whatever ends the run. False on a write error.
+  bool CompleteFile(int slot);
   ReportFile& File(int slot);
+  const ReportFile& File(int slot) const;
   bool FileOpen(int slot) const;
 
   // Row checks: a present variable (first column 1 or more) must lie inside
@@ -162,12 +170,19 @@ class ToolEngine {
     std::string path;
     std::string role;
     bool open = true;
+    bool temporary = false;
     std::unique_ptr<ReportFile> file;
+    int claim = -1;  // its claim for the stop signals' handler
   };
 
   bool FailStart(const std::string& message);
   bool CheckPaths(const std::string& parameterFile);
   bool OpenFiles();
+  // Takes back the file of a slot (index into m_files) when the run should
+  // not leave it.
+  void DiscardUnlessKept(size_t index, bool completed);
+  void ReleaseClaims();
+  std::string WriteFailure(const DeclaredFile& declared) const;
 
   std::string m_programTitle;
   std::string m_inputPath;

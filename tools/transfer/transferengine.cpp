@@ -58,13 +58,11 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
     return false;
   }
   if (!m_output.Open(outputFile) || !m_output.Truncate()) {
-    m_output.Abandon();
+    m_output.Discard();
     m_reader.Close();
     m_message = "Output file is not accessible!";
     return false;
   }
-  struct stat info {};
-  m_outputIsFile = ::stat(outputFile.c_str(), &info) == 0 && S_ISREG(info.st_mode);
   m_state = TransferState::kMeasuring;
   return true;
 }
@@ -132,10 +130,7 @@ TransferState TransferEngine::Complete() {
 TransferState TransferEngine::Fail(const std::string& what, const std::string& path,
                                    int errorNumber) {
   m_reader.Close();
-  if (m_outputIsFile)
-    m_output.Remove();
-  else
-    m_output.Close();
+  m_output.Discard();
   m_failure = what + "\n" + path + "\n";
   if (errorNumber != 0) m_failure += std::string(std::strerror(errorNumber)) + "\n";
   m_failure += "The transfer was stopped and the output file removed.";

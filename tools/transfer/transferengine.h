@@ -78,7 +78,6 @@ class TransferEngine {
 
   DelimitedFile m_reader;
   ReportFile m_output;
-  bool m_outputIsFile = false;  // a regular file, which a failure may remove
   std::string m_inputFile;
   std::string m_outputFile;
   bool m_firstRowHasNames = false;

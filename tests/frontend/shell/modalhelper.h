@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace kelvarin::test {
 
@@ -52,9 +53,11 @@ inline void AnswerNextMessage(MessageSeen* seen,
 // Closes a modal widget that stays open longer than a few seconds: a test
 // that did not expect it fails on its checks instead of hanging.
 inline void StartModalWatchdog() {
+  // The clock and the last modal widget live as long as the connection, which
+  // goes with the timer when the application ends.
   auto* timer = new QTimer(qApp);
-  auto* since = new QElapsedTimer;
-  auto* last = new QPointer<QWidget>;
+  auto since = std::make_shared<QElapsedTimer>();
+  auto last = std::make_shared<QPointer<QWidget>>();
   timer->setInterval(100);
   QObject::connect(timer, &QTimer::timeout, [since, last] {
     QWidget* modal = QApplication::activeModalWidget();

@@ -252,20 +252,27 @@ TEST(MultipleRun, FailedStartLeavesEarlierFilesAlone) {
   EXPECT_TRUE(std::filesystem::is_directory(run.excluded()));
 }
 
-TEST(MultipleRun, RowWithoutPersonKeyOrWithFieldsOutsideTheRecordFails) {
+TEST(MultipleRun, RowTheRunCannotWorkWithFails) {
+  // The date at columns 19-26 holds eight characters: format 0 is YYYYMMDD,
+  // and there are five layouts of that width; a one-column date has none.
+  auto withDate = [](const char* date) { return ReplaceAll(Row(1, 3690), "19 26 0", date); };
   const struct {
-    const char* person;
+    std::string row;
     const char* message;
   } cases[] = {
-      {"-1 -1", "the registration number is not in the records"},
-      {"0 6", "the registration number is not in the records"},
-      {"35 41", "registration number at columns 35 to 41 does not fit in records of 40 characters"},
-      {"6 1", "registration number ends at column 1, before its first column 6"},
+      {Row(1, 3690, "-1 -1"), "the registration number is not in the records"},
+      {Row(1, 3690, "0 6"), "the registration number is not in the records"},
+      {Row(1, 3690, "35 41"),
+       "registration number at columns 35 to 41 does not fit in records of 40 characters"},
+      {Row(1, 3690, "6 1"), "registration number ends at column 1, before its first column 6"},
+      {withDate("19 26 99"), "the incidence date format 99 has no layout of width 8"},
+      {withDate("19 26 -5"), "the incidence date format -5 has no layout of width 8"},
+      {withDate("19 19 0"), "the incidence date format 0 has no layout of width 1"},
   };
   for (const auto& c : cases) {
     MultipleRun run;
-    run.Prepare(Golden("golden.dat"), Row(1, 3690, c.person));
-    EXPECT_FALSE(run.engine.Start(run.parameter, FixedStartTime())) << c.person;
+    run.Prepare(Golden("golden.dat"), c.row);
+    EXPECT_FALSE(run.engine.Start(run.parameter, FixedStartTime())) << c.row;
     EXPECT_NE(std::string::npos, run.engine.message().find(c.message)) << run.engine.message();
     EXPECT_FALSE(run.engine.Finish());
     EXPECT_FALSE(Exists(run.output));

@@ -147,6 +147,8 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
        "the output file and the parameter file are the same file"},
       {"output is the report", in + "\n" + run.Report(".rep") + "\n" + Row(4),
        "the error file and the output file are the same file"},
+      {"NUL in the output path", in + "\n" + (run.dir / "o") + std::string("\0.txt\n", 6) + Row(4),
+       "a path in the parameter file holds a NUL character"},
       {"input missing", (run.dir / "none.txt") + "\n" + out + "\n" + Row(4),
        "Cannot open file(s). Program halted\n"},
       {"output folder missing", in + "\n" + (run.dir / "no/out.txt") + "\n" + Row(4),
@@ -167,6 +169,7 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
     EXPECT_EQ("earlier output\n", ReadFile(out)) << c.name;
     EXPECT_EQ("earlier report\n", ReadFile(run.Report(".rep"))) << c.name;
     EXPECT_FALSE(Exists(run.dir / "none.rep")) << c.name;
+    EXPECT_FALSE(Exists(run.dir / "o")) << c.name;
   }
 }
 

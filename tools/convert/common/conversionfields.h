@@ -47,6 +47,14 @@ bool ReadBehaviour(std::string_view record, int behaviourStart, int* value);
 // grade (true, *grade '9'); else false when the character is not a digit.
 bool ReadGrade(std::string_view record, int gradeStart, char* grade);
 
+// Whether one of the n characters is a digit. A code field of blanks holds
+// no code at all, though a blank beside a digit counts as '0'.
+inline bool HasDigit(const char* text, int n) {
+  for (int i = 0; i < n; ++i)
+    if (text[i] >= '0' && text[i] <= '9') return true;
+  return false;
+}
+
 // A topography code read from three columns, with or without the letter C in
 // front. The first record whose code begins with C switches the run to codes
 // with the prefix; from then on a code without it is flagged.

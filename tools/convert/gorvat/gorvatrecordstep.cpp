@@ -32,14 +32,16 @@ void GorvatRecordStep::ConvertRecord(std::string_view record, const ConversionRo
   char reviewMark = ' ';
 
   // Topography: C and three digits, or the digits alone until the first code
-  // with the C; blanks count as '0'. A code in which no number is found is
-  // invalid and takes no part in the sex/site test.
+  // with the C; blanks count as '0' beside a digit. A code without any digit
+  // (all blanks) or in which no number is found is invalid and takes no part
+  // in the sex/site test.
   char site[4];
   m_topography.Read(record, row.topographyStart, row.topographyEnd, site);
   if (m_topography.MissingPrefix()) reviewMark = 'C';
+  const bool anyDigit = HasDigit(site, 3);
   if (IsAllDigits(site, 3) != 0) flags |= kInvalidSiteFlag;
   int topography = 0;
-  const bool siteNumber = ScanDecimal(site, 3, 3, &topography);
+  const bool siteNumber = anyDigit && ScanDecimal(site, 3, 3, &topography);
   if (!siteNumber) flags |= kInvalidSiteFlag;
 
   // Morphology and behaviour make the 5-digit input code.

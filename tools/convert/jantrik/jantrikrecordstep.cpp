@@ -46,12 +46,13 @@ void JantrikRecordStep::ConvertRecord(std::string_view record, const ConversionR
   char digits[4];
   m_topography.Read(record, row.topographyStart, row.topographyEnd, digits);
   if (m_topography.MissingPrefix()) conversion.errorMark = 'T';
-  // Blanks count as '0'; any other character that is not a digit makes the
-  // code an error, never a number read from part of the field (a stray
-  // character or a blank subsite would otherwise turn C50.9 into another site).
+  // Blanks count as '0' beside a digit; a code of blanks alone, or any other
+  // character that is not a digit, makes the code an error, never a number
+  // read from part of the field (a stray character or a blank subsite would
+  // otherwise turn C50.9 into another site, and blanks alone into the lip).
   char number[3] = {digits[0], digits[1], digits[2]};
   int value = 0;
-  if (IsAllDigits(number, 3) != 0) {
+  if (!HasDigit(number, 3) || IsAllDigits(number, 3) != 0) {
     if (conversion.errorMark == ' ') conversion.errorMark = 't';
   } else {
     value = (number[0] - '0') * 100 + (number[1] - '0') * 10 + (number[2] - '0');

@@ -107,13 +107,16 @@ TEST(GorvatRecordStep, ATopographyWithoutANumberIsATopographyError) {
   // The previous record's topography must not stand in for a missing one.
   GorvatRecordStep step;
   Expect(step, {"1C539814033", "1C539814033 (S) Invalid sex/site combination", nullptr, false});
-  Expect(step, {"1C   814033", nullptr, "1C   814033 C000814033", false});  // blanks are 000
+  // Blanks count as '0' beside a digit only: blanks alone are no code, not C00.0.
+  Expect(step, {"1C  0814033", nullptr, "1C  0814033 C000814033", false});
+  Expect(step, {"1C   814033", "1C   814033 (T) Invalid ICDO-2 (T) code", nullptr, false});
   Expect(step, {"1Cxx 814033", "1Cxx 814033 (T) Invalid ICDO-2 (T) code", nullptr, false});
   Expect(step, {"1C-- 814033", "1C-- 814033 (T) Invalid ICDO-2 (T) code", nullptr, false});
 }
 
 TEST(GorvatRecordStep, TheFirstCodeWithCMakesTheCRequired) {
   GorvatRecordStep step;
+  Expect(step, {"2    814033", "2    814033 (T) Invalid ICDO-2 (T) code", nullptr, false});
   // Before any code with C, codes without it convert: "50 9" reads the site
   // from columns 2 and 3 and the subsite from column 5.
   Expect(step, {"250 9814033", nullptr, "250 9814033 C509814033", false});

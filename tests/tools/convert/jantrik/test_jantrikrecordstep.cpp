@@ -85,6 +85,8 @@ TEST(JantrikRecordStep, ATopographyWithoutANumberIsATopographyError) {
   // Blanks count as '0': "  9" is C00.9 and "5 9" is C50.9.
   Expect(step, {"FC  981403", "FC  981403 C009", nullptr, nullptr});
   Expect(step, {"FC5 981403", "FC5 981403 C509", nullptr, nullptr});
+  // Blanks alone are no code, not C00.0.
+  Expect(step, {"FC   81403", nullptr, nullptr, "FC   81403 Invalid ICD-O-3 code (t)"});
   Expect(step, {"MCxx981403", nullptr, nullptr, "MCxx981403 Invalid ICD-O-3 code (t)"});
   // A character that is not a digit makes the code an error, never the
   // number found before it ("5x9" is not C00.5).
@@ -93,6 +95,7 @@ TEST(JantrikRecordStep, ATopographyWithoutANumberIsATopographyError) {
 
 TEST(JantrikRecordStep, TheFirstCodeWithCMakesTheCRequired) {
   JantrikRecordStep step;
+  Expect(step, {"F    81403", nullptr, nullptr, "F    81403 Invalid ICD-O-3 code (t)"});
   // Without the C the site is read from columns 2 and 3, the subsite from 5.
   Expect(step, {"F50 981403", "F50 981403 C509", nullptr, nullptr});
   Expect(step, {"Fc50981403", "Fc50981403 C509", nullptr, nullptr});
