@@ -117,10 +117,9 @@ void RunMultiplePrimary(const ToolRunHost& host) {
 }
 
 void RunFileTransfer(const ToolRunHost& host) {
-  RunWizardTakingBack<CTRANSwizard>(host, [&host](JobSettings& sheet) {
+  RunWizardTakingBack<CTRANSwizard>(host, [&host](const JobSettings& sheet) {
     CopyBackPaths(sheet, *host.job);
     // The box starts unticked at every run.
-    sheet.firstRowHasNames = 0;
     host.job->firstRowHasNames = 0;
   });
 }

@@ -52,7 +52,9 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
     m_message = "Cannot open input file!";
     return false;
   }
-  if (!m_reader.Prepare() || !m_reader.StartMeasuring()) {
+  // The measuring pass measures every record, so only the delimiter is
+  // needed before it (not the preview's scan of the first records).
+  if (!m_reader.DetectDelimiter() || !m_reader.StartMeasuring()) {
     m_message = m_reader.failed() ? "Cannot open input file!" : "Cannot find a field delimiter!";
     m_reader.Close();
     return false;
