@@ -1,5 +1,6 @@
 #include "frontend/wizards/chkwizard.h"
 
+#include "frontend/res/imageids.h"
 #include "frontend/wizards/chkwizfiles.h"
 #include "frontend/wizards/chkwizfinish.h"
 #include "frontend/wizards/chkwizformat.h"
@@ -9,7 +10,7 @@ namespace kelvarin {
 
 CCHKwizard::CCHKwizard(const JobSettings& application, QWidget* parent)
     : CWizardSheet(application, QStringLiteral("Orvo check wizard..."),
-                   QStringLiteral("Orvo/Semu check program"), parent),
+                   QStringLiteral("Orvo/Semu check program"), kIdIconCheckWizard, parent),
       m_files(new CCHKwizFiles),
       m_layout(new CCHKwizLayout),
       m_format(new CCHKwizFormat),

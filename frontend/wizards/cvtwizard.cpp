@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "frontend/res/imageids.h"
 #include "frontend/res/strings.h"
 #include "frontend/res/toolnames.h"
 #include "frontend/wizards/cvtwizfiles.h"
@@ -20,7 +21,8 @@ std::array<CCVTwizLayout*, sizeof...(Pages)> MakeLayoutPages() {
 
 CCVTwizard::CCVTwizard(const JobSettings& application, int conversionIndex, QWidget* parent)
     : CWizardSheet(application, QStringLiteral("Conversion wizard..."),
-                   QString::fromLatin1(LoadResString(ToolTitleId(conversionIndex))), parent),
+                   QString::fromLatin1(LoadResString(ToolTitleId(conversionIndex))),
+                   kIdIconMainFrame, parent),
       m_files(new CCVTwizFiles(conversionIndex)),
       m_layouts(MakeLayoutPages<CCVTwizAlquen, CCVTwizBernit, CCVTwizCaslov, CCVTwizDorwim,
                                 CCVTwizElbrac, CCVTwizFenzel, CCVTwizGorvat, CCVTwizHulmen,

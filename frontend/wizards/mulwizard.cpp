@@ -1,5 +1,6 @@
 #include "frontend/wizards/mulwizard.h"
 
+#include "frontend/res/imageids.h"
 #include "frontend/wizards/mulwizfiles.h"
 #include "frontend/wizards/mulwizformat.h"
 #include "frontend/wizards/mulwizlayout.h"
@@ -8,7 +9,8 @@ namespace kelvarin {
 
 CMULwizard::CMULwizard(const JobSettings& application, QWidget* parent)
     : CWizardSheet(application, QStringLiteral("Orvo/Semu multiple primary..."),
-                   QStringLiteral("Orvo/Semu multiple primary check program"), parent),
+                   QStringLiteral("Orvo/Semu multiple primary check program"),
+                   kIdIconMultipleWizard, parent),
       m_files(new CMULwizFiles),
       m_layout(new CMULwizLayout),
       m_format(new CMULwizFormat) {

@@ -1,16 +1,20 @@
 #include "frontend/wizards/transwiz2.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "frontend/res/imageids.h"
+#include "frontend/res/pictures.h"
 #include "frontend/wizards/transwizard.h"
 #include "frontend/wizards/wizardsheet.h"
 #include "platform/dialogunits.h"
@@ -25,6 +29,28 @@ namespace {
 QString FieldText(const std::string& field) {
   return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
 }
+
+// The static that shows the wizard's icon on this page.
+constexpr int kIconStaticId = 1021;
+constexpr int kItemIconSize = 16;
+
+// Every item of the column list shows the same small icon before its name.
+class ColumnItemDelegate : public QStyledItemDelegate {
+ public:
+  ColumnItemDelegate(const QIcon& icon, QObject* parent)
+      : QStyledItemDelegate(parent), m_icon(icon) {}
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->icon = m_icon;
+    option->decorationSize = QSize(kItemIconSize, kItemIconSize);
+  }
+
+ private:
+  QIcon m_icon;
+};
 
 // Width of a preview column, in pixels.
 constexpr int kPreviewColumnWidth = 75;
@@ -44,7 +70,17 @@ CTRANSwiz2::CTRANSwiz2(QWidget* parent)
                      "column in the list.\nClick on 'Finish' to start processing or on 'Cancel' "
                      "to leave."));
   instruction->setWordWrap(true);
-  layout->addWidget(instruction);
+  // The wizard's icon stands in a static of its own at the right of the
+  // instruction, in place of the one the other pages draw.
+  HideSheetIcon();
+  auto* icon = new QLabel;
+  icon->setObjectName(QStringLiteral("static%1").arg(kIconStaticId));
+  icon->setPixmap(IconPicture(kIdIconTransferWizard, kPageIconSize, devicePixelRatioF()));
+  icon->setFixedSize(kPageIconSize, kPageIconSize);
+  auto* top = new QHBoxLayout;
+  top->addWidget(instruction, 1);
+  top->addWidget(icon, 0, Qt::AlignTop);
+  layout->addLayout(top);
 
   auto* lists = new QGridLayout;
   lists->addWidget(new QLabel(QStringLiteral("Variables:")), 0, 0);
@@ -56,6 +92,9 @@ CTRANSwiz2::CTRANSwiz2(QWidget* parent)
   m_tree->setObjectName(QStringLiteral("variables"));
   m_tree->setHeaderHidden(true);
   m_tree->setRootIsDecorated(false);
+  m_tree->setIconSize(QSize(kItemIconSize, kItemIconSize));
+  m_tree->setItemDelegate(new ColumnItemDelegate(
+      QIcon(IconPicture(kIdIconTransferWizard, kItemIconSize, devicePixelRatioF())), m_tree));
   m_tree->setFixedWidth(DialogRect(this, 0, 0, 95, 0).width());
   m_tree->installEventFilter(this);
   lists->addWidget(m_tree, 1, 0);

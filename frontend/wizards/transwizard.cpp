@@ -1,12 +1,14 @@
 #include "frontend/wizards/transwizard.h"
 
+#include "frontend/res/imageids.h"
 #include "frontend/wizards/transwiz1.h"
 #include "frontend/wizards/transwiz2.h"
 
 namespace kelvarin {
 
 CTRANSwizard::CTRANSwizard(const JobSettings& application, QWidget* parent)
-    : CWizardSheet(application, QStringLiteral("File Conversion wizard..."), QString(), parent),
+    : CWizardSheet(application, QStringLiteral("File Conversion wizard..."), QString(),
+                   kIdIconTransferWizard, parent),
       m_files(new CTRANSwiz1),
       m_columns(new CTRANSwiz2) {
   setPage(kFilesPage, m_files);

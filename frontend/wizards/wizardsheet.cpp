@@ -8,8 +8,8 @@
 namespace kelvarin {
 
 CWizardSheet::CWizardSheet(const JobSettings& application, const QString& caption,
-                           const QString& banner, QWidget* parent)
-    : QWizard(parent), m_settings(application), m_banner(banner) {
+                           const QString& banner, int pageIcon, QWidget* parent)
+    : QWizard(parent), m_settings(application), m_banner(banner), m_pageIcon(pageIcon) {
   setWindowTitle(caption);
   setWizardStyle(QWizard::ClassicStyle);
   setOptions(QWizard::NoBackButtonOnStartPage | QWizard::HaveHelpButton);

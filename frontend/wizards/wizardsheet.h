@@ -17,13 +17,15 @@ class CWizardSheet : public QWizard {
   Q_OBJECT
 
  public:
-  // The banner is the title drawn embossed at the top of every page.
+  // The banner is the title drawn embossed at the top of every page, and
+  // icon `pageIcon` (frontend/res/imageids.h) stands at their top right.
   CWizardSheet(const JobSettings& application, const QString& caption, const QString& banner,
-               QWidget* parent = nullptr);
+               int pageIcon, QWidget* parent = nullptr);
 
   JobSettings& settings() { return m_settings; }
   const JobSettings& settings() const { return m_settings; }
   const QString& banner() const { return m_banner; }
+  int pageIcon() const { return m_pageIcon; }
 
  signals:
   // A page's help topic, e.g. "htm/WizFiles.htm", for the front-end's help.
@@ -41,6 +43,7 @@ class CWizardSheet : public QWizard {
 
   JobSettings m_settings;
   QString m_banner;
+  int m_pageIcon;
   bool m_sized = false;
 };
 

@@ -15,6 +15,7 @@
 #include "common/fileidentity.h"
 #include "common/inputfileprobe.h"
 #include "common/parameterfile.h"
+#include "frontend/res/imageids.h"
 #include "frontend/wizards/filechecks.h"
 #include "frontend/wizards/wizardsheet.h"
 #include "platform/messagebox.h"
@@ -51,6 +52,7 @@ bool OpensForReading(const std::string& path) {
 
 CWizFiles::CWizFiles(const FilesPageDescriptor& descriptor, QWidget* parent)
     : CWizPage(descriptor.page, parent), m_descriptor(descriptor) {
+  SetLeftIcon(kIdIconFilesPage);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 40, 10, 10);
   QPushButton* browseInput = nullptr;

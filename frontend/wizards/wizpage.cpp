@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "frontend/res/pictures.h"
 #include "frontend/wizards/formatfields.h"
 #include "frontend/wizards/wizardsheet.h"
 #include "platform/dialogunits.h"
@@ -39,10 +40,29 @@ QStringList CWizPage::PathLines() const {
       (prefixes ? QStringLiteral("Output: ") : QString()) + FromLocalPath(settings().outputFile)};
 }
 
+QRect CWizPage::sheetIconRect() const {
+  if (!m_sheetIconShown || sheet() == nullptr || sheet()->pageIcon() == 0) return QRect();
+  return QRect(width() - kPageIconMargin - kPageIconSize, kPageIconMargin, kPageIconSize,
+               kPageIconSize);
+}
+
+QRect CWizPage::leftIconRect() const {
+  if (m_leftIcon == 0) return QRect();
+  return QRect(kPageIconMargin, kPageIconMargin, kPageIconSize, kPageIconSize);
+}
+
+void CWizPage::DrawIcon(QPainter& painter, int id, const QRect& rect) const {
+  if (rect.isEmpty()) return;
+  painter.drawPixmap(rect.topLeft(), IconPicture(id, rect.width(), devicePixelRatioF()));
+}
+
 void CWizPage::paintEvent(QPaintEvent* event) {
   QWizardPage::paintEvent(event);
   if (sheet() == nullptr) return;
   QPainter painter(this);
+  const QRect sheetIcon = sheetIconRect();
+  DrawIcon(painter, sheet()->pageIcon(), sheetIcon);
+  DrawIcon(painter, m_leftIcon, leftIconRect());
   // The banner, embossed: highlight first, shadow one pixel right and down.
   const QString banner = sheet()->banner();
   const int bannerHeight = painter.fontMetrics().height();
@@ -55,11 +75,16 @@ void CWizPage::paintEvent(QPaintEvent* event) {
   if (m_descriptor.pathLinesY < 0) return;
   const int y = m_descriptor.pathLinesY;
   const QStringList lines = PathLines();
-  painter.setPen(Qt::white);
-  painter.drawText(QRect(5, y, width() - 5, bannerHeight), Qt::AlignLeft | Qt::AlignTop, lines[0]);
-  painter.setPen(QColor(0, 128, 255));
-  painter.drawText(QRect(6, y + 20, width() - 6, bannerHeight), Qt::AlignLeft | Qt::AlignTop,
-                   lines[1]);
+  const QColor colours[] = {Qt::white, QColor(0, 128, 255)};
+  for (int i = 0; i < 2; ++i) {
+    // A path too long for the page is shortened in its middle, left of the
+    // icon where it passes the icon.
+    QRect line(5 + i, y + 20 * i, width() - 5 - i, bannerHeight);
+    if (line.intersects(sheetIcon)) line.setRight(sheetIcon.left() - kPageIconMargin);
+    painter.setPen(colours[i]);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
+                     painter.fontMetrics().elidedText(lines[i], Qt::ElideMiddle, line.width()));
+  }
 }
 
 }  // namespace kelvarin

@@ -1,6 +1,6 @@
 // A page of a front-end wizard: its dialog id, the sheet title it shows while
-// it is active, its help topic, and the banner with the two path lines it
-// draws at its top.
+// it is active, its help topic, and the banner with the two path lines and
+// the icons it draws at its top.
 #pragma once
 
 #include <QString>
@@ -11,10 +11,15 @@
 #include "platform/pathtext.h"
 
 class QListWidget;
+class QPainter;
 
 namespace kelvarin {
 
 class CWizardSheet;
+
+// The page icons' size and their distance from the page's top and sides, in pixels.
+inline constexpr int kPageIconSize = 32;
+inline constexpr int kPageIconMargin = 6;
 
 struct PageDescriptor {
   int id;
@@ -43,6 +48,11 @@ class CWizPage : public QWizardPage {
   QStringList PathLines() const;
   int bannerY() const { return m_descriptor.bannerY; }
 
+  // Where the sheet's icon stands at the top right, and the page's own at
+  // the top left; empty when the page draws none there.
+  QRect sheetIconRect() const;
+  QRect leftIconRect() const;
+
  protected:
   CWizardSheet* sheet() const;
   JobSettings& settings() const;
@@ -52,9 +62,17 @@ class CWizPage : public QWizardPage {
   // Stores the selected row of a date-format list; refuses with the message
   // when nothing is selected.
   bool TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format);
+  // Icon `id` at the top left of the page.
+  void SetLeftIcon(int id) { m_leftIcon = id; }
+  // The page shows the sheet's icon in a control of its own.
+  void HideSheetIcon() { m_sheetIconShown = false; }
 
  private:
+  void DrawIcon(QPainter& painter, int id, const QRect& rect) const;
+
   PageDescriptor m_descriptor;
+  int m_leftIcon = 0;
+  bool m_sheetIconShown = true;
 };
 
 }  // namespace kelvarin
