@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QToolButton>
 #include <QtTest>
 
@@ -15,6 +17,7 @@
 #include "frontend/shell/ccommandtable.h"
 #include "frontend/shell/cstatusbarxp.h"
 #include "frontend/shell/ctoolbarxp.h"
+#include "frontend/shell/flatstyle.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
 
@@ -103,7 +106,7 @@ class TestFlatBars : public QObject {
  private slots:
   void initTestCase() { InstallMenuHook(); }
   void cleanupTestCase() { RemoveMenuHook(); }
-  void init() { SetMenuShadowOverride(0); }
+  void init() { SetMenuShadowOverride(MenuShadow::kNone); }
 
   void shadesFollowTheLightnessAndSaturationRule() {
     // Worked out apart from the program with exact fractions.
@@ -140,7 +143,7 @@ class TestFlatBars : public QObject {
   }
 
   void menuItemsAreMeasuredByTheFormulas() {
-    for (int shadow : {0, 1}) {
+    for (MenuShadow shadow : {MenuShadow::kNone, MenuShadow::kComposed}) {
       SetMenuShadowOverride(shadow);
       auto frame = MakeFrame();
       QMenu* menu = frame->menu;
@@ -159,7 +162,7 @@ class TestFlatBars : public QObject {
       // The widest label and the widest shortcut, which belong to different items.
       const int items = width("A long &ticked item") + metrics.horizontalAdvance("Ctrl+O") +
                         kPopupItemExtraWidth + PlatformItemPadding(metrics);
-      const int margin = shadow ? kMenuShadow : 0;
+      const int margin = shadow != MenuShadow::kNone ? kMenuShadow : 0;
       QCOMPARE(menu->width(), items + 2 * kMenuBorder + margin);
       QCOMPARE(menu->height(), 3 * MenuItemHeight(metrics) + MenuSeparatorHeight(metrics) +
                                    2 * kMenuBorder + margin);
@@ -168,7 +171,7 @@ class TestFlatBars : public QObject {
   }
 
   void grabbedMenuShowsColumnBoxesBorderAndShadow() {
-    SetMenuShadowOverride(1);
+    SetMenuShadowOverride(MenuShadow::kComposed);
     auto frame = MakeFrame();
     QMenu* menu = frame->menu;
     const QList<QAction*> actions = menu->actions();
@@ -219,6 +222,125 @@ class TestFlatBars : public QObject {
     QCOMPARE(qAlpha(image.pixel(1, h - 1)), 0);
     QCOMPARE(qAlpha(image.pixel(w - 1, 1)), 0);
     menu->close();
+  }
+
+  void withoutACompositorTheShadowDarkensTheScreenBehind() {
+    SetMenuShadowOverride(MenuShadow::kFromScreen);
+    auto frame = MakeFrame();
+    auto* central = new QWidget;
+    QPalette palette = central->palette();
+    const QColor behind(200, 120, 40);
+    palette.setColor(QPalette::Window, behind);
+    central->setPalette(palette);
+    central->setAutoFillBackground(true);
+    frame->window.setCentralWidget(central);
+    frame->window.resize(500, 400);
+    QVERIFY(QTest::qWaitForWindowExposed(&frame->window));
+    QMenu* menu = frame->menu;
+    menu->popup(central->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(!MenuShadowBackground(menu).isNull());
+    const QImage image = menu->grab().toImage();
+    const int w = image.width(), h = image.height();
+    const auto darkened = [&behind](int percent) {
+      return QColor(behind.red() * percent / 100, behind.green() * percent / 100,
+                    behind.blue() * percent / 100)
+          .name();
+    };
+    const struct {
+      QPoint at;
+      QString colour;
+    } samples[] = {
+        {{w - 1, 20}, darkened(93)},
+        {{w - 4, 20}, darkened(78)},
+        {{20, h - 1}, darkened(93)},
+        {{20, h - 4}, darkened(78)},
+        {{1, h - 1}, behind.name()},
+        {{w - 1, 1}, behind.name()},
+        {{w - 5, 20}, Name(palette.color(QPalette::Shadow))},  // the menu's own border
+    };
+    for (const auto& s : samples)
+      QVERIFY2(Pixel(image, s.at.x(), s.at.y()) == s.colour,
+               qPrintable(QStringLiteral("(%1,%2): got %3, expected %4")
+                              .arg(s.at.x())
+                              .arg(s.at.y())
+                              .arg(Pixel(image, s.at.x(), s.at.y()), s.colour)));
+    menu->close();
+    QVERIFY(MenuShadowBackground(menu).isNull());
+  }
+
+  void defaultItemIsBoldAndInactiveTextGrey() {
+    // A menu whose default item is `command` (none for 0): the ink of the
+    // label of Open, which must be in the text colour, and the menu's width.
+    struct Shown {
+      int ink, width;
+    };
+    const auto show = [this](int command) {
+      auto frame = MakeFrame();
+      QMenu* menu = frame->menu;
+      if (command) menu->setDefaultAction(frame->commands.Action(command));
+      const QImage image = OpenAndGrab(menu);
+      const QRect item = menu->actionGeometry(frame->commands.Action(kIdFileOpen));
+      const QRect label = item.adjusted(30, 2, -60, -2);
+      const QColor text = menu->palette().color(QPalette::WindowText);
+      const QColor ground = image.pixelColor(label.topLeft());
+      int ink = 0;
+      for (int y = label.top(); y <= label.bottom(); ++y)
+        for (int x = label.left(); x <= label.right(); ++x) {
+          const QColor pixel = image.pixelColor(x, y);
+          if (pixel == ground) continue;
+          ++ink;
+          if (qGray(pixel.rgb()) < qGray(text.rgb())) return Shown{-1, 0};  // not the text's
+        }
+      return Shown{ink, menu->width()};
+    };
+    const Shown plain = show(0);
+    const Shown boldOpen = show(kIdFileOpen);
+    const Shown boldLongest = show(kCheckable);
+    QVERIFY(plain.ink > 0);
+    QVERIFY2(boldOpen.ink > plain.ink * 11 / 10,
+             qPrintable(QStringLiteral("%1 %2").arg(boldOpen.ink).arg(plain.ink)));
+    QCOMPARE(boldOpen.width, plain.width);
+    // The widest label in bold widens the menu by what it needs more.
+    QMenu measure;
+    QFont bold = measure.font();
+    bold.setBold(true);
+    const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QString longest = QStringLiteral("A long &ticked item");
+    QCOMPARE(boldLongest.width - plain.width,
+             QFontMetrics(bold).boundingRect(QRect(), flags, longest).width() -
+                 measure.fontMetrics().boundingRect(QRect(), flags, longest).width());
+
+    QMenu* menu = &measure;
+    // The label's colour by the item's state, drawn as the menu draws it.
+    const QPalette palette = menu->palette();
+    const struct {
+      QStyle::State state;
+      QColor colour;
+    } cases[] = {
+        {QStyle::State_Active | QStyle::State_Enabled, palette.color(QPalette::WindowText)},
+        {QStyle::State_Enabled, palette.color(QPalette::Dark)},
+        {QStyle::State_Active, ShadeColor(palette.color(QPalette::Button), -18, 0)},
+        {QStyle::State_None, palette.color(QPalette::Dark)},
+    };
+    for (const auto& c : cases) {
+      QStyleOptionMenuItem option;
+      option.initFrom(menu);
+      option.state = c.state;
+      option.rect = QRect(0, 0, 150, 40);
+      option.text = QStringLiteral("Mmmm");
+      option.font = menu->font();
+      option.font.setPixelSize(24);  // stems wide enough to show the colour itself
+      option.menuItemType = QStyleOptionMenuItem::Normal;
+      QImage image(option.rect.size(), QImage::Format_RGB32);
+      QPainter painter(&image);
+      FlatStyle::Instance()->drawControl(QStyle::CE_MenuItem, &option, &painter, menu);
+      painter.end();
+      int exact = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 30; x < image.width(); ++x) exact += image.pixel(x, y) == c.colour.rgb();
+      QVERIFY2(exact > 5, qPrintable(QString::number(int(c.state))));
+    }
   }
 
   void shadowBandsHaveRoundedEnds() {
