@@ -9,6 +9,7 @@
 #include <QStyleOption>
 #include <QToolButton>
 
+#include "frontend/res/toolbars.h"
 #include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
@@ -364,9 +365,13 @@ void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) cons
     Rectangle(painter, left + 1, top + 1, left + 20, bottom - 1, Highlight(palette),
               checkBackground);
 
-  const QPixmap image = item->icon.isNull() ? QPixmap()
-                                            : item->icon.pixmap(item->icon.availableSizes().value(
-                                                  0, QSize(kMonoImageSize, kMonoImageSize)));
+  // An image the platform gave an item (the report window's own menu) is
+  // brought down to the size of the images the tool bars lend.
+  const QSize imageSize =
+      item->icon.availableSizes()
+          .value(0, QSize(kMonoImageSize, kMonoImageSize))
+          .boundedTo(QSize(MenuImageBar().imageWidth, MenuImageBar().imageHeight));
+  const QPixmap image = item->icon.isNull() ? QPixmap() : item->icon.pixmap(imageSize);
   if (!image.isNull()) {
     const bool raised = selected && !grayed;
     if (grayed || (selected && !ticked)) {

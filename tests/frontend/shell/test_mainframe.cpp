@@ -20,6 +20,8 @@
 #include "frontend/shell/cquandorview.h"
 #include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/mdiclientpainter.h"
+#include "frontend/shell/menukit.h"
+#include "frontend/shell/shadecolor.h"
 #include "platform/messagebox.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
@@ -51,7 +53,11 @@ class TestMainFrame : public QObject {
   std::unique_ptr<CMainFrame> m_frame;
 
  private slots:
-  void initTestCase() { test::StartModalWatchdog(); }
+  void initTestCase() {
+    test::StartModalWatchdog();
+    InstallMenuHook();
+  }
+  void cleanupTestCase() { RemoveMenuHook(); }
   void init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_commands = std::make_unique<CCommandTable>();
@@ -274,6 +280,32 @@ class TestMainFrame : public QObject {
     m_frame->Workspace()->viewport()->repaint();
     m_frame->OpenDocumentFile(WriteFile("p.err", "p\n"));
     m_frame->Workspace()->viewport()->repaint();
+  }
+
+  void reportWindowsOwnMenuIsFlatOnlyFromItsTitleBar() {
+    CChildFrame* child = m_frame->OpenDocumentFile(WriteFile("a.log", "a\n"));
+    QMenu* menu = child->systemMenu();
+    QAction* close = menu->actions().constLast();
+    QCOMPARE(menu->defaultAction(), close);
+    // Maximised, the menu hangs from the main window's menu bar: the platform draws it.
+    child->showSystemMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(!IsOwnerDrawnMenu(menu));
+    menu->close();
+    child->showNormal();
+    child->showSystemMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(IsOwnerDrawnMenu(menu));
+    const QImage image = menu->grab().toImage();
+    const QRect item = menu->actionGeometry(close);
+    QCOMPARE(image.pixelColor(item.left() + 1, item.top() + 1).name(),
+             ShadeColor(menu->palette().color(QPalette::Button), 20, 0).name());
+    menu->close();
+    child->showMaximized();
+    child->showSystemMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(!IsOwnerDrawnMenu(menu));
+    menu->close();
   }
 
   void windowMenuListsTheOpenWindows() {
