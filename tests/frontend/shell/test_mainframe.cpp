@@ -22,6 +22,7 @@
 #include "frontend/shell/mdiclientpainter.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
+#include "platform/lockkeys.h"
 #include "platform/messagebox.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
@@ -247,8 +248,32 @@ class TestMainFrame : public QObject {
                                  kIdEditCopy, kIdEditPaste, 0, kIdFilePrint,
                                  0,           kIdAppAbout};
     QCOMPARE(ids, expected);
-    for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl})
-      QVERIFY(m_frame->Indicator(id));
+    // Offscreen nothing tells the state of the lock keys: the panes stay blank.
+    const auto panes = [this] {
+      QStringList texts;
+      for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl})
+        texts.append(m_frame->Indicator(id)->text());
+      return texts;
+    };
+    QCOMPARE(panes(), (QStringList{"", "", ""}));
+    m_frame->ShowLockKeys(kCapsLock | kScrollLock);
+    QCOMPARE(panes(), (QStringList{"CAP", "", "SCRL"}));
+    m_frame->ShowLockKeys(kNumLock);
+    QCOMPARE(panes(), (QStringList{"", "NUM", ""}));
+    // A lock shows where the keyboard's indicator for it is lit.
+    const struct {
+      unsigned mask;
+      LockIndicators indicators;
+      unsigned expected;
+    } cases[] = {
+        {0x1, {0, 1, 2}, kCapsLock},
+        {0x6, {0, 1, 2}, kNumLock | kScrollLock},
+        {0x8, {0, 1, 2}, 0},
+        {0x1, {-1, 0, 2}, kNumLock},
+        {0x80000000, {31, -1, -1}, kCapsLock},
+        {0xffffffff, {-1, -1, -1}, 0},
+    };
+    for (const auto& c : cases) QCOMPARE(LockKeysFromIndicators(c.mask, c.indicators), c.expected);
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
     m_frame->statusBar()->clearMessage();
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
