@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTimer>
+#include <QWhatsThis>
 #include <iterator>
 
 #include "common/fileidentity.h"
@@ -74,7 +75,7 @@ CMainFrame::~CMainFrame() {
   disconnect(m_clientPainter, nullptr, this, nullptr);
   for (CChildFrame* child : m_children) disconnect(child, nullptr, this, nullptr);
   m_commands.SetTarget(nullptr);
-  for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical})
+  for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical, kIdContextHelp})
     m_commands.RemoveHandler(id);
 }
 
@@ -140,6 +141,9 @@ void CMainFrame::RegisterWindowCommands() {
       kIdWindowTileHorizontal, [this] { TileWindows(false); }, haveWindows);
   m_commands.SetHandler(
       kIdWindowTileVertical, [this] { TileWindows(true); }, haveWindows);
+  // Help mode: the next click on a menu item or a button shows what its
+  // command does; anywhere else in the window it opens the help (Esc leaves).
+  m_commands.SetHandler(kIdContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 CMainFrame::MenuBarState CMainFrame::BuildMenuBar(const MenuBarResource& resource) {
@@ -329,6 +333,22 @@ QPrinter& CMainFrame::Printer() {
     m_printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
   }
   return *m_printer;
+}
+
+bool CMainFrame::event(QEvent* event) {
+  // In help mode a click that no part of the window explains opens the help.
+  if (event->type() == QEvent::QueryWhatsThis) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::WhatsThis) {
+    // The click ends help mode; the help opens once the click is handled.
+    QWhatsThis::leaveWhatsThisMode();
+    QTimer::singleShot(0, this, [this] { m_commands.Execute(kIdHelp); });
+    event->accept();
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

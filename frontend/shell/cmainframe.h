@@ -65,6 +65,7 @@ class CMainFrame : public QMainWindow {
   void recentFileUsed(const QString& path);
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QToolBar>
+#include <QWhatsThis>
 #include <QtTest>
 
 #include "frontend/res/commandids.h"
@@ -292,6 +293,43 @@ class TestMainFrame : public QObject {
                 ->shortcuts()
                 .contains(QKeySequence(QStringLiteral("Alt+Return"))));
     QVERIFY(!m_commands->Action(kIdOleEditProperties)->isEnabled());
+  }
+
+  void contextHelpExplainsTheNextClick() {
+    int helpShown = 0, opened = 0;
+    m_commands->SetHandler(kIdHelp, [&helpShown] { ++helpShown; });
+    m_commands->SetHandler(kIdFileOpen, [&opened] { ++opened; });
+    QAction* contextHelp = m_commands->Action(kIdContextHelp);
+    QVERIFY(contextHelp->shortcuts().contains(QKeySequence(QStringLiteral("Shift+F1"))));
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    // A button: what its command does, and the command does not run.
+    QWidget* open = m_frame->ToolBar()->widgetForAction(m_commands->Action(kIdFileOpen));
+    QCOMPARE(open->whatsThis(), QStringLiteral("Open a report or another text file"));
+    contextHelp->trigger();
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QTest::mouseClick(open, Qt::LeftButton, {}, QPoint(5, 5));
+    const auto bubbles = [] {
+      int shown = 0;
+      for (QWidget* widget : QApplication::topLevelWidgets())
+        shown += widget->isVisible() && widget->inherits("QWhatsThat");
+      return shown;
+    };
+    QCOMPARE(bubbles(), 1);
+    QCOMPARE(opened, 0);
+    QWhatsThis::hideText();
+    QWhatsThis::leaveWhatsThisMode();
+    // Anywhere else in the window: the help, and the mode ends.
+    contextHelp->trigger();
+    QTest::mouseClick(m_frame->Workspace()->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    QTRY_COMPARE(helpShown, 1);
+    // Esc leaves the mode and nothing shows.
+    contextHelp->trigger();
+    QTest::keyClick(m_frame.get(), Qt::Key_Escape);
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    QCoreApplication::processEvents();
+    QCOMPARE(helpShown, 1);
+    QCOMPARE(bubbles(), 0);
   }
 
   void workspaceNameFont() {
