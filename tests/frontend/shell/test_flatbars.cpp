@@ -243,104 +243,64 @@ class TestFlatBars : public QObject {
     const QImage image = menu->grab().toImage();
     const int w = image.width(), h = image.height();
     const auto darkened = [&behind](int percent) {
-      return QColor(behind.red() * percent / 100, behind.green() * percent / 100,
-                    behind.blue() * percent / 100)
-          .name();
+      return qRgb(behind.red() * percent / 100, behind.green() * percent / 100,
+                  behind.blue() * percent / 100);
     };
-    const struct {
-      QPoint at;
-      QString colour;
-    } samples[] = {
-        {{w - 1, 20}, darkened(93)},
-        {{w - 4, 20}, darkened(78)},
-        {{20, h - 1}, darkened(93)},
-        {{20, h - 4}, darkened(78)},
-        {{1, h - 1}, behind.name()},
-        {{w - 1, 1}, behind.name()},
-        {{w - 5, 20}, Name(palette.color(QPalette::Shadow))},  // the menu's own border
-    };
-    for (const auto& s : samples)
-      QVERIFY2(Pixel(image, s.at.x(), s.at.y()) == s.colour,
-               qPrintable(QStringLiteral("(%1,%2): got %3, expected %4")
-                              .arg(s.at.x())
-                              .arg(s.at.y())
-                              .arg(Pixel(image, s.at.x(), s.at.y()), s.colour)));
+    QCOMPARE(image.pixel(w - 1, 20), darkened(93));
+    QCOMPARE(image.pixel(w - 4, 20), darkened(78));
+    QCOMPARE(image.pixel(20, h - 1), darkened(93));
+    QCOMPARE(image.pixel(1, h - 1), behind.rgb());  // the bare corners
+    QCOMPARE(image.pixel(w - 1, 1), behind.rgb());
     menu->close();
     QVERIFY(MenuShadowBackground(menu).isNull());
   }
 
   void defaultItemIsBoldAndInactiveTextGrey() {
-    // A menu whose default item is `command` (none for 0): the ink of the
-    // label of Open, which must be in the text colour, and the menu's width.
-    struct Shown {
-      int ink, width;
-    };
-    const auto show = [this](int command) {
-      auto frame = MakeFrame();
-      QMenu* menu = frame->menu;
-      if (command) menu->setDefaultAction(frame->commands.Action(command));
-      const QImage image = OpenAndGrab(menu);
-      const QRect item = menu->actionGeometry(frame->commands.Action(kIdFileOpen));
-      const QRect label = item.adjusted(30, 2, -60, -2);
-      const QColor text = menu->palette().color(QPalette::WindowText);
-      const QColor ground = image.pixelColor(label.topLeft());
-      int ink = 0;
-      for (int y = label.top(); y <= label.bottom(); ++y)
-        for (int x = label.left(); x <= label.right(); ++x) {
-          const QColor pixel = image.pixelColor(x, y);
-          if (pixel == ground) continue;
-          ++ink;
-          if (qGray(pixel.rgb()) < qGray(text.rgb())) return Shown{-1, 0};  // not the text's
-        }
-      return Shown{ink, menu->width()};
-    };
-    const Shown plain = show(0);
-    const Shown boldOpen = show(kIdFileOpen);
-    const Shown boldLongest = show(kCheckable);
-    QVERIFY(plain.ink > 0);
-    QVERIFY2(boldOpen.ink > plain.ink * 11 / 10,
-             qPrintable(QStringLiteral("%1 %2").arg(boldOpen.ink).arg(plain.ink)));
-    QCOMPARE(boldOpen.width, plain.width);
-    // The widest label in bold widens the menu by what it needs more.
-    QMenu measure;
-    QFont bold = measure.font();
-    bold.setBold(true);
-    const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic;
-    const QString longest = QStringLiteral("A long &ticked item");
-    QCOMPARE(boldLongest.width - plain.width,
-             QFontMetrics(bold).boundingRect(QRect(), flags, longest).width() -
-                 measure.fontMetrics().boundingRect(QRect(), flags, longest).width());
-
-    QMenu* menu = &measure;
-    // The label's colour by the item's state, drawn as the menu draws it.
-    const QPalette palette = menu->palette();
-    const struct {
-      QStyle::State state;
-      QColor colour;
-    } cases[] = {
-        {QStyle::State_Active | QStyle::State_Enabled, palette.color(QPalette::WindowText)},
-        {QStyle::State_Enabled, palette.color(QPalette::Dark)},
-        {QStyle::State_Active, ShadeColor(palette.color(QPalette::Button), -18, 0)},
-        {QStyle::State_None, palette.color(QPalette::Dark)},
-    };
-    for (const auto& c : cases) {
-      QStyleOptionMenuItem option;
-      option.initFrom(menu);
-      option.state = c.state;
-      option.rect = QRect(0, 0, 150, 40);
-      option.text = QStringLiteral("Mmmm");
-      option.font = menu->font();
-      option.font.setPixelSize(24);  // stems wide enough to show the colour itself
-      option.menuItemType = QStyleOptionMenuItem::Normal;
+    QMenu menu;  // lends its palette and font
+    const QPalette palette = menu.palette();
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.text = QStringLiteral("Mmmm");
+    option.rect = QRect(0, 0, 150, 40);
+    option.font.setPixelSize(24);  // stems wide enough to show the colour itself
+    // The label's pixels in exactly `colour`, drawn as a menu draws the item.
+    const auto ink = [&](QStyle::State state, QStyleOptionMenuItem::MenuItemType type,
+                         const QColor& colour) {
+      option.state = state;
+      option.menuItemType = type;
       QImage image(option.rect.size(), QImage::Format_RGB32);
       QPainter painter(&image);
-      FlatStyle::Instance()->drawControl(QStyle::CE_MenuItem, &option, &painter, menu);
-      painter.end();
-      int exact = 0;
+      FlatStyle::Instance()->drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+      int count = 0;
       for (int y = 0; y < image.height(); ++y)
-        for (int x = 30; x < image.width(); ++x) exact += image.pixel(x, y) == c.colour.rgb();
-      QVERIFY2(exact > 5, qPrintable(QString::number(int(c.state))));
-    }
+        for (int x = 30; x < image.width(); ++x) count += image.pixel(x, y) == colour.rgb();
+      return count;
+    };
+    const QStyle::State active = QStyle::State_Active | QStyle::State_Enabled;
+    const QColor text = palette.color(QPalette::WindowText);
+    const int plain = ink(active, QStyleOptionMenuItem::Normal, text);
+    QVERIFY(plain > 5);
+    QVERIFY(ink(active, QStyleOptionMenuItem::DefaultItem, text) > plain * 6 / 5);
+    QVERIFY(ink(QStyle::State_Enabled, QStyleOptionMenuItem::Normal,
+                palette.color(QPalette::Dark)) > 5);  // inactive
+    QVERIFY(ink(QStyle::State_Active, QStyleOptionMenuItem::Normal,
+                ShadeColor(palette.color(QPalette::Button), -18, 0)) > 5);  // greyed
+
+    // The bold label is measured in bold.
+    option.font = menu.font();
+    const auto width = [&](QStyleOptionMenuItem::MenuItemType type) {
+      option.menuItemType = type;
+      return FlatStyle::Instance()
+          ->sizeFromContents(QStyle::CT_MenuItem, &option, QSize(100, 20), &menu)
+          .width();
+    };
+    QFont bold = menu.font();
+    bold.setBold(true);
+    const auto measured = [&option](const QFontMetrics& metrics) {
+      return metrics.boundingRect(QRect(), Qt::TextSingleLine, option.text).width();
+    };
+    QCOMPARE(width(QStyleOptionMenuItem::DefaultItem) - width(QStyleOptionMenuItem::Normal),
+             measured(QFontMetrics(bold)) - measured(menu.fontMetrics()));
   }
 
   void shadowBandsHaveRoundedEnds() {
