@@ -23,4 +23,8 @@ bool WindowSystemComposesWindows() {
 #endif
 }
 
+bool WindowSystemScreenCanBeGrabbed() {
+  return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 }  // namespace kelvarin

@@ -6,5 +6,7 @@
 namespace kelvarin {
 
 bool WindowSystemComposesWindows();
+// Whether a program may read what the screen shows (X11; not Wayland).
+bool WindowSystemScreenCanBeGrabbed();
 
 }  // namespace kelvarin

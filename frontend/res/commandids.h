@@ -39,6 +39,7 @@ inline constexpr int kIdWindowTileVertical = 57652;
 inline constexpr int kIdAppAbout = 57664;
 inline constexpr int kIdAppExit = 57665;
 inline constexpr int kIdHelpFinder = 57667;
+inline constexpr int kIdContextHelp = 57669;
 inline constexpr int kIdHelp = 57670;
 inline constexpr int kIdDefaultHelp = 57671;
 inline constexpr int kIdOleEditProperties = 57860;

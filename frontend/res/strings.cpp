@@ -66,6 +66,7 @@ constexpr StringEntry kStrings[] = {
     {kIdAppAbout, "Show the program's version and the tool programs\nAbout"},
     {kIdAppExit, "Quit Kelvarin; asks to save changed reports\nExit"},
     {kIdHelpFinder, "List the help topics\nHelp Topics"},
+    {kIdContextHelp, "Show help on the button, menu item or window clicked next\nContext Help"},
     {kIdHelp, "Show help\nHelp"},
 };
 

@@ -29,6 +29,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Alt+Return", kIdOleEditProperties},
     {"Alt+Enter", kIdOleEditProperties},
     {"F1", kIdHelp},
+    {"Shift+F1", kIdContextHelp},
 };
 
 }  // namespace

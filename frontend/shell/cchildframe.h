@@ -28,6 +28,9 @@ class CChildFrame : public QMdiSubWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Readies the window's own menu before it shows.
+  void PrepareSystemMenu();
+
   CQuandorDoc* m_document;
   CQuandorView* m_view;
 };

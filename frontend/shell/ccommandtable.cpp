@@ -17,6 +17,8 @@ QAction* CCommandTable::Action(int id) {
   const QString prompt = ResText(id);
   const int newline = prompt.indexOf(QLatin1Char('\n'));
   action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
+  // What a click on the command's menu item or button says in help mode.
+  action->setWhatsThis(action->statusTip());
   if (newline >= 0) {
     action->setToolTip(prompt.mid(newline + 1));
     action->setIconText(prompt.mid(newline + 1));

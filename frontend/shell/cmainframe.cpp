@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QTimer>
+#include <QWhatsThis>
+#include <iterator>
 
 #include "common/fileidentity.h"
 #include "frontend/res/commandids.h"
@@ -25,10 +28,29 @@
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/menutext.h"
 #include "frontend/shell/shellmessage.h"
+#include "platform/lockkeys.h"
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
 
 namespace kelvarin {
+
+namespace {
+
+// The status bar's lock-key panes: each shows its text while its lock is on.
+struct LockPane {
+  int id;
+  const char* text;
+  LockKey key;
+};
+constexpr LockPane kLockPanes[] = {
+    {kIdIndicatorCaps, "CAP", kCapsLock},
+    {kIdIndicatorNum, "NUM", kNumLock},
+    {kIdIndicatorScrl, "SCRL", kScrollLock},
+};
+// How often the panes look at the lock keys.
+constexpr int kLockKeyPeriodMs = 250;
+
+}  // namespace
 
 CMainFrame::CMainFrame(CCommandTable& commands, QWidget* parent)
     : QMainWindow(parent), m_commands(commands), m_clientPainter(new MDIClientPainter(this)) {
@@ -53,7 +75,7 @@ CMainFrame::~CMainFrame() {
   disconnect(m_clientPainter, nullptr, this, nullptr);
   for (CChildFrame* child : m_children) disconnect(child, nullptr, this, nullptr);
   m_commands.SetTarget(nullptr);
-  for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical})
+  for (int id : {kIdWindowCascade, kIdWindowTileHorizontal, kIdWindowTileVertical, kIdContextHelp})
     m_commands.RemoveHandler(id);
 }
 
@@ -76,11 +98,26 @@ void CMainFrame::CreateStatusBar() {
           [bar = m_wndStatusBar, idle](const QString& message) {
             if (message.isEmpty()) bar->showMessage(idle);
           });
-  // The lock-key panes keep their place; the desktop does not tell this
-  // program the state of the lock keys, so they stay blank.
-  const int ids[] = {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl};
-  const char* const texts[] = {"CAP", "NUM", "SCRL"};
-  m_wndStatusBar->SetIndicators(ids, texts, 3);
+  int ids[std::size(kLockPanes)];
+  const char* texts[std::size(kLockPanes)];
+  for (std::size_t i = 0; i < std::size(kLockPanes); ++i) {
+    ids[i] = kLockPanes[i].id;
+    texts[i] = kLockPanes[i].text;
+  }
+  m_wndStatusBar->SetIndicators(ids, texts, static_cast<int>(std::size(kLockPanes)));
+  // The panes follow the lock keys while the program runs, where the window
+  // system tells their state; elsewhere they stay blank.
+  if (ReadLockKeys()) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] { ShowLockKeys(ReadLockKeys().value_or(0)); });
+    timer->start(kLockKeyPeriodMs);
+    ShowLockKeys(ReadLockKeys().value_or(0));
+  }
+}
+
+void CMainFrame::ShowLockKeys(unsigned locks) {
+  for (const LockPane& pane : kLockPanes)
+    Indicator(pane.id)->setText(locks & pane.key ? QString::fromLatin1(pane.text) : QString());
 }
 
 QLabel* CMainFrame::Indicator(int id) const { return m_wndStatusBar->Indicator(id); }
@@ -104,6 +141,9 @@ void CMainFrame::RegisterWindowCommands() {
       kIdWindowTileHorizontal, [this] { TileWindows(false); }, haveWindows);
   m_commands.SetHandler(
       kIdWindowTileVertical, [this] { TileWindows(true); }, haveWindows);
+  // Help mode: the next click on a menu item or a button shows what its
+  // command does; anywhere else in the window it opens the help (Esc leaves).
+  m_commands.SetHandler(kIdContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 CMainFrame::MenuBarState CMainFrame::BuildMenuBar(const MenuBarResource& resource) {
@@ -293,6 +333,22 @@ QPrinter& CMainFrame::Printer() {
     m_printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
   }
   return *m_printer;
+}
+
+bool CMainFrame::event(QEvent* event) {
+  // In help mode a click that no part of the window explains opens the help.
+  if (event->type() == QEvent::QueryWhatsThis) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::WhatsThis) {
+    // The click ends help mode; the help opens once the click is handled.
+    QWhatsThis::leaveWhatsThisMode();
+    QTimer::singleShot(0, this, [this] { m_commands.Execute(kIdHelp); });
+    event->accept();
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,8 @@ class CMainFrame : public QMainWindow {
   CStatusBarXP* StatusBar() const { return m_wndStatusBar; }
   // The indicator pane of this id (CAP, NUM, SCRL).
   QLabel* Indicator(int id) const;
+  // Shows the lock-key panes for these locks on (LockKey bits).
+  void ShowLockKeys(unsigned locks);
 
   // The printer shared by every window and by Print Setup.
   QPrinter& Printer();
@@ -63,6 +65,7 @@ class CMainFrame : public QMainWindow {
   void recentFileUsed(const QString& path);
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

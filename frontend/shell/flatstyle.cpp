@@ -9,6 +9,7 @@
 #include <QStyleOption>
 #include <QToolButton>
 
+#include "frontend/res/toolbars.h"
 #include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
@@ -98,11 +99,26 @@ QPixmap Silhouette(const QPixmap& image, const QColor& colour) {
   return mono;
 }
 
+QColor Darkened(const QColor& under, int percent) {
+  return QColor(under.red() * percent / 100, under.green() * percent / 100,
+                under.blue() * percent / 100);
+}
+
 void DarkenPixels(QPainter* painter, const std::vector<ShadowPixel>& pixels, const QColor& under) {
   for (const ShadowPixel& pixel : pixels)
+    painter->fillRect(pixel.x, pixel.y, 1, 1, Darkened(under, pixel.percent));
+}
+
+// The shadow margin of a popup as the screen showed it behind the popup,
+// darkened along the band (`behind` is the popup's size).
+void DarkenBackground(QPainter* painter, const QRect& panel, const QRect& full,
+                      const QImage& behind) {
+  const QRect right(panel.right() + 1, full.top(), kMenuShadow, full.height());
+  const QRect bottom(full.left(), panel.bottom() + 1, panel.width(), kMenuShadow);
+  for (const QRect& strip : {right, bottom}) painter->drawImage(strip, behind, strip);
+  for (const ShadowPixel& pixel : MenuShadowPixels(full.width(), full.height()))
     painter->fillRect(pixel.x, pixel.y, 1, 1,
-                      QColor(under.red() * pixel.percent / 100, under.green() * pixel.percent / 100,
-                             under.blue() * pixel.percent / 100));
+                      Darkened(behind.pixelColor(pixel.x, pixel.y), pixel.percent));
 }
 
 // Black at the opacity that leaves `percent` of what lies behind.
@@ -120,6 +136,13 @@ void CheckMark(QPainter* painter, const QRect& box, const QColor& colour) {
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 7; ++x)
       if (kRows[y][x] == '#') painter->fillRect(left + x, top + y, 1, 1, colour);
+}
+
+// The default item's label stands in bold.
+QFont LabelFont(const QStyleOptionMenuItem& item) {
+  QFont font = item.font;
+  if (item.menuItemType == QStyleOptionMenuItem::DefaultItem) font.setWeight(QFont::Bold);
+  return font;
 }
 
 int TextFlags(const QStyle* style, const QStyleOption* option, const QWidget* widget) {
@@ -171,10 +194,17 @@ QSize FlatStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (item && item->menuItemType == QStyleOptionMenuItem::Separator)
       return QSize(size.width(), MenuSeparatorHeight(widget->fontMetrics()));
-    // The menu adds the width of the widest shortcut itself.
+    // The menu adds the width of the widest shortcut itself, and measures
+    // the label in the menu's font: a bold label needs the difference.
     const QFontMetrics metrics = widget->fontMetrics();
-    return QSize(size.width() + kPopupItemExtraWidth + PlatformItemPadding(metrics),
-                 MenuItemHeight(metrics));
+    int width = size.width() + kPopupItemExtraWidth + PlatformItemPadding(metrics);
+    if (item && item->menuItemType == QStyleOptionMenuItem::DefaultItem) {
+      const QString label = item->text.section('\t', 0, 0);
+      const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic;
+      width += QFontMetrics(LabelFont(*item)).boundingRect(QRect(), flags, label).width() -
+               QFontMetrics(item->font).boundingRect(QRect(), flags, label).width();
+    }
+    return QSize(width, MenuItemHeight(metrics));
   }
   if (type == CT_MenuBarItem && widget) {
     // The bar's own height; the width as measured.
@@ -267,7 +297,22 @@ void FlatStyle::DrawMenuPanel(const QStyleOption* option, QPainter* painter,
       Line(painter, bar.left() + 1 - origin.x(), 0, bar.left() + bar.width() - 1 - origin.x(), 0,
            ShadeColor(ButtonFace(palette), 20, 0));
   }
-  if (shadow) ShadowPixels(painter, MenuShadowPixels(full.width(), full.height()));
+  switch (MenuShadowOf(menu)) {
+    case MenuShadow::kComposed:
+      ShadowPixels(painter, MenuShadowPixels(full.width(), full.height()));
+      break;
+    case MenuShadow::kFromScreen: {
+      QImage behind = MenuShadowBackground(menu);
+      if (behind.isNull()) {  // not grabbed: as if the popup stood on a plain window
+        behind = QImage(full.size(), QImage::Format_RGB32);
+        behind.fill(palette.color(QPalette::Window));
+      }
+      DarkenBackground(painter, panel, full, behind);
+      break;
+    }
+    case MenuShadow::kNone:
+      break;
+  }
 }
 
 void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) const {
@@ -297,9 +342,12 @@ void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) cons
     return;
   }
 
-  const QColor text = grayed ? ShadeColor(face, -18, 0) : MenuText(palette);
+  const bool inactive = !(item->state & State_Active);
+  const QColor text = inactive ? ButtonShadow(palette)
+                      : grayed ? ShadeColor(face, -18, 0)
+                               : MenuText(palette);
   const int flags = TextFlags(this, option, nullptr) | Qt::AlignVCenter;
-  painter->setFont(item->font);
+  painter->setFont(LabelFont(*item));
   painter->setPen(text);
   const QString label = item->text.section('\t', 0, 0);
   const QString shortcut = item->text.section('\t', 1);
@@ -317,9 +365,13 @@ void FlatStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter) cons
     Rectangle(painter, left + 1, top + 1, left + 20, bottom - 1, Highlight(palette),
               checkBackground);
 
-  const QPixmap image = item->icon.isNull() ? QPixmap()
-                                            : item->icon.pixmap(item->icon.availableSizes().value(
-                                                  0, QSize(kMonoImageSize, kMonoImageSize)));
+  // An image the platform gave an item (the report window's own menu) is
+  // brought down to the size of the images the tool bars lend.
+  const QSize imageSize =
+      item->icon.availableSizes()
+          .value(0, QSize(kMonoImageSize, kMonoImageSize))
+          .boundedTo(QSize(MenuImageBar().imageWidth, MenuImageBar().imageHeight));
+  const QPixmap image = item->icon.isNull() ? QPixmap() : item->icon.pixmap(imageSize);
   if (!image.isNull()) {
     const bool raised = selected && !grayed;
     if (grayed || (selected && !ticked)) {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <algorithm>
 
 #include "frontend/shell/ctoolbarxp.h"
@@ -22,6 +23,22 @@ namespace {
 const char* const kKitWindowProperty = "kelvarinMenuKitWindow";
 const char* const kOwnerDrawnProperty = "kelvarinOwnerDrawn";
 const char* const kShadowProperty = "kelvarinMenuShadow";
+const char* const kBackgroundProperty = "kelvarinMenuBackground";
+
+// Takes what the screen shows where a popup with a shadow drawn from the
+// screen is about to appear; the shadow darkens it.
+void GrabScreenBehind(QWidget* menu) {
+  QScreen* screen = menu->screen();
+  const QRect area(menu->pos(), menu->size());
+  QImage behind;
+  if (screen) {
+    const QPoint offset = area.topLeft() - screen->geometry().topLeft();
+    behind = screen->grabWindow(0, offset.x(), offset.y(), area.width(), area.height()).toImage();
+  }
+  if (!behind.isNull() && behind.devicePixelRatio() != 1.0) behind = behind.scaled(area.size());
+  if (behind.size() != area.size()) behind = QImage();  // off the screen
+  menu->setProperty(kBackgroundProperty, behind);
+}
 
 // Moves each popup up by one pixel, so that the top row of a drop-down lies
 // over the bottom edge of its menu-bar item and the joining line can open
@@ -40,8 +57,13 @@ class MenuWindowFilter : public QObject {
     }
     auto* menu = qobject_cast<QMenu*>(watched);
     if (!menu || !IsOwnerDrawnMenu(menu)) return false;
-    // Show comes before the window is mapped, so the move is never seen.
-    if (event->type() == QEvent::Show) menu->move(menu->pos() - QPoint(0, 1));
+    // Show comes before the window is mapped, so the move is never seen and
+    // the screen still shows what lies behind the popup.
+    if (event->type() == QEvent::Show) {
+      menu->move(menu->pos() - QPoint(0, 1));
+      if (MenuShadowOf(menu) == MenuShadow::kFromScreen) GrabScreenBehind(menu);
+    }
+    if (event->type() == QEvent::Hide) menu->setProperty(kBackgroundProperty, QVariant());
     if (event->type() == QEvent::KeyPress) return RunMnemonic(menu, static_cast<QKeyEvent*>(event));
     return false;
   }
@@ -88,9 +110,9 @@ QRect& BarItemRect() {
   return rect;
 }
 
-int& ShadowOverride() {
-  static int mode = -1;
-  return mode;
+std::optional<MenuShadow>& ShadowOverride() {
+  static std::optional<MenuShadow> kind;
+  return kind;
 }
 
 // The bars whose images the menus of `window` show, in the frame's order:
@@ -110,15 +132,29 @@ void Prepare(QWidget* widget) {
   TheKit().prepared.append(widget);
 }
 
-// The shadow margin needs a translucent window, which can only be asked for
-// before the menu's window first exists: menus reached from a kit frame's
-// bar get it when the bar is prepared, before they are first opened.
+// A translucent window can only be asked for before the menu's window first
+// exists: menus reached from a kit frame's bar get their shadow when the bar
+// is prepared, before they are first opened. A shadow drawn from the screen
+// needs only the margin.
 void PrepareShadow(QMenu* menu) {
-  if (menu->testAttribute(Qt::WA_WState_Created) || HasMenuShadow(menu) || !MenuShadowAvailable())
-    return;
-  menu->setAttribute(Qt::WA_TranslucentBackground);
+  if (!HasMenuShadow(menu)) {
+    MenuShadow kind = MenuShadowKind();
+    if (kind == MenuShadow::kComposed && menu->testAttribute(Qt::WA_WState_Created))
+      kind = MenuShadow::kNone;
+    if (kind == MenuShadow::kNone) return;
+    if (kind == MenuShadow::kComposed) menu->setAttribute(Qt::WA_TranslucentBackground);
+    menu->setProperty(kShadowProperty, static_cast<int>(kind));
+  }
   menu->setContentsMargins(0, 0, kMenuShadow, kMenuShadow);
-  menu->setProperty(kShadowProperty, true);
+}
+
+// The menu or bar goes back to the platform's drawing.
+void Unprepare(QWidget* widget) {
+  widget->removeEventFilter(TheKit().filter);
+  widget->setProperty(kOwnerDrawnProperty, QVariant());
+  widget->setProperty(kBackgroundProperty, QVariant());
+  widget->setStyle(nullptr);
+  if (HasMenuShadow(widget)) widget->setContentsMargins(0, 0, 0, 0);
 }
 
 void PrepareShadows(const QList<QAction*>& actions) {
@@ -149,13 +185,8 @@ void InstallMenuHook() {
 void RemoveMenuHook() {
   Kit& kit = TheKit();
   if (kit.useCount == 0 || --kit.useCount != 0) return;
-  for (const QPointer<QWidget>& widget : kit.prepared) {
-    if (!widget) continue;
-    widget->removeEventFilter(kit.filter);
-    widget->setProperty(kOwnerDrawnProperty, QVariant());
-    widget->setStyle(nullptr);
-    if (HasMenuShadow(widget)) widget->setContentsMargins(0, 0, 0, 0);
-  }
+  for (const QPointer<QWidget>& widget : kit.prepared)
+    if (widget) Unprepare(widget);
   kit.prepared.clear();
   delete kit.filter;
   kit.filter = nullptr;
@@ -190,6 +221,12 @@ void UpdateMenu(QWidget* window, QMenu* menu, bool enabled) {
       break;
     }
   }
+}
+
+void ReleaseMenu(QMenu* menu) {
+  if (!IsOwnerDrawnMenu(menu)) return;
+  Unprepare(menu);
+  TheKit().prepared.removeAll(menu);
 }
 
 void UpdateMenuBar(QMainWindow* window) {
@@ -240,14 +277,24 @@ std::vector<ShadowPixel> BarItemShadowPixels(int right, int top, int height) {
   return pixels;
 }
 
-bool MenuShadowAvailable() {
-  const int mode = ShadowOverride();
-  return mode < 0 ? WindowSystemComposesWindows() : mode != 0;
+MenuShadow MenuShadowKind() {
+  if (ShadowOverride()) return *ShadowOverride();
+  if (WindowSystemComposesWindows()) return MenuShadow::kComposed;
+  return WindowSystemScreenCanBeGrabbed() ? MenuShadow::kFromScreen : MenuShadow::kNone;
 }
 
-bool HasMenuShadow(const QWidget* menu) { return menu && menu->property(kShadowProperty).toBool(); }
+void SetMenuShadowOverride(std::optional<MenuShadow> kind) { ShadowOverride() = kind; }
 
-void SetMenuShadowOverride(int mode) { ShadowOverride() = mode; }
+MenuShadow MenuShadowOf(const QWidget* menu) {
+  return menu ? static_cast<MenuShadow>(menu->property(kShadowProperty).toInt())
+              : MenuShadow::kNone;
+}
+
+bool HasMenuShadow(const QWidget* menu) { return MenuShadowOf(menu) != MenuShadow::kNone; }
+
+QImage MenuShadowBackground(const QWidget* menu) {
+  return menu ? menu->property(kBackgroundProperty).value<QImage>() : QImage();
+}
 
 QRect MenuBarItemRect() { return BarItemRect(); }
 

@@ -1,14 +1,17 @@
 // The flat menus of the front-end's frames: popups with a light icon column
 // showing the image of the tool-bar button of the same command, a highlight
 // box for the selected item, a 3-pixel border, a line that joins a popup to
-// its menu-bar item and, where the window system can show it, a 4-pixel drop
-// shadow. The drawing is FlatStyle's; this kit decides which menus it draws
-// and prepares them before they show.
+// its menu-bar item and a 4-pixel drop shadow (over what the window system
+// composes, or over a grab of the screen behind the popup). The drawing is
+// FlatStyle's; this kit decides which menus it draws and prepares them before
+// they show.
 #pragma once
 
 #include <QChar>
+#include <QImage>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QFontMetrics;
@@ -73,12 +76,24 @@ std::vector<ShadowPixel> MenuShadowPixels(int width, int height);
 // over `height` rows from `top`.
 std::vector<ShadowPixel> BarItemShadowPixels(int right, int top, int height);
 
-// Whether popups get the shadow: only when the window system composes
-// translucent windows. Tests force it on or off (-1: ask the window system).
-bool MenuShadowAvailable();
-// Whether this popup was given the shadow margin.
+// How popups get their drop shadow: not at all; drawn translucent over what
+// the window system composes behind them; or drawn from a grab of the screen
+// behind the popup taken just before it shows (a window system that composes
+// nothing, where a translucent margin would show black).
+enum class MenuShadow { kNone, kComposed, kFromScreen };
+MenuShadow MenuShadowKind();
+// Tests force a kind; nullopt asks the window system again.
+void SetMenuShadowOverride(std::optional<MenuShadow> kind);
+// The shadow this popup was given.
+MenuShadow MenuShadowOf(const QWidget* menu);
 bool HasMenuShadow(const QWidget* menu);
-void SetMenuShadowOverride(int mode);
+// What the screen showed under a popup with a shadow drawn from the screen,
+// the popup's size; null when it could not be grabbed.
+QImage MenuShadowBackground(const QWidget* menu);
+
+// The menu goes back to the platform's drawing (a menu the kit draws only
+// where it shows: the report window's own menu).
+void ReleaseMenu(QMenu* menu);
 
 // The screen rectangle of the menu-bar item whose drop-down is open (the
 // box drawn around it, without its shadow strip); empty when none.

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QToolButton>
 #include <QtTest>
 
@@ -15,6 +17,7 @@
 #include "frontend/shell/ccommandtable.h"
 #include "frontend/shell/cstatusbarxp.h"
 #include "frontend/shell/ctoolbarxp.h"
+#include "frontend/shell/flatstyle.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
 
@@ -103,7 +106,7 @@ class TestFlatBars : public QObject {
  private slots:
   void initTestCase() { InstallMenuHook(); }
   void cleanupTestCase() { RemoveMenuHook(); }
-  void init() { SetMenuShadowOverride(0); }
+  void init() { SetMenuShadowOverride(MenuShadow::kNone); }
 
   void shadesFollowTheLightnessAndSaturationRule() {
     // Worked out apart from the program with exact fractions.
@@ -140,7 +143,7 @@ class TestFlatBars : public QObject {
   }
 
   void menuItemsAreMeasuredByTheFormulas() {
-    for (int shadow : {0, 1}) {
+    for (MenuShadow shadow : {MenuShadow::kNone, MenuShadow::kComposed}) {
       SetMenuShadowOverride(shadow);
       auto frame = MakeFrame();
       QMenu* menu = frame->menu;
@@ -159,7 +162,7 @@ class TestFlatBars : public QObject {
       // The widest label and the widest shortcut, which belong to different items.
       const int items = width("A long &ticked item") + metrics.horizontalAdvance("Ctrl+O") +
                         kPopupItemExtraWidth + PlatformItemPadding(metrics);
-      const int margin = shadow ? kMenuShadow : 0;
+      const int margin = shadow != MenuShadow::kNone ? kMenuShadow : 0;
       QCOMPARE(menu->width(), items + 2 * kMenuBorder + margin);
       QCOMPARE(menu->height(), 3 * MenuItemHeight(metrics) + MenuSeparatorHeight(metrics) +
                                    2 * kMenuBorder + margin);
@@ -168,7 +171,7 @@ class TestFlatBars : public QObject {
   }
 
   void grabbedMenuShowsColumnBoxesBorderAndShadow() {
-    SetMenuShadowOverride(1);
+    SetMenuShadowOverride(MenuShadow::kComposed);
     auto frame = MakeFrame();
     QMenu* menu = frame->menu;
     const QList<QAction*> actions = menu->actions();
@@ -219,6 +222,85 @@ class TestFlatBars : public QObject {
     QCOMPARE(qAlpha(image.pixel(1, h - 1)), 0);
     QCOMPARE(qAlpha(image.pixel(w - 1, 1)), 0);
     menu->close();
+  }
+
+  void withoutACompositorTheShadowDarkensTheScreenBehind() {
+    SetMenuShadowOverride(MenuShadow::kFromScreen);
+    auto frame = MakeFrame();
+    auto* central = new QWidget;
+    QPalette palette = central->palette();
+    const QColor behind(200, 120, 40);
+    palette.setColor(QPalette::Window, behind);
+    central->setPalette(palette);
+    central->setAutoFillBackground(true);
+    frame->window.setCentralWidget(central);
+    frame->window.resize(500, 400);
+    QVERIFY(QTest::qWaitForWindowExposed(&frame->window));
+    QMenu* menu = frame->menu;
+    menu->popup(central->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(!MenuShadowBackground(menu).isNull());
+    const QImage image = menu->grab().toImage();
+    const int w = image.width(), h = image.height();
+    const auto darkened = [&behind](int percent) {
+      return qRgb(behind.red() * percent / 100, behind.green() * percent / 100,
+                  behind.blue() * percent / 100);
+    };
+    QCOMPARE(image.pixel(w - 1, 20), darkened(93));
+    QCOMPARE(image.pixel(w - 4, 20), darkened(78));
+    QCOMPARE(image.pixel(20, h - 1), darkened(93));
+    QCOMPARE(image.pixel(1, h - 1), behind.rgb());  // the bare corners
+    QCOMPARE(image.pixel(w - 1, 1), behind.rgb());
+    menu->close();
+    QVERIFY(MenuShadowBackground(menu).isNull());
+  }
+
+  void defaultItemIsBoldAndInactiveTextGrey() {
+    QMenu menu;  // lends its palette and font
+    const QPalette palette = menu.palette();
+    QStyleOptionMenuItem option;
+    option.initFrom(&menu);
+    option.text = QStringLiteral("Mmmm");
+    option.rect = QRect(0, 0, 150, 40);
+    option.font.setPixelSize(24);  // stems wide enough to show the colour itself
+    // The label's pixels in exactly `colour`, drawn as a menu draws the item.
+    const auto ink = [&](QStyle::State state, QStyleOptionMenuItem::MenuItemType type,
+                         const QColor& colour) {
+      option.state = state;
+      option.menuItemType = type;
+      QImage image(option.rect.size(), QImage::Format_RGB32);
+      QPainter painter(&image);
+      FlatStyle::Instance()->drawControl(QStyle::CE_MenuItem, &option, &painter, &menu);
+      int count = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 30; x < image.width(); ++x) count += image.pixel(x, y) == colour.rgb();
+      return count;
+    };
+    const QStyle::State active = QStyle::State_Active | QStyle::State_Enabled;
+    const QColor text = palette.color(QPalette::WindowText);
+    const int plain = ink(active, QStyleOptionMenuItem::Normal, text);
+    QVERIFY(plain > 5);
+    QVERIFY(ink(active, QStyleOptionMenuItem::DefaultItem, text) > plain * 6 / 5);
+    QVERIFY(ink(QStyle::State_Enabled, QStyleOptionMenuItem::Normal,
+                palette.color(QPalette::Dark)) > 5);  // inactive
+    QVERIFY(ink(QStyle::State_Active, QStyleOptionMenuItem::Normal,
+                ShadeColor(palette.color(QPalette::Button), -18, 0)) > 5);  // greyed
+
+    // The bold label is measured in bold.
+    option.font = menu.font();
+    const auto width = [&](QStyleOptionMenuItem::MenuItemType type) {
+      option.menuItemType = type;
+      return FlatStyle::Instance()
+          ->sizeFromContents(QStyle::CT_MenuItem, &option, QSize(100, 20), &menu)
+          .width();
+    };
+    QFont bold = menu.font();
+    bold.setBold(true);
+    const auto measured = [&option](const QFontMetrics& metrics) {
+      return metrics.boundingRect(QRect(), Qt::TextSingleLine, option.text).width();
+    };
+    QCOMPARE(width(QStyleOptionMenuItem::DefaultItem) - width(QStyleOptionMenuItem::Normal),
+             measured(QFontMetrics(bold)) - measured(menu.fontMetrics()));
   }
 
   void shadowBandsHaveRoundedEnds() {

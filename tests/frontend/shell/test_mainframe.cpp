@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QToolBar>
+#include <QWhatsThis>
 #include <QtTest>
 
 #include "frontend/res/commandids.h"
@@ -20,6 +21,9 @@
 #include "frontend/shell/cquandorview.h"
 #include "frontend/shell/ctoolbarxp.h"
 #include "frontend/shell/mdiclientpainter.h"
+#include "frontend/shell/menukit.h"
+#include "frontend/shell/shadecolor.h"
+#include "platform/lockkeys.h"
 #include "platform/messagebox.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
@@ -51,7 +55,11 @@ class TestMainFrame : public QObject {
   std::unique_ptr<CMainFrame> m_frame;
 
  private slots:
-  void initTestCase() { test::StartModalWatchdog(); }
+  void initTestCase() {
+    test::StartModalWatchdog();
+    InstallMenuHook();
+  }
+  void cleanupTestCase() { RemoveMenuHook(); }
   void init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_commands = std::make_unique<CCommandTable>();
@@ -241,8 +249,28 @@ class TestMainFrame : public QObject {
                                  kIdEditCopy, kIdEditPaste, 0, kIdFilePrint,
                                  0,           kIdAppAbout};
     QCOMPARE(ids, expected);
-    for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl})
-      QVERIFY(m_frame->Indicator(id));
+    // Offscreen nothing tells the state of the lock keys: the panes stay blank.
+    const auto panes = [this] {
+      QStringList texts;
+      for (int id : {kIdIndicatorCaps, kIdIndicatorNum, kIdIndicatorScrl})
+        texts.append(m_frame->Indicator(id)->text());
+      return texts;
+    };
+    QCOMPARE(panes(), (QStringList{"", "", ""}));
+    m_frame->ShowLockKeys(kCapsLock | kScrollLock);
+    QCOMPARE(panes(), (QStringList{"CAP", "", "SCRL"}));
+    // A lock shows where the keyboard's indicator for it is lit.
+    const struct {
+      unsigned mask;
+      LockIndicators indicators;
+      unsigned expected;
+    } cases[] = {
+        {0x6, {0, 1, 2}, kNumLock | kScrollLock},
+        {0x1, {-1, 0, 2}, kNumLock},
+        {0x80000000, {31, -1, -1}, kCapsLock},
+        {0xffffffff, {-1, -1, -1}, 0},
+    };
+    for (const auto& c : cases) QCOMPARE(LockKeysFromIndicators(c.mask, c.indicators), c.expected);
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
     m_frame->statusBar()->clearMessage();
     QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
@@ -263,6 +291,30 @@ class TestMainFrame : public QObject {
     QVERIFY(!m_commands->Action(kIdOleEditProperties)->isEnabled());
   }
 
+  void contextHelpExplainsTheNextClick() {
+    int helpShown = 0, opened = 0;
+    m_commands->SetHandler(kIdHelp, [&helpShown] { ++helpShown; });
+    m_commands->SetHandler(kIdFileOpen, [&opened] { ++opened; });
+    QAction* contextHelp = m_commands->Action(kIdContextHelp);
+    QVERIFY(contextHelp->shortcuts().contains(QKeySequence(QStringLiteral("Shift+F1"))));
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    // A button: what its command does, and the command does not run.
+    QWidget* open = m_frame->ToolBar()->widgetForAction(m_commands->Action(kIdFileOpen));
+    QCOMPARE(open->whatsThis(), QStringLiteral("Open a report or another text file"));
+    contextHelp->trigger();
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QTest::mouseClick(open, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(QApplication::activePopupWidget()->inherits("QWhatsThat"));
+    QCOMPARE(opened, 0);
+    QWhatsThis::hideText();
+    QWhatsThis::leaveWhatsThisMode();
+    // Anywhere else in the window: the help, and the mode ends.
+    contextHelp->trigger();
+    QTest::mouseClick(m_frame->Workspace()->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+    QTRY_COMPARE(helpShown, 1);
+  }
+
   void workspaceNameFont() {
     const QFont& font = m_frame->Workspace()->NameFont();
     QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
@@ -274,6 +326,27 @@ class TestMainFrame : public QObject {
     m_frame->Workspace()->viewport()->repaint();
     m_frame->OpenDocumentFile(WriteFile("p.err", "p\n"));
     m_frame->Workspace()->viewport()->repaint();
+  }
+
+  void reportWindowsOwnMenuIsFlatOnlyFromItsTitleBar() {
+    CChildFrame* child = m_frame->OpenDocumentFile(WriteFile("a.log", "a\n"));
+    QMenu* menu = child->systemMenu();
+    QAction* close = menu->actions().constLast();
+    QCOMPARE(menu->defaultAction(), close);
+    // Maximised, the menu hangs from the main window's menu bar: the platform draws it.
+    child->showSystemMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(!IsOwnerDrawnMenu(menu));
+    menu->close();
+    child->showNormal();
+    child->showSystemMenu();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(IsOwnerDrawnMenu(menu));
+    const QImage image = menu->grab().toImage();
+    const QRect item = menu->actionGeometry(close);
+    QCOMPARE(image.pixelColor(item.left() + 1, item.top() + 1).name(),
+             ShadeColor(menu->palette().color(QPalette::Button), 20, 0).name());
+    menu->close();
   }
 
   void windowMenuListsTheOpenWindows() {
