@@ -98,10 +98,10 @@ int CQuandorView::PrintDocument(QPrinter* printer) const {
   return pages;
 }
 
-void CQuandorView::PrintOrSay(QPrinter* printer) {
+void CQuandorView::PrintOrSay(QPrinter* printer, bool sayNoPage) {
   const int pages = PrintDocument(printer);
   const QString file = printer->outputFileName();
-  if (pages == 0)
+  if (pages == 0 && sayNoPage)
     ShowStopMessage(this, tr("The report has no page in the range chosen; nothing was printed."));
   else if (pages < 0)
     ShowStopMessage(this, file.isEmpty() ? tr("The report could not be printed.")
@@ -126,7 +126,7 @@ void CQuandorView::OnFilePrintPreview() {
   PreparePrinter(m_printer);
   QPrintPreviewDialog preview(m_printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* printer) { PrintDocument(printer); });
+          [this](QPrinter* printer) { PrintOrSay(printer, false); });
   auto* pages = preview.findChild<QPrintPreviewWidget*>();
   const int openedWith = m_previewPages && *m_previewPages >= 2 ? 2 : 1;
   if (pages && openedWith == 2) {

@@ -65,8 +65,10 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
  private:
   // Names the print job, and a file to print to, after this document.
   void PreparePrinter(QPrinter* printer) const;
-  // Prints, or says why nothing was printed.
-  void PrintOrSay(QPrinter* printer);
+  // Prints, or says why nothing was printed: the printer failed, or (with
+  // `sayNoPage`) its page range holds no page of the report. The preview,
+  // which draws its pages and prints through here, only says a failure.
+  void PrintOrSay(QPrinter* printer, bool sayNoPage = true);
   // Formats the whole text, then puts the caret at the start; the document
   // counts as changed only if it was before.
   void ApplyFormatToAll(const QTextCharFormat& format, bool undoable);
