@@ -48,37 +48,62 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& rect) {
   return label;
 }
 
-QFrame* AddEtchedLine(QWidget* parent, const QRect& rect) {
-  auto* line = new QFrame(parent);
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  line->setGeometry(rect);
-  return line;
-}
+// An etched separator across the dialog.
+class EtchedLine : public QFrame {
+ public:
+  explicit EtchedLine(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::HLine);
+    setFrameShadow(QFrame::Sunken);
+  }
+};
 
 }  // namespace
 
 CAboutDlg::CAboutDlg(const QString& pgmFolder, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dialog%1").arg(kDialogId));
   setWindowTitle(QStringLiteral("About Kelvarin"));
-  setFixedSize(DialogRect(this, 0, 0, 332, 216).size());
+
+  m_list = new QTreeWidget(this);
+  m_list->setObjectName(QStringLiteral("list%1").arg(kListId));
+  m_list->setRootIsDecorated(false);
+  m_list->setUniformRowHeights(true);
+  m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_list->header()->setSectionsClickable(false);
+  m_list->header()->setStretchLastSection(false);
+  m_versionLine = new QLabel(this);
+  m_legalLine = new QLabel(this);
+  m_buildLine = new QLabel(this);
+  OnInitDialog(pgmFolder);
+
+  // The list shows its four columns and every row without scrolling; the
+  // dialog grows beyond its own size by what the list needs more.
+  const QSize listSize = DialogRect(this, 7, 112, 318, 80).size();
+  const QSize wanted = FitProgramList();
+  const int dx = qMax(0, wanted.width() - listSize.width());
+  const int dy = qMax(0, wanted.height() - listSize.height());
+  auto place = [this](QWidget* widget, int x, int y, int width, int height, QMargins grow) {
+    widget->setGeometry(DialogRect(this, x, y, width, height)
+                            .adjusted(grow.left(), grow.top(), grow.right(), grow.bottom()));
+  };
+  setFixedSize(DialogRect(this, 0, 0, 332, 216).size() + QSize(dx, dy));
 
   auto* picture = new QLabel(this);
   picture->setPixmap(ProgramIcon().pixmap(DialogRect(this, 0, 0, 40, 40).size()));
-  picture->setGeometry(DialogRect(this, 7, 7, 42, 42));
+  place(picture, 7, 7, 42, 42, {});
   picture->setAlignment(Qt::AlignCenter);
   auto* icon = new QLabel(this);
   icon->setPixmap(ProgramIcon().pixmap(32, 32));
-  icon->setGeometry(DialogRect(this, 303, 7, 22, 20));
+  place(icon, 303, 7, 22, 20, {dx, 0, dx, 0});
   icon->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-  m_versionLine = AddLabel(this, QString(), DialogRect(this, 56, 10, 240, 9));
-  m_legalLine = AddLabel(this, QString(), DialogRect(this, 56, 21, 240, 9));
-  m_buildLine = AddLabel(this, QString(), DialogRect(this, 56, 32, 240, 9));
-  AddEtchedLine(this, DialogRect(this, 7, 52, 318, 2));
+  place(m_versionLine, 56, 10, 240, 9, {});
+  place(m_legalLine, 56, 21, 240, 9, {});
+  place(m_buildLine, 56, 32, 240, 9, {});
+  place(new EtchedLine(this), 7, 52, 318, 2, {0, 0, dx, 0});
 
   auto* credits = new QGroupBox(this);
-  credits->setGeometry(DialogRect(this, 7, 55, 318, 53));
+  place(credits, 7, 55, 318, 53, {0, 0, dx, 0});
   for (int i = 0; i < 4; ++i)
     AddLabel(credits, QString::fromLatin1(kCredits[i]), DialogRect(this, 8, 8 + 10 * i, 180, 9));
   m_link =
@@ -87,23 +112,12 @@ CAboutDlg::CAboutDlg(const QString& pgmFolder, QWidget* parent) : QDialog(parent
   m_link->setObjectName(QStringLiteral("static%1").arg(kContactId));
   m_link->setGeometry(DialogRect(this, 200, 38, 110, 9));
 
-  m_list = new QTreeWidget(this);
-  m_list->setObjectName(QStringLiteral("list%1").arg(kListId));
-  m_list->setGeometry(DialogRect(this, 7, 112, 318, 80));
-  m_list->setRootIsDecorated(false);
-  m_list->setUniformRowHeights(true);
-  m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_list->header()->setSectionsClickable(false);
-  m_list->header()->setStretchLastSection(false);
-
-  AddEtchedLine(this, DialogRect(this, 7, 195, 318, 2));
+  place(m_list, 7, 112, 318, 80, {0, 0, dx, dy});
+  place(new EtchedLine(this), 7, 195, 318, 2, {0, dy, dx, dy});
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setGeometry(DialogRect(this, 275, 198, 50, 14));
+  place(ok, 275, 198, 50, 14, {dx, dy, dx, dy});
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-  OnInitDialog(pgmFolder);
 }
 
 void CAboutDlg::OnInitDialog(const QString& pgmFolder) {
@@ -117,13 +131,26 @@ void CAboutDlg::OnInitDialog(const QString& pgmFolder) {
   QStringList titles;
   for (const ListColumn& column : kColumns) titles.append(QString::fromLatin1(column.title));
   m_list->setHeaderLabels(titles);
-  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-    m_list->setColumnWidth(i, kColumns[i].width);
   m_list->headerItem()->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
   for (int i = 0; i < kToolCount; ++i) {
     auto* row = new QTreeWidgetItem(m_list, ToolProgramRow(pgmFolder, i));
     row->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
   }
+}
+
+QSize CAboutDlg::FitProgramList() {
+  int width = 0;
+  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+    m_list->resizeColumnToContents(i);
+    m_list->setColumnWidth(i, qMax(kColumns[i].width, m_list->columnWidth(i)));
+    width += m_list->columnWidth(i);
+  }
+  const int rows = m_list->topLevelItemCount() * m_list->sizeHintForRow(0);
+  const int frame = 2 * m_list->frameWidth();
+  // Sized to its columns, the list needs no horizontal scroll bar; left to
+  // itself it would take one while laying out at its first, smaller size.
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return {width + frame, m_list->header()->sizeHint().height() + rows + frame};
 }
 
 QStringList CAboutDlg::ToolProgramRow(const QString& pgmFolder, int index) {

@@ -35,6 +35,9 @@ class CAboutDlg : public QDialog {
 
  private:
   void OnInitDialog(const QString& pgmFolder);
+  // Widens each column to its longest text (never below its given width);
+  // returns the size the list needs to show every column and row whole.
+  QSize FitProgramList();
 
   CStaticLink* m_link;
   QTreeWidget* m_list;

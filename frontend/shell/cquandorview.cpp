@@ -1,14 +1,14 @@
 #include "frontend/shell/cquandorview.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <memory>
 
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cfontsheet.h"
@@ -16,6 +16,8 @@
 #include "frontend/shell/cpage2.h"
 #include "frontend/shell/cpage4.h"
 #include "frontend/shell/cquandordoc.h"
+#include "frontend/shell/textprint.h"
+#include "platform/messagebox.h"
 
 namespace kelvarin {
 
@@ -77,39 +79,54 @@ void CQuandorView::ApplyFormatToAll(const QTextCharFormat& format, bool undoable
   setTextCursor(cursor);
 }
 
-void CQuandorView::PrintDocument(QPrinter* printer) const {
-  const qreal margin = kPrintMarginMillimetres;
-  printer->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-  printer->setDocName(m_document->Title());
-  std::unique_ptr<QTextDocument> copy(document()->clone());
-  QTextOption option = copy->defaultTextOption();
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  copy->setDefaultTextOption(option);
-  // Laid out in the printer's own pixels on pages of its printable area: the
-  // text then fills the page inside the margins set above, and no page
-  // number is added (an unpaginated document would get both a further 2 cm
-  // margin and page numbers from the print).
-  copy->documentLayout()->setPaintDevice(printer);
-  copy->setDocumentMargin(0);
-  copy->setPageSize(QSizeF(printer->width(), printer->height()));
-  copy->print(printer);
+void CQuandorView::PreparePrinter(QPrinter* printer) const {
+  const QString title = m_document->Title();
+  printer->setDocName(title);
+  // A printer that last wrote a file proposes one named after this document,
+  // in the same folder, never the file of the document printed before.
+  const QString lastFile = printer->outputFileName();
+  if (!lastFile.isEmpty() && !title.isEmpty())
+    printer->setOutputFileName(QFileInfo(lastFile).dir().filePath(
+        QFileInfo(title).completeBaseName() + QStringLiteral(".pdf")));
+}
+
+int CQuandorView::PrintDocument(QPrinter* printer) const {
+  // Inside the printer's own margins: half an inch until the user sets others.
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const int pages = PrintPlainText(*document(), printer);
+  QGuiApplication::restoreOverrideCursor();
+  return pages;
+}
+
+void CQuandorView::PrintOrSay(QPrinter* printer, bool sayNoPage) {
+  const int pages = PrintDocument(printer);
+  const QString file = printer->outputFileName();
+  if (pages == 0 && sayNoPage)
+    ShowStopMessage(this, tr("The report has no page in the range chosen; nothing was printed."));
+  else if (pages < 0)
+    ShowStopMessage(this, file.isEmpty() ? tr("The report could not be printed.")
+                                         : tr("The report could not be printed to %1.").arg(file));
 }
 
 void CQuandorView::OnFilePrint() {
   if (!m_printer) return;
+  PreparePrinter(m_printer);
   QPrintDialog dialog(m_printer, this);
-  if (dialog.exec() == QDialog::Accepted) PrintDocument(m_printer);
+  if (dialog.exec() == QDialog::Accepted) PrintOrSay(m_printer);
 }
 
 void CQuandorView::OnFilePrintDirect() {
-  if (m_printer) PrintDocument(m_printer);
+  if (!m_printer) return;
+  PreparePrinter(m_printer);
+  PrintOrSay(m_printer);
 }
 
 void CQuandorView::OnFilePrintPreview() {
   if (!m_printer) return;
+  PreparePrinter(m_printer);
   QPrintPreviewDialog preview(m_printer, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* printer) { PrintDocument(printer); });
+          [this](QPrinter* printer) { PrintOrSay(printer, false); });
   auto* pages = preview.findChild<QPrintPreviewWidget*>();
   const int openedWith = m_previewPages && *m_previewPages >= 2 ? 2 : 1;
   if (pages && openedWith == 2) {

@@ -21,7 +21,8 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   Q_OBJECT
 
  public:
-  // Half an inch on every side of a printed page.
+  // Half an inch on every side of a printed page, until the user sets other
+  // margins.
   static constexpr double kPrintMarginMillimetres = 12.7;
 
   explicit CQuandorView(CQuandorDoc* document, QWidget* parent = nullptr);
@@ -46,9 +47,10 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   void OnFilePrint();
   void OnFilePrintDirect();
   void OnFilePrintPreview();
-  // Prints the text on `printer` with the view's margins, breaking the
-  // lines that are wider than the page.
-  void PrintDocument(QPrinter* printer) const;
+  // Prints the text on `printer` inside its margins, breaking the lines
+  // that are wider than the page; returns the pages printed, 0 when the
+  // printer's page range holds none, -1 when the printer failed.
+  int PrintDocument(QPrinter* printer) const;
 
   bool HandlesCommand(int id) const override;
   bool IsCommandEnabled(int id) const override;
@@ -61,6 +63,12 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   void closeRequested();
 
  private:
+  // Names the print job, and a file to print to, after this document.
+  void PreparePrinter(QPrinter* printer) const;
+  // Prints, or says why nothing was printed: the printer failed, or (with
+  // `sayNoPage`) its page range holds no page of the report. The preview,
+  // which draws its pages and prints through here, only says a failure.
+  void PrintOrSay(QPrinter* printer, bool sayNoPage = true);
   // Formats the whole text, then puts the caret at the start; the document
   // counts as changed only if it was before.
   void ApplyFormatToAll(const QTextCharFormat& format, bool undoable);

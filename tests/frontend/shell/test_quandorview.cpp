@@ -4,7 +4,11 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,11 +70,9 @@ FontSeen WholeTextFormat(const QTextDocument* text) {
 
 const FontSeen kCourier10{"Courier New", 10, false, false, false, QColor(Qt::black)};
 
-// Where each line of text starts on the pages of a PDF file written by Qt, in
-// millimetres from the page's left and top edges: the first glyph position of
-// every text object of the page contents.
-QList<QPointF> PrintedLineStarts(const QByteArray& pdf, double pageHeightPoints) {
-  QList<QPointF> starts;
+// The contents of each page of a PDF file written by Qt, in page order.
+QList<QByteArray> PageContents(const QByteArray& pdf) {
+  QList<QByteArray> pages;
   const QRegularExpression streams(QStringLiteral("<<([^>]*)>>\\s*stream\\r?\\n"));
   for (auto match = streams.globalMatch(QString::fromLatin1(pdf)); match.hasNext();) {
     const QRegularExpressionMatch stream = match.next();
@@ -78,7 +80,17 @@ QList<QPointF> PrintedLineStarts(const QByteArray& pdf, double pageHeightPoints)
     QByteArray body = pdf.mid(begin, pdf.indexOf("endstream", begin) - begin);
     if (stream.captured(1).contains(QStringLiteral("FlateDecode")))
       body = qUncompress(QByteArray("\0\0\0\1", 4) + body);
-    if (!body.contains("BT")) continue;
+    if (body.startsWith("/GSa gs")) pages << body;
+  }
+  return pages;
+}
+
+// Where each line of text starts on the pages of a PDF file written by Qt, in
+// millimetres from the page's left and top edges: the first glyph position of
+// every text object of the page contents.
+QList<QPointF> PrintedLineStarts(const QByteArray& pdf, double pageHeightPoints) {
+  QList<QPointF> starts;
+  for (const QByteArray& body : PageContents(pdf)) {
     QList<QTransform> saved;
     QTransform ctm;
     QList<double> operands;
@@ -109,6 +121,22 @@ QList<QPointF> PrintedLineStarts(const QByteArray& pdf, double pageHeightPoints)
   return starts;
 }
 
+// The lines of text on each page of a PDF file written by Qt, which writes
+// each line as one text object.
+QList<int> PrintedLinesPerPage(const QByteArray& pdf) {
+  QList<int> lines;
+  for (const QByteArray& body : PageContents(pdf)) lines << int(body.count("\nBT\n"));
+  return lines;
+}
+
+// The page count of a PDF file's page tree.
+int PdfPageCount(const QByteArray& pdf) {
+  const QRegularExpressionMatch count =
+      QRegularExpression(QStringLiteral("/Type /Pages\\s[^>]*/Count (\\d+)"))
+          .match(QString::fromLatin1(pdf));
+  return count.hasMatch() ? count.captured(1).toInt() : -1;
+}
+
 QPushButton* SheetButton(CFontSheet* sheet, QDialogButtonBox::StandardButton which) {
   return sheet->findChild<QDialogButtonBox*>()->button(which);
 }
@@ -122,10 +150,24 @@ class TestQuandorView : public QObject {
   // A document with a few lines in a view, shown.
   void OpenView(const QByteArray& bytes = "first line\nsecond line \xe9\n\nlast\n") {
     const QString path = test::WriteTestFile(m_dir->filePath("report.err"), bytes);
+    m_view.reset();
     m_doc = std::make_unique<CQuandorDoc>();
     QVERIFY(m_doc->OnOpenDocument(path));
     m_view = std::make_unique<CQuandorView>(m_doc.get());
     m_view->show();
+  }
+
+  // Prints the view's report with `command` on `printer`, set to write the
+  // PDF file `pdf` (by default named after the report) afresh; returns its
+  // path.
+  QString PrintToPdf(QPrinter* printer, int command = kIdFilePrintDirect, QString pdf = {}) {
+    if (pdf.isEmpty())
+      pdf = m_dir->filePath(QFileInfo(m_doc->PathName()).completeBaseName() + ".pdf");
+    QFile::remove(pdf);
+    printer->setOutputFileName(pdf);
+    m_view->SetPrinter(printer);
+    m_view->OnCommand(command);
+    return pdf;
   }
 
   std::unique_ptr<QTemporaryDir> m_dir;
@@ -369,47 +411,135 @@ class TestQuandorView : public QObject {
     QVERIFY(m_doc->PlainText().startsWith(QStringLiteral("first line")));
   }
 
-  void printsWithHalfInchMarginsAndEveryLine() {
-    QByteArray longLines;
-    for (int i = 0; i < 200; ++i) longLines += QByteArray(300, 'x') + "\n";
-    OpenView(longLines);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = m_dir->filePath("out.pdf");
-    printer.setOutputFileName(pdf);
-    m_view->SetPrinter(&printer);
-    QVERIFY(m_view->IsCommandEnabled(kIdFilePrintDirect));
-    m_view->OnCommand(kIdFilePrintDirect);
-    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
-    QCOMPARE(margins, QMarginsF(12.7, 12.7, 12.7, 12.7));
-    const QByteArray bytes = test::ReadTestFile(pdf);
-    QVERIFY(bytes.startsWith("%PDF"));
-    // 200 lines of 300 characters fill about four pages unbroken; broken at
-    // the page width they need at least twice as many.
-    const qsizetype pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                            bytes.count("/Type /Page ") + bytes.count("/Type /Page/");
-    QVERIFY2(pages >= 8, qPrintable(QString::number(pages)));
+  void printsEveryPageOfLongAndWideReports() {
+    // One page holds as many lines as fit above the bottom margin; a line
+    // wider than the page takes as many lines as it has page widths. A text
+    // of some 3,300 pages (which printed one blank page when laid out whole)
+    // prints every page.
+    const struct {
+      int lines;
+      int length;  // characters of each line
+    } cases[] = {{200000, 6}, {200, 300}, {0, 0}};
+    for (const auto& c : cases) {
+      QByteArray bytes;
+      for (int i = 0; i < c.lines; ++i)
+        bytes += QByteArray::number(i + 1).rightJustified(c.length, 'x') + '\n';
+      OpenView(bytes);
+      QPrinter printer(QPrinter::HighResolution);
+      const QString pdf = PrintToPdf(&printer);
+      const QFontMetricsF metrics(m_doc->TextDocument()->firstBlock().charFormat().font(),
+                                  &printer);
+      const int charsPerRow = qFloor(printer.width() / metrics.horizontalAdvance('x'));
+      const int rowsPerLine = qMax(1, qCeil(double(c.length) / charsPerRow));
+      const int rowsPerPage = qFloor(printer.height() / metrics.lineSpacing());
+      const int expected = qMax(1, qCeil(double(c.lines) * rowsPerLine / rowsPerPage));
+      QCOMPARE(PdfPageCount(test::ReadTestFile(pdf)), expected);
+    }
   }
 
-  void printsInsideTheMarginsAlone() {
-    // A 71-character line fits the width of an A4 page inside the margins.
-    OpenView("first\n" + QByteArray(71, 'x') + "\nlast\n");
+  void printsInsideTheMarginsSetAndKeepsThem() {
+    // Half an inch from the start (as the main frame creates its printer),
+    // or what Page Setup has set; through the print dialog or not.
+    const struct {
+      QMarginsF millimetres;
+      bool throughDialog;
+    } cases[] = {
+        {{12.7, 12.7, 12.7, 12.7}, false}, {{25, 30, 15, 20}, false}, {{40, 8, 10, 35}, true}};
+    for (const auto& c : cases) {
+      OpenView("first\nsecond\nlast\n");
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setPageSize(QPageSize(QPageSize::A4));
+      printer.setPageMargins(c.millimetres, QPageLayout::Millimeter);
+      if (c.throughDialog)
+        test::OnNextModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+      const QString pdf = PrintToPdf(&printer, c.throughDialog ? kIdFilePrint : kIdFilePrintDirect);
+      QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), c.millimetres);
+      // One start per line, no page number; every line at the left margin,
+      // the first one a line's height below the top margin.
+      const QList<QPointF> starts = PrintedLineStarts(test::ReadTestFile(pdf), 842);
+      QCOMPARE(starts.size(), 3);
+      for (const QPointF& start : starts)
+        QVERIFY2(qAbs(start.x() - c.millimetres.left()) < 0.5,
+                 qPrintable(QString::number(start.x())));
+      const double top = c.millimetres.top();
+      QVERIFY2(starts[0].y() > top && starts[0].y() < top + 6,
+               qPrintable(QString::number(starts[0].y())));
+      QVERIFY(starts[1].y() > starts[0].y() && starts[2].y() > starts[1].y());
+    }
+  }
+
+  void printJobAndFileTakeTheNameOfTheDocumentPrinted() {
+    // The printer is shared by every window: a report printed to a file, then
+    // another report printed, previewed and printed again.
+    OpenView("first report\n");
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    const QString pdf = m_dir->filePath("out.pdf");
-    printer.setOutputFileName(pdf);
-    m_view->SetPrinter(&printer);
-    m_view->OnCommand(kIdFilePrintDirect);
-    // One start per line, no page number; every line at the left margin, the
-    // first one a line's height below the top margin.
-    const QList<QPointF> starts = PrintedLineStarts(test::ReadTestFile(pdf), 842);
-    QCOMPARE(starts.size(), 3);
-    for (const QPointF& start : starts)
-      QVERIFY2(qAbs(start.x() - 12.7) < 0.5, qPrintable(QString::number(start.x())));
-    QVERIFY2(starts[0].y() > 12.7 && starts[0].y() < 12.7 + 6,
-             qPrintable(QString::number(starts[0].y())));
-    QVERIFY(starts[1].y() > starts[0].y() && starts[2].y() > starts[1].y());
+    PrintToPdf(&printer);
+    const QString other = test::WriteTestFile(m_dir->filePath("cases.chk"), "other report\n");
+    CQuandorDoc otherDoc;
+    QVERIFY(otherDoc.OnOpenDocument(other));
+    CQuandorView otherView(&otherDoc);
+    otherView.SetPrinter(&printer);
+    QString previewTitle;
+    test::OnNextModal<QPrintPreviewDialog>([&previewTitle](QPrintPreviewDialog* dialog) {
+      previewTitle = dialog->windowTitle();
+      dialog->reject();
+    });
+    otherView.OnCommand(kIdFilePrintPreview);
+    QCOMPARE(previewTitle, QStringLiteral("Print Preview: cases.chk"));
+    QString proposed;
+    test::OnNextModal<QPrintDialog>([&proposed](QPrintDialog* dialog) {
+      proposed = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+      dialog->accept();
+    });
+    otherView.OnCommand(kIdFilePrint);
+    QCOMPARE(proposed, m_dir->filePath("cases.pdf"));
+    QCOMPARE(printer.docName(), QStringLiteral("cases.chk"));
+    QVERIFY(test::ReadTestFile(m_dir->filePath("report.pdf")).startsWith("%PDF"));
+    QCOMPARE(PdfPageCount(test::ReadTestFile(m_dir->filePath("cases.pdf"))), 1);
+  }
+
+  void printsThePagesChosenInTheOrderChosen() {
+    const struct {
+      const char* pages;
+      QPrinter::PageOrder order;
+      QList<int> linesPerPage;  // of 7 lines, 3 to a page; none: nothing printed
+    } cases[] = {
+        {"", QPrinter::FirstPageFirst, {3, 3, 1}}, {"", QPrinter::LastPageFirst, {1, 3, 3}},
+        {"2-3", QPrinter::FirstPageFirst, {3, 1}}, {"1,3", QPrinter::LastPageFirst, {1, 3}},
+        {"4-5", QPrinter::FirstPageFirst, {}},
+    };
+    OpenView("1\n2\n3\n4\n5\n6\n7\n");
+    for (const auto& c : cases) {
+      QPrinter printer(QPrinter::HighResolution);
+      const QFontMetricsF metrics(m_doc->TextDocument()->firstBlock().charFormat().font(),
+                                  &printer);
+      // Pages of three and a half lines inside 10 mm margins.
+      const qreal lines = 3.5 * metrics.lineSpacing() * 25.4 / printer.resolution();
+      printer.setPageSize(QPageSize(QSizeF(100, 20 + lines), QPageSize::Millimeter));
+      printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+      printer.setPageRanges(QPageRanges::fromString(QString::fromLatin1(c.pages)));
+      printer.setPageOrder(c.order);
+      test::MessageSeen seen;
+      if (c.linesPerPage.isEmpty()) test::AnswerNextMessage(&seen);
+      const QString pdf = PrintToPdf(&printer);
+      if (c.linesPerPage.isEmpty()) {
+        QCOMPARE(seen.text, "The report has no page in the range chosen; nothing was printed.");
+        QVERIFY(!QFileInfo::exists(pdf));
+      } else {
+        QCOMPARE(PrintedLinesPerPage(test::ReadTestFile(pdf)), c.linesPerPage);
+      }
+    }
+  }
+
+  void aPrintThatCannotStartIsSaid() {
+    OpenView();
+    const QString pdf = m_dir->filePath("no such folder/report.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    test::MessageSeen seen;
+    test::AnswerNextMessage(&seen);
+    QCOMPARE(PrintToPdf(&printer, kIdFilePrintDirect, pdf), pdf);
+    QCOMPARE(seen.text, QStringLiteral("The report could not be printed to %1.").arg(pdf));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
   }
 };
 
