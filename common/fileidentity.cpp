@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -24,9 +25,23 @@ bool SameFile(const std::string& a, const std::string& b) {
   return ca == cb;
 }
 
-int OpenRegularFile(const std::string& path, OpenForReading* result) {
+bool SameFile(int fd, const std::string& path) {
+  struct stat held {};
+  struct stat named {};
+  return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+int OpenRegularFile(const std::string& path, OpenForReading* result, bool forUpdate) {
   *result = OpenForReading::kCannotOpen;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  // A device is not opened at all: opening some has effects of its own.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+    *result = OpenForReading::kNotRegular;
+    return -1;
+  }
+  const int fd =
+      ::open(path.c_str(), (forUpdate ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return -1;
   struct stat info {};
   const bool stated = ::fstat(fd, &info) == 0;
@@ -40,6 +55,32 @@ int OpenRegularFile(const std::string& path, OpenForReading* result) {
   if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   *result = OpenForReading::kOk;
   return fd;
+}
+
+size_t ReadUpTo(int fd, void* buffer, size_t size, bool* failed) {
+  char* bytes = static_cast<char*>(buffer);
+  size_t got = 0;
+  *failed = false;
+  while (got < size) {
+    const ssize_t n = ::read(fd, bytes + got, size - got);
+    if (n > 0) {
+      got += static_cast<size_t>(n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      *failed = true;
+      break;
+    }
+  }
+  return got;
+}
+
+bool OpensAsRegularFile(const std::string& path, bool forUpdate) {
+  OpenForReading result;
+  const int fd = OpenRegularFile(path, &result, forUpdate);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
 }
 
 void DiscardOwnFile(const char* path, int fd, FileId id) {

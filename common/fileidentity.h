@@ -9,6 +9,8 @@
 namespace kelvarin {
 
 bool SameFile(const std::string& a, const std::string& b);
+// Whether an open descriptor is the file a path names now.
+bool SameFile(int fd, const std::string& path);
 
 // Device and inode of a file.
 struct FileId {
@@ -23,10 +25,18 @@ enum class OpenForReading {
   kInUse,  // another run holds the file to write it
 };
 
-// Opens a regular file for reading. A pipe, a device or a folder is refused
-// without waiting on it (a pipe with no writer would hold the open forever).
-// Returns the descriptor, or -1 with *result telling why.
-int OpenRegularFile(const std::string& path, OpenForReading* result);
+// Opens a regular file for reading (for reading and writing with
+// `forUpdate`, which changes nothing in it). A pipe, a device or a folder is
+// refused without waiting on it (a pipe with no writer would hold the open
+// forever), and a path that names one now is not even opened. Returns the
+// descriptor, or -1 with *result telling why.
+int OpenRegularFile(const std::string& path, OpenForReading* result, bool forUpdate = false);
+// Reads from a descriptor until `size` bytes, the end of the file or a read
+// error (*failed). Returns the count read.
+size_t ReadUpTo(int fd, void* buffer, size_t size, bool* failed);
+
+// Whether a path names a regular file that opens so; nothing is changed.
+bool OpensAsRegularFile(const std::string& path, bool forUpdate = false);
 
 // Takes back a file this process created or emptied: removes `path` when it
 // still names that regular file (never what a link points to, never a device

@@ -1,9 +1,14 @@
 #include "common/inputfileprobe.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <system_error>
+
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -55,35 +60,29 @@ int32_t ClampLength(int64_t length) {
 
 }  // namespace
 
-int CInputFileProbe::TakeFileSize(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (!fs::exists(status)) {
+std::FILE* CInputFileProbe::OpenProbedFile(const std::string& path, int* result) {
+  OpenForReading opened;
+  const int fd = OpenRegularFile(path, &opened);
+  struct stat info {};
+  std::FILE* file = nullptr;
+  if (fd >= 0 && ::fstat(fd, &info) == 0) file = ::fdopen(fd, "rb");
+  if (file == nullptr) {
+    if (fd >= 0) ::close(fd);
+    std::error_code error;
+    *result = std::filesystem::exists(path, error) ? kProbeCannotOpen : kProbeMissing;
     m_message = CannotOpenMessage(path);
-    return kProbeMissing;
+    return nullptr;
   }
-  if (error || !fs::is_regular_file(status)) {
-    m_message = CannotOpenMessage(path);
-    return kProbeCannotOpen;
-  }
-  const uintmax_t size = fs::file_size(path, error);
-  if (error) {
-    m_message = CannotOpenMessage(path);
-    return kProbeCannotOpen;
-  }
-  fileSize = size;
-  return kProbeOk;
+  fileSize = static_cast<uint64_t>(info.st_size);
+  *result = kProbeOk;
+  return file;
 }
 
 int CInputFileProbe::DetectRecordLength(std::string path) {
   m_message.clear();
-  if (const int result = TakeFileSize(path); result != kProbeOk) return result;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    m_message = CannotOpenMessage(path);
-    return kProbeCannotOpen;
-  }
+  int result = kProbeOk;
+  std::FILE* file = OpenProbedFile(path, &result);
+  if (file == nullptr) return result;
 
   std::array<int32_t, kProbeMeasuredLines> lineLengths{};
   int stored = 0;
@@ -113,8 +112,8 @@ int CInputFileProbe::DetectRecordLength(std::string path) {
   std::fclose(file);
 
   // The most frequent length; of two equally frequent lengths the one whose
-  // last line comes later wins.
-  recordLength = 0;
+  // last line comes later wins. A file without a line end holds one record.
+  recordLength = stored == 0 ? reference : 0;
   int best = 0;
   for (int i = 0; i < stored; ++i) {
     int count = 0;
@@ -130,13 +129,10 @@ int CInputFileProbe::DetectRecordLength(std::string path) {
 
 int CInputFileProbe::LoadPreview(std::string path) {
   m_message.clear();
-  if (const int result = TakeFileSize(path); result != kProbeOk) return result;
+  int result = kProbeOk;
+  std::FILE* file = OpenProbedFile(path, &result);
+  if (file == nullptr) return result;
   previewLineCount = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    m_message = CannotOpenMessage(path);
-    return kProbeCannotOpen;
-  }
   previewLineLengths.fill(0);
   for (std::string& line : previewLines) line.clear();
   longestPreviewLine = 0;

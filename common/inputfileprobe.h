@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace kelvarin {
@@ -26,6 +27,7 @@ class CInputFileProbe {
 
   // Measures the first lines. 0: every measured line has the length of the
   // first non-empty one; 1: some line differs. Sets recordLength and fileSize.
+  // A file without any line end holds one record: its length is the line's.
   int DetectRecordLength(std::string path);
 
   // Loads the first lines (at most kProbeLongestPreviewLine bytes each) into
@@ -44,9 +46,9 @@ class CInputFileProbe {
   uint64_t fileSize = 0;
 
  private:
-  // Checks that path names an existing regular file and takes its size;
-  // on failure leaves the message and returns the result to give.
-  int TakeFileSize(const std::string& path);
+  // Opens a regular file for reading, without waiting on it, and takes its
+  // size; on failure leaves the message, sets *result and returns nullptr.
+  std::FILE* OpenProbedFile(const std::string& path, int* result);
 
   std::string m_message;
 };

@@ -1,8 +1,13 @@
 #include "common/layoutfile.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+
+#include "common/fileidentity.h"
 #include "common/reportname.h"
 
 namespace kelvarin {
@@ -117,29 +122,62 @@ void VisitLayout(LayoutFile file, Settings& s, const OptionWords& words, Fields&
   for (int32_t RecordSettings::*word : words) fields.Int32(s.*word);
 }
 
-// Reads at most formatSize bytes of a file that opens for reading and
-// writing.
-LayoutFileStatus ReadLayoutFileBytes(const std::string& path, size_t formatSize,
-                                     std::vector<uint8_t>& bytes) {
-  bytes.clear();
-  std::FILE* file = std::fopen(path.c_str(), "r+b");
-  if (file == nullptr) return LayoutFileStatus::kNotOpened;
-  bytes.resize(formatSize);
-  const size_t got = std::fread(bytes.data(), 1, formatSize, file);
-  std::fclose(file);
-  bytes.resize(got);
-  return got == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
+// Whether an open file is one of the run's data files.
+bool IsDataFile(int fd, const LayoutFilePlace& place) {
+  for (const std::string& data : place.dataFiles)
+    if (!data.empty() && SameFile(fd, data)) return true;
+  return false;
 }
 
-// Creates or replaces a file with the bytes; removes it again when writing
-// or closing fails.
-bool WriteLayoutFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  if (written && closed) return true;
-  std::remove(path.c_str());
+// Reads at most formatSize bytes of a regular file that opens for reading
+// and writing.
+LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t formatSize,
+                                     std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  OpenForReading opened;
+  const int fd = OpenRegularFile(place.path, &opened, /*forUpdate=*/true);
+  if (fd < 0) return LayoutFileStatus::kNotOpened;
+  if (IsDataFile(fd, place)) {
+    ::close(fd);
+    return LayoutFileStatus::kNotOpened;
+  }
+  bytes.resize(formatSize);
+  bool failed = false;
+  bytes.resize(ReadUpTo(fd, bytes.data(), formatSize, &failed));
+  ::close(fd);
+  if (failed) return LayoutFileStatus::kReadError;
+  return bytes.size() == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
+}
+
+// Creates or replaces a regular file with the bytes; removes it again when
+// writing or closing fails. Never a data file of the run, not even one yet
+// to be written (an output named like the layout file).
+bool WriteLayoutFileBytes(const LayoutFilePlace& place, const std::vector<uint8_t>& bytes) {
+  for (const std::string& data : place.dataFiles)
+    if (!data.empty() && SameFile(place.path, data)) return false;
+  struct stat named {};
+  if (::stat(place.path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return false;
+  // Emptied only once it is known to be a regular file of its own.
+  const int fd =
+      ::open(place.path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return false;
+  struct stat held {};
+  if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || IsDataFile(fd, place)) {
+    ::close(fd);
+    return false;
+  }
+  const FileId id{held.st_dev, held.st_ino};
+  bool written = ::ftruncate(fd, 0) == 0;
+  for (size_t done = 0; written && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0)
+      done += static_cast<size_t>(n);
+    else if (n == 0 || errno != EINTR)
+      written = false;
+  }
+  if (!written) DiscardOwnFile(place.path.c_str(), fd, id);
+  if (::close(fd) == 0 && written) return true;
+  DiscardOwnFile(place.path.c_str(), -1, id);
   return false;
 }
 
@@ -173,8 +211,7 @@ bool IsCodeCharacter(char c) {
 }
 
 bool IsAgeUnknownCode(const std::string& text) {
-  return !text.empty() && text.size() <= 3 &&
-         std::all_of(text.begin(), text.end(), IsCodeCharacter);
+  return text.size() <= 3 && std::all_of(text.begin(), text.end(), IsCodeCharacter);
 }
 
 std::vector<uint8_t> EncodeLayout(LayoutFile file, const RecordSettings& values,
@@ -238,18 +275,41 @@ void TakeLayoutValues(LayoutFile file, const RecordSettings& from, RecordSetting
   for (int32_t RecordSettings::*word : words) to.*word = from.*word;
 }
 
-LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
-                                const OptionWords& words) {
+LayoutFilePlace PlaceLayoutFile(LayoutFile file, const std::string& inputFile,
+                                const std::string& outputFile) {
+  return {LayoutFileName(inputFile, file), {inputFile, outputFile}};
+}
+
+LayoutFileStatus ReadLayoutFile(const LayoutFilePlace& place, LayoutFile file,
+                                RecordSettings& values, const OptionWords& words) {
   std::vector<uint8_t> bytes;
   const LayoutFileStatus status =
-      ReadLayoutFileBytes(path, LayoutFileSize(file, words.size()), bytes);
+      ReadLayoutFileBytes(place, LayoutFileSize(file, words.size()), bytes);
   if (status != LayoutFileStatus::kNotOpened) DecodeLayout(file, bytes, values, words);
   return status;
 }
 
+LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
+                                const OptionWords& words) {
+  return ReadLayoutFile(LayoutFilePlace{path, {}}, file, values, words);
+}
+
+bool WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file, const RecordSettings& values,
+                     const OptionWords& words) {
+  return WriteLayoutFileBytes(place, EncodeLayout(file, values, words));
+}
+
 bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
                      const OptionWords& words) {
-  return WriteLayoutFileBytes(path, EncodeLayout(file, values, words));
+  return WriteLayoutFile(LayoutFilePlace{path, {}}, file, values, words);
+}
+
+bool RemoveLayoutFile(const LayoutFilePlace& place) {
+  struct stat named {};
+  if (::stat(place.path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+  for (const std::string& data : place.dataFiles)
+    if (!data.empty() && SameFile(place.path, data)) return false;
+  return ::unlink(place.path.c_str()) == 0;
 }
 
 }  // namespace kelvarin

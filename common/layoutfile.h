@@ -32,7 +32,8 @@ const char* LayoutFileSuffix(LayoutFile file);
 // Whether c can stand as a code in a layout file and in a parameter row:
 // a byte that is neither blank, nor a control character, nor DEL.
 bool IsCodeCharacter(char c);
-// Whether a text can stand as the age-unknown code: 1 to 3 code characters.
+// Whether a text can stand as the age-unknown code: at most 3 code
+// characters; an empty code matches no age field.
 bool IsAgeUnknownCode(const std::string& text);
 
 // The option words a conversion layout page keeps after the codes, 4 bytes
@@ -100,20 +101,43 @@ void TakeLayoutValues(LayoutFile file, const RecordSettings& from, RecordSetting
                       const OptionWords& words = {});
 
 enum class LayoutFileStatus {
-  kNotOpened,  // absent, read-only or otherwise not open for reading and writing
+  kNotOpened,  // absent, read-only, not a regular file, or one of the run's data files
   kComplete,
   kTruncated,  // shorter than its format: only the whole fields were taken
+  kReadError,  // a read failed: only the whole fields read before it were taken
 };
 
-// Reads a definition file into `values` (DecodeLayout); it must open for
-// reading and writing (a file that cannot be replaced counts as absent).
+// The layout file of a run's input, with the run's data files (its input
+// and output), which it must never be: a data file may itself bear the
+// layout file's name ("records.frm" as the input of a check). Such a file
+// is never read, removed or written; the run goes on as if there were no
+// layout file.
+struct LayoutFilePlace {
+  std::string path;
+  std::vector<std::string> dataFiles;
+};
+LayoutFilePlace PlaceLayoutFile(LayoutFile file, const std::string& inputFile,
+                                const std::string& outputFile);
+
+// Reads a definition file into `values` (DecodeLayout); it must be a
+// regular file that opens for reading and writing (a file that cannot be
+// replaced counts as absent). No open or read waits.
+LayoutFileStatus ReadLayoutFile(const LayoutFilePlace& place, LayoutFile file,
+                                RecordSettings& values, const OptionWords& words = {});
 LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
                                 const OptionWords& words = {});
 
 // Creates or replaces a definition file. Returns false when it could not be
-// created, or when writing or closing failed; a file left half-written is
-// removed.
+// created, when something other than a regular file stands in its place, or
+// when writing or closing failed; a file left half-written is removed.
+bool WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file, const RecordSettings& values,
+                     const OptionWords& words = {});
 bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
                      const OptionWords& words = {});
+
+// Removes a definition file that does not fit its input; false when the
+// path names no regular file, names a data file of the run, or cannot be
+// removed.
+bool RemoveLayoutFile(const LayoutFilePlace& place);
 
 }  // namespace kelvarin

@@ -1,5 +1,7 @@
 #include "common/parameterfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -219,21 +221,10 @@ ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLine
   if (fd < 0) return ParameterFileStatus::kCannotOpen;
   // One byte beyond the bound tells a file that is larger.
   std::string text(kMaxParameterFileBytes + 1, '\0');
-  size_t size = 0;
-  bool readError = false;
-  while (size < text.size()) {
-    const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
-    if (n > 0) {
-      size += static_cast<size_t>(n);
-    } else if (n == 0) {
-      break;
-    } else if (errno != EINTR) {
-      readError = true;
-      break;
-    }
-  }
+  bool failed = false;
+  const size_t size = ReadUpTo(fd, text.data(), text.size(), &failed);
   ::close(fd);
-  if (readError) return ParameterFileStatus::kReadError;
+  if (failed) return ParameterFileStatus::kReadError;
   const bool moreBeyond = size > kMaxParameterFileBytes;
   text.resize(std::min(size, kMaxParameterFileBytes));
   return SplitParameterLines(text, moreBeyond, lines);
@@ -262,10 +253,28 @@ ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
   return ParameterFileStatus::kOk;
 }
 
+bool FitsParameterLine(const std::string& path) {
+  return path.find_first_of(std::string("\n\r\0", 3)) == std::string::npos;
+}
+
 bool WriteParameterFile(const std::string& path, const std::string& inputPath,
                         const std::string& outputPath, const std::string& row) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+  if (!FitsParameterLine(inputPath) || !FitsParameterLine(outputPath)) return false;
+  struct stat named {};
+  if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return false;
+  // Emptied only once it is known to be a regular file.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return false;
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || ::ftruncate(fd, 0) != 0) {
+    ::close(fd);
+    return false;
+  }
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    return false;
+  }
   bool ok = std::fprintf(file, "%s\n%s\n", inputPath.c_str(), outputPath.c_str()) >= 0;
   if (ok && !row.empty()) ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
   ok = (std::fflush(file) == 0) && ok;

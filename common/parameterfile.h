@@ -79,9 +79,16 @@ ParameterFileStatus ReadParameterFile(const std::string& path, ParameterFileLine
 ParameterFileStatus SplitParameterLines(std::string_view text, bool moreBeyond,
                                         ParameterFileLines* lines);
 
+// Whether a path can stand as one line of the parameter file: no LF or CR
+// (which would part it into other lines or be lost with the line end) and
+// no NUL (which ends a file name).
+bool FitsParameterLine(const std::string& path);
+
 // Writes the two path lines and, when row is not empty, the row line
-// (which carries its own line end). Every step is checked: false when the
-// file cannot be created, written or closed.
+// (which carries its own line end). Every step is checked: false when a
+// path does not fit a line, when something other than a regular file stands
+// at `path` (no open waits), or when the file cannot be created, written or
+// closed.
 bool WriteParameterFile(const std::string& path, const std::string& inputPath,
                         const std::string& outputPath, const std::string& row);
 

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QUrl>
 
+#include "common/fileidentity.h"
 #include "frontend/app/caboutdlg.h"
 #include "frontend/app/toolcommands.h"
 #include "frontend/app/weblinks.h"
@@ -23,6 +23,7 @@
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
 #include "platform/programicon.h"
+#include "platform/writesignals.h"
 
 namespace kelvarin {
 
@@ -64,6 +65,9 @@ CQuandorApp::~CQuandorApp() {
 CQuandorApp* CQuandorApp::Instance() { return s_instance; }
 
 bool CQuandorApp::InitInstance() {
+  // The file transfer writes inside this program: a failed write must end
+  // the transfer, not the program.
+  TurnWriteSignalsIntoErrors();
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QGuiApplication::setWindowIcon(ProgramIcon());
   if (!m_menuHookInstalled) InstallMenuHook();
@@ -178,10 +182,7 @@ void CQuandorApp::OpenReportFile() {
       m_mainFrame.get(), tr("Open"), FromLocalPath(m_jobSettings.inputFolder),
       FileDialogFilters(QString::fromLatin1(kReportFileFilter)).join(QStringLiteral(";;")), nullptr,
       QFileDialog::HideNameFilterDetails);
-  if (path.isEmpty()) return;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  file.close();
+  if (path.isEmpty() || !OpensAsRegularFile(ToLocalPath(path))) return;
   OpenDocumentFile(path);
 }
 

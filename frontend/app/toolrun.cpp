@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QWidget>
 
+#include "common/fileidentity.h"
 #include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "frontend/job/jobsettings.h"
@@ -23,10 +23,7 @@ namespace {
 
 // Opens a report the tool wrote, when it can be read.
 void OpenReportIfReadable(const ToolRunHost& host, const std::string& path) {
-  QFile report(FromLocalPath(path));
-  if (!report.open(QIODevice::ReadOnly)) return;
-  report.close();
-  host.openReport(report.fileName());
+  if (OpensAsRegularFile(path)) host.openReport(FromLocalPath(path));
 }
 
 // Writes the row, starts the tool and tells whether it ended with 0.

@@ -7,9 +7,13 @@
 #include <QPlainTextDocumentLayout>
 #include <QSaveFile>
 
+#include <unistd.h>
+
+#include "common/fileidentity.h"
 #include "frontend/shell/reporttext.h"
 #include "frontend/shell/shellmessage.h"
 #include "platform/messagebox.h"
+#include "platform/pathtext.h"
 
 namespace kelvarin {
 
@@ -30,14 +34,25 @@ QString CQuandorDoc::PlainText() const {
 
 namespace {
 
+// Opens a report for reading, only when it is a regular file: a named pipe
+// or a device would hold the window, or never end.
+bool OpenReport(QFile& file, const QString& path) {
+  OpenForReading result;
+  const int fd = OpenRegularFile(ToLocalPath(path), &result);
+  if (fd < 0) return false;
+  if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+  ::close(fd);
+  return false;
+}
+
 QByteArray Digest(const QByteArray& bytes) {
   return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 // The digest of the file's bytes; empty when it cannot be read.
 QByteArray FileDigest(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  QFile file;
+  if (!OpenReport(file, path)) return QByteArray();
   const QByteArray bytes = file.readAll();
   return file.error() == QFileDevice::NoError ? Digest(bytes) : QByteArray();
 }
@@ -52,8 +67,8 @@ bool CQuandorDoc::FileChangedOnDisk() const {
 void CQuandorDoc::KeepTextOverFile() { m_fileDigest = FileDigest(m_pathName); }
 
 bool CQuandorDoc::OnOpenDocument(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  QFile file;
+  if (!OpenReport(file, path)) {
     ShowStopMessage(m_dialogParent, tr("Failed to open document."));
     return false;
   }

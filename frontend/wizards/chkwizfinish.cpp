@@ -78,8 +78,9 @@ int CCHKwizFinish::BackId() const {
 
 bool CCHKwizFinish::validatePage() {
   // A file that cannot be written is skipped: the check runs without it.
-  WriteLayoutFile(LayoutFileName(settings().inputFile, LayoutFile::kCheck), LayoutFile::kCheck,
-                  settings());
+  const JobSettings& job = settings();
+  WriteLayoutFile(PlaceLayoutFile(LayoutFile::kCheck, job.inputFile, job.outputFile),
+                  LayoutFile::kCheck, job);
   return true;
 }
 

@@ -131,11 +131,8 @@ bool CCHKwizFormat::validatePage() {
   if (job.ageStart != -1) {
     const int length = job.ageEnd - job.ageStart == 1 ? 2 : 3;
     const QString text = m_ageUnknown->text().left(length);
+    // An empty code is taken as typed: it matches no age field.
     std::string code;
-    if (text.trimmed().isEmpty()) {
-      Refuse(QStringLiteral("Age unknown code must be defined!"));
-      return false;
-    }
     if (!ReadCodeText(text, &code) || !IsAgeUnknownCode(code)) {
       Refuse(QStringLiteral("Age unknown code must be printable characters without blanks!"));
       return false;

@@ -88,8 +88,7 @@ void CCVTwizLayout::HandBack() {
   for (int32_t RecordSettings::*word : words) layout.*word = job.*word;
   // A file that cannot be written is not reported: the conversion runs all
   // the same, and the next one starts without it.
-  WriteLayoutFile(LayoutFileName(job.inputFile, LayoutFile::kConversion), LayoutFile::kConversion,
-                  layout, words);
+  WriteLayoutFile(DefinitionFilePlace(), LayoutFile::kConversion, layout, words);
 }
 
 }  // namespace kelvarin

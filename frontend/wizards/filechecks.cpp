@@ -1,20 +1,13 @@
 #include "frontend/wizards/filechecks.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 namespace kelvarin {
-
-bool OpensForUpdate(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r+");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
-}
 
 OutputFileState CheckOutputFile(const std::string& path) {
   if (path.empty()) return OutputFileState::kNotAccessible;
@@ -22,12 +15,16 @@ OutputFileState CheckOutputFile(const std::string& path) {
   std::error_code error;
   const bool present = std::filesystem::exists(std::filesystem::symlink_status(path, error));
   if (present) {
-    std::error_code folderError;
-    if (std::filesystem::is_directory(path, folderError)) return OutputFileState::kNotAccessible;
+    // Only a regular file is an output: a device or a pipe is never opened.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
+      return OutputFileState::kNotAccessible;
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return OutputFileState::kNotAccessible;
+    struct stat opened {};
+    const bool regular = ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode);
     ::close(descriptor);
-    return OutputFileState::kExists;
+    return regular ? OutputFileState::kExists : OutputFileState::kNotAccessible;
   }
   const int descriptor =
       ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);

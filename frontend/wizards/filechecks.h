@@ -1,17 +1,16 @@
-// The file tests of a wizard's Files page, on the file system itself.
+// The file tests of a wizard's Files page, on the file system itself. No
+// test waits on what it finds: a named pipe is refused, never opened to wait
+// for the other end.
 #pragma once
 
 #include <string>
 
 namespace kelvarin {
 
-// Whether an existing file opens for reading and writing; nothing is changed.
-bool OpensForUpdate(const std::string& path);
-
 enum class OutputFileState {
   kAbsent,         // no file there, and one can be created
-  kExists,         // a file that opens for writing
-  kNotAccessible,  // neither
+  kExists,         // a regular file that opens for writing
+  kNotAccessible,  // neither: also a device, a pipe or a folder
 };
 
 // Tells what a tool would find at an output path. An existing file is only

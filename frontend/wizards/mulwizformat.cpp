@@ -49,7 +49,7 @@ bool CMULwizFormat::validatePage() {
                       &job.incidenceDateFormat))
     return false;
   // A file that cannot be written is skipped: the search runs without it.
-  WriteLayoutFile(LayoutFileName(job.inputFile, LayoutFile::kMultiplePrimary),
+  WriteLayoutFile(PlaceLayoutFile(LayoutFile::kMultiplePrimary, job.inputFile, job.outputFile),
                   LayoutFile::kMultiplePrimary, job);
   return true;
 }

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cstdio>
-
 #include "common/fileidentity.h"
 #include "common/inputfileprobe.h"
 #include "common/parameterfile.h"
@@ -39,13 +37,6 @@ QLineEdit* AddFileGroup(QVBoxLayout* layout, const QString& title, const QString
   row->addWidget(*browse);
   layout->addWidget(group);
   return edit;
-}
-
-bool OpensForReading(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
 }
 
 }  // namespace
@@ -128,7 +119,12 @@ bool CWizFiles::validatePage() {
 
 bool CWizFiles::AcceptInput(const std::string& input) {
   if (input.empty()) return false;
-  if (m_descriptor.inputOpensForUpdate ? !OpensForUpdate(input) : !OpensForReading(input)) {
+  if (!FitsParameterLine(input)) {
+    ShowStopMessage(
+        this, QStringLiteral("Input file name must not hold a line break or a NUL character!"));
+    return false;
+  }
+  if (!OpensAsRegularFile(input, m_descriptor.inputOpensForUpdate)) {
     ShowStopMessage(this, QStringLiteral("Cannot open input file!"));
     return false;
   }
@@ -170,6 +166,11 @@ bool CWizFiles::AcceptInput(const std::string& input) {
 
 bool CWizFiles::AcceptOutput(const std::string& input, const std::string& output) {
   if (output.empty()) return false;
+  if (!FitsParameterLine(output)) {
+    ShowStopMessage(
+        this, QStringLiteral("Output file name must not hold a line break or a NUL character!"));
+    return false;
+  }
   if (SameFile(input, output)) {
     ShowStopMessage(this, QStringLiteral("Output and input file names are identical!"));
     return false;

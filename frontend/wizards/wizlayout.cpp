@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <cstdio>
 
 #include "frontend/wizards/wizardsheet.h"
 #include "platform/dialogunits.h"
@@ -188,29 +187,31 @@ OptionWords CWizLayout::FileWords() const {
 }
 
 void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
-  const std::string path = LayoutFileName(settings().inputFile, m_descriptor.file);
+  const LayoutFilePlace place = DefinitionFilePlace();
   const OptionWords words = FileWords();
   // What the file does not hold stays: no columns, the carried codes and
   // options.
   RecordSettings read = m_carried;
   SetLayoutPairs(m_descriptor.file, LayoutPairs(m_descriptor.file, RecordSettings()), read);
-  const LayoutFileStatus status = ReadLayoutFile(path, m_descriptor.file, read, words);
+  const LayoutFileStatus status = ReadLayoutFile(place, m_descriptor.file, read, words);
   if (status == LayoutFileStatus::kNotOpened) return;
   // A short file still brings the codes and formats it holds whole; unless
   // its size depends on the page that wrote it, it leaves every position
-  // undefined.
+  // undefined. After a read error no position is trusted.
   TakeLayoutValues(m_descriptor.file, read, m_carried, words);
-  if (status != LayoutFileStatus::kComplete && m_descriptor.source != LayoutSource::kDefinitionFile)
+  if (status == LayoutFileStatus::kReadError ||
+      (status != LayoutFileStatus::kComplete &&
+       m_descriptor.source != LayoutSource::kDefinitionFile))
     return;
   firstLast = LayoutPairs(m_descriptor.file, read);
   firstLast.resize(2 * static_cast<size_t>(m_columns.variableCount()));
-  FitDefinitionPairs(firstLast, m_recordLength, [this, &path] {
+  FitDefinitionPairs(firstLast, m_recordLength, [this, &place] {
     if (!AskYesNo(this,
                   QStringLiteral("The definition file does not correspond to the input file.\n"
                                  "It must be deleted to define new variable positions.\n"
                                  "Do you want the program to do it for you?")))
       return DefinitionAnswer::kNo;
-    if (std::remove(path.c_str()) == 0) {
+    if (RemoveLayoutFile(place)) {
       ShowInformationMessage(this,
                              QStringLiteral("The definition file has been succesfuly removed!"));
       return DefinitionAnswer::kDeleted;
@@ -218,6 +219,11 @@ void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
     ShowInformationMessage(this, QStringLiteral("Cannot remove definition file!"));
     return DefinitionAnswer::kNotDeleted;
   });
+}
+
+LayoutFilePlace CWizLayout::DefinitionFilePlace() const {
+  const JobSettings& job = settings();
+  return PlaceLayoutFile(m_descriptor.file, job.inputFile, job.outputFile);
 }
 
 bool CWizLayout::validatePage() {

@@ -2,6 +2,7 @@
 #include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -46,7 +47,7 @@ TEST_F(ProbeTest, RecordLengthOverTheEdgeCases) {
       {"250 of 79, then 250 of 80", Lines(250, 79, "\n") + Lines(250, 80, "\n"), 1, 80},
       {"leading empty lines", "\n\r\n\r" + records80, 0, 80},
       {"empty line after the first record", Lines(1, 80, "\n") + "\n" + Lines(2, 80, "\n"), 1, 80},
-      {"one record without line end", std::string(40, 'r'), 0, 0},
+      {"one record without line end", std::string(40, 'r'), 0, 40},
       {"last line without line end, shorter", records80 + std::string(10, 'r'), 1, 80},
       {"last line without line end, same length", records80 + std::string(80, 'r'), 0, 80},
       {"600 lines, line 550 shorter",
@@ -130,10 +131,12 @@ TEST_F(ProbeTest, RefusesWhatIsMissingOrNotARegularFile) {
   const std::string missing = m_temp / "none.txt";
   const std::string folder = m_temp / "sub.txt";
   fs::create_directory(folder);
+  const std::string fifo = m_temp / "fifo.txt";
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));  // no writer: an open would wait
   struct Case {
     std::string path;
     int result;
-  } cases[] = {{missing, 2}, {folder, 3}, {"", 2}};
+  } cases[] = {{missing, 2}, {folder, 3}, {"", 2}, {fifo, 3}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
     CInputFileProbe probe;

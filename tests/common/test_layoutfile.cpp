@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -349,4 +350,60 @@ TEST_F(LayoutFileTest, HalfWrittenFileIsRemoved) {
   EXPECT_EQ(0, WEXITSTATUS(status));
   EXPECT_FALSE(fs::exists(frm));
   EXPECT_FALSE(fs::exists(mpr));
+}
+
+TEST_F(LayoutFileTest, NeverOneOfTheRunsDataFilesNorAPipeNorADevice) {
+  // The input named like its layout file, reached by its name, a link or a
+  // hard link; an output yet to be written there; a pipe with no writer and
+  // a device in its place. None is read, written or removed.
+  const std::string data(120, '7');
+  const std::string input = m_temp.Write("records.frm", data);
+  const std::string other = m_temp.Write("other.dat", data);
+  fs::create_symlink(input, m_temp / "link.frm");
+  fs::create_hard_link(input, m_temp / "hard.frm");
+  ASSERT_EQ(0, ::mkfifo((m_temp / "fifo.frm").c_str(), 0600));
+  fs::create_symlink("/dev/zero", m_temp / "zero.frm");
+  const struct {
+    LayoutFilePlace place;
+    const char* stays;  // the bytes found at the place after every try
+  } cases[] = {
+      {PlaceLayoutFile(LayoutFile::kCheck, input, m_temp / "out.dat"), data.c_str()},
+      {{m_temp / "link.frm", {input}}, data.c_str()},
+      {{m_temp / "hard.frm", {input}}, data.c_str()},
+      {PlaceLayoutFile(LayoutFile::kCheck, other, m_temp / "other.frm"), "<missing>"},
+      {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "fifo.dat", ""), nullptr},
+      {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "zero.dat", ""), nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.place.path);
+    RecordSettings record;
+    EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadLayoutFile(c.place, LayoutFile::kCheck, record));
+    ExpectSameCheckLayout(RecordSettings(), record);
+    EXPECT_FALSE(WriteLayoutFile(c.place, LayoutFile::kCheck, SampleCheckLayout()));
+    EXPECT_FALSE(RemoveLayoutFile(c.place));
+    if (c.stays != nullptr) {
+      EXPECT_EQ(c.stays, test::ReadFile(c.place.path));
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(m_temp / "fifo.frm"));
+  EXPECT_TRUE(fs::is_symlink(m_temp / "zero.frm"));
+  // Beside another data file it is the layout file as ever.
+  const LayoutFilePlace place = PlaceLayoutFile(LayoutFile::kCheck, other, "");
+  EXPECT_EQ(m_temp / "other.frm", place.path);
+  ASSERT_TRUE(WriteLayoutFile(place, LayoutFile::kCheck, SampleCheckLayout()));
+  RecordSettings read;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadLayoutFile(place, LayoutFile::kCheck, read));
+  EXPECT_TRUE(RemoveLayoutFile(place));
+  EXPECT_FALSE(fs::exists(place.path));
+}
+
+TEST_F(LayoutFileTest, ReadErrorIsNotAShortFile) {
+  // The process's own memory is a regular file whose first page is never
+  // mapped: reading it fails (EIO).
+  const std::string path = m_temp / "cases.dfi";
+  fs::create_symlink("/proc/self/mem", path);
+  RecordSettings record;
+  EXPECT_EQ(LayoutFileStatus::kReadError, ReadLayoutFile(path, LayoutFile::kConversion, record));
+  EXPECT_EQ(LayoutPairs(LayoutFile::kConversion, RecordSettings()),
+            LayoutPairs(LayoutFile::kConversion, record));
 }

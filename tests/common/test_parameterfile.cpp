@@ -180,6 +180,28 @@ TEST(ParameterFile, RefusesWhatIsNotARegularFileWithoutWaitingOnIt) {
   }
 }
 
+TEST(ParameterFile, WriterRefusesWhatAToolCouldNotReadBack) {
+  // A path that is no line of its own, and a parameter file that is no
+  // regular file (no open waits on the pipe, which has no reader).
+  TempDir dir;
+  ASSERT_EQ(0, ::mkfifo((dir / "fifo").c_str(), 0600));
+  const struct {
+    std::string path, input, output;
+  } cases[] = {
+      {dir / "a.dat", "/in\nput.txt", "/out.txt"},
+      {dir / "b.dat", "/input.txt\r", "/out.txt"},
+      {dir / "c.dat", "/input.txt", std::string("/out\0.txt", 9)},
+      {dir / "fifo", "/input.txt", "/out.txt"},
+      {"/dev/null", "/input.txt", "/out.txt"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(WriteParameterFile(c.path, c.input, c.output, "1 2\n")) << c.path;
+    if (c.path != dir / "fifo" && c.path != "/dev/null") {
+      EXPECT_FALSE(kelvarin::test::Exists(c.path)) << c.path;
+    }
+  }
+}
+
 TEST(ParameterFile, SizeBoundAndNulInAPath) {
   TempDir dir;
   const std::string row = "1 2 3\n";

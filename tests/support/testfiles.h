@@ -92,24 +92,26 @@ inline std::tm FixedStartTime() {
 namespace kelvarin::test {
 
 // While it lives, no file of this process may grow past `bytes`: writes
-// beyond fail with EFBIG, as on a full disk.
+// beyond fail with EFBIG, as on a full disk. With `ignoreSignal` false the
+// limit's signal keeps whatever effect the process gave it.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
+  explicit FileSizeLimit(rlim_t bytes, bool ignoreSignal = true) : m_ignored(ignoreSignal) {
     ::getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_savedHandler = ::signal(SIGXFSZ, SIG_IGN);
+    if (m_ignored) m_savedHandler = ::signal(SIGXFSZ, SIG_IGN);
     rlimit limit = m_saved;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
     ::setrlimit(RLIMIT_FSIZE, &m_saved);
-    ::signal(SIGXFSZ, m_savedHandler);
+    if (m_ignored) ::signal(SIGXFSZ, m_savedHandler);
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
+  bool m_ignored;
   rlimit m_saved{};
   sighandler_t m_savedHandler = SIG_DFL;
 };

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "frontend/shell/cquandordoc.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
@@ -128,6 +130,19 @@ class TestQuandorDoc : public QObject {
     test::AnswerNextMessage(&saveFailure);
     QVERIFY(!doc.OnSaveDocument(m_dir->filePath("no/such/folder/x.log")));
     QCOMPARE(saveFailure.text, QStringLiteral("Failed to save document."));
+  }
+
+  void onlyARegularFileOpensAndNoneWaits() {
+    // A pipe with no writer would hold the open; a device would never end.
+    const QString fifo = m_dir->filePath("pipe.log");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
+      CQuandorDoc doc;
+      test::MessageSeen seen;
+      test::AnswerNextMessage(&seen);
+      QVERIFY(!doc.OnOpenDocument(path));
+      QCOMPARE(seen.text, QStringLiteral("Failed to open document."));
+    }
   }
 
   void closingAChangedTextAsksToSave() {

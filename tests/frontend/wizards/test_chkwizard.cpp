@@ -82,6 +82,7 @@ class CheckWizardTest : public QObject {
  private slots:
   void filesPageRefusals();
   void filesPageKeepsTheProbeResultsWhenTheOutputFails();
+  void filesPageTakesOneRecordWithoutLineEnd();
   void filesPageAcceptsWithoutTouchingTheOutput();
   void browseTakesTheFolder();
   void clicksFindTheNearestBoundary();
@@ -126,10 +127,6 @@ void CheckWizardTest::filesPageRefusals() {
        f.Write("ragged.txt", Records(3, 40) + Records(1, 39)),
        run.output,
        {"information: Selected file does not have a fixed length record format."}},
-      {"no line end",
-       f.Write("oneline.txt", std::string(40, 'x')),
-       run.output,
-       {recordLength.arg(0)}},
       {"empty file", f.Write("empty.txt", ""), run.output, {recordLength.arg(0)}},
       {"records too long",
        f.Write("long.txt", Records(3, 1100)),
@@ -204,6 +201,20 @@ void CheckWizardTest::filesPageKeepsTheProbeResultsWhenTheOutputFails() {
   QCOMPARE(sheet.previewLines[0], Records(1, kRecordLength, ""));
   QCOMPARE(sheet.inputFile, run.input);
   QCOMPARE(sheet.outputFile, run.application.outputFile);
+}
+
+void CheckWizardTest::filesPageTakesOneRecordWithoutLineEnd() {
+  CheckRun run;
+  run.input = run.folder.Write("one.txt", std::string(kRecordLength, 'x'));
+  run.ToLayout();
+  QCOMPARE(run.messages.Take(), QStringList());
+  QCOMPARE(run.current(), int(CCHKwizard::kLayoutPage));
+  QCOMPARE(run.wizard->settings().recordLength, kRecordLength);
+  QCOMPARE(run.wizard->settings().previewLineCount, 1);
+  DefineVariable(run.layout(), kCheckRegNo, 1, 8);
+  DefineVariable(run.layout(), kCheckTopography, 10, 13);
+  Press(*run.wizard, QWizard::NextButton);
+  QCOMPARE(run.current(), int(CCHKwizard::kFinishPage));
 }
 
 void CheckWizardTest::filesPageAcceptsWithoutTouchingTheOutput() {
@@ -405,8 +416,8 @@ void CheckWizardTest::formatPageRefusals() {
       {"m", "M", " ", "99", "stop: Basis of diagnosis codes must be defined!"},
       {"m", "M", QString(QChar(0x20AC)), "99",
        "stop: Basis of diagnosis codes must be printable characters!"},
-      {"m", "M", "6", "", "stop: Age unknown code must be defined!"},
-      {"m", "M", "6", "  ", "stop: Age unknown code must be defined!"},
+      {"m", "M", "6", "", "stop: Incidence date format is not defined!"},
+      {"m", "M", "6", "  ", "stop: Age unknown code must be printable characters without blanks!"},
       {"m", "M", "6", "9 ", "stop: Age unknown code must be printable characters without blanks!"},
       {"m", "M", "6", "98", "stop: Incidence date format is not defined!"},
   };
@@ -429,6 +440,21 @@ void CheckWizardTest::formatPageRefusals() {
   QCOMPARE(run.current(), int(CCHKwizard::kFinishPage));
   QCOMPARE(sheet.incidenceDateFormat, 4);
   QCOMPARE(sheet.birthDateFormat, 0);
+
+  // An empty age-unknown code is taken as typed, kept in the .frm file and
+  // read back from it.
+  Press(*run.wizard, QWizard::BackButton);
+  age->clear();
+  Press(*run.wizard, QWizard::NextButton);
+  QCOMPARE(sheet.ageUnknownCode, std::string());
+  Press(*run.wizard, QWizard::FinishButton);
+  QCOMPARE(run.wizard->result(), int(QDialog::Accepted));
+  QCOMPARE(ReadFile(run.frm).substr(100), std::string(4, '\0'));
+  run.ToLayout();
+  Press(*run.wizard, QWizard::NextButton);
+  QCOMPARE(run.current(), int(CCHKwizard::kFormatPage));
+  QCOMPARE(Child<QLineEdit>(run.wizard->formatPage(), "ageUnknown")->text(), QString());
+  QCOMPARE(run.messages.Take(), QStringList());
 }
 
 void CheckWizardTest::formatPageStoredFormatBeyondTheList() {

@@ -1,11 +1,15 @@
 #include "frontend/wizards/filechecks.h"
-#include "tests/support/testfiles.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
+
+#include "common/fileidentity.h"
+#include "tests/support/testfiles.h"
 
 using namespace kelvarin;
 namespace fs = std::filesystem;
@@ -39,13 +43,28 @@ TEST_F(FileChecksTest, OutputTestLeavesEveryFileAsItWas) {
   EXPECT_FALSE(fs::exists(m_temp / "nowhere.txt"));
 }
 
+TEST_F(FileChecksTest, DevicesAndPipesAreNoOutputAndNoInput) {
+  const std::string fifo = m_temp / "fifo";
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  // A reader at the other end: a writer's open would succeed.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  for (const std::string& path : {fifo, std::string("/dev/null")}) {
+    EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(path)) << path;
+    EXPECT_FALSE(OpensAsRegularFile(path)) << path;
+    EXPECT_FALSE(OpensAsRegularFile(path, true)) << path;
+  }
+  ::close(reader);
+  EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
 TEST_F(FileChecksTest, ExistingFileThatCannotBeWrittenIsNotAccessibleAndStays) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes every file";
   const std::string locked = m_temp.Write("locked.txt", "keep me\n");
   fs::permissions(locked, fs::perms::owner_read);
   EXPECT_EQ(OutputFileState::kNotAccessible, CheckOutputFile(locked));
   EXPECT_EQ("keep me\n", test::ReadFile(locked));
-  EXPECT_FALSE(OpensForUpdate(locked));
+  EXPECT_FALSE(OpensAsRegularFile(locked, true));
 
   fs::create_directory(m_temp / "closed");
   fs::permissions(m_temp / "closed", fs::perms::owner_read | fs::perms::owner_exec);
@@ -55,8 +74,8 @@ TEST_F(FileChecksTest, ExistingFileThatCannotBeWrittenIsNotAccessibleAndStays) {
 
 TEST_F(FileChecksTest, UpdateTestOpensWithoutChanging) {
   const std::string data = m_temp.Write("data.txt", "records\n");
-  EXPECT_TRUE(OpensForUpdate(data));
+  EXPECT_TRUE(OpensAsRegularFile(data, true));
   EXPECT_EQ("records\n", test::ReadFile(data));
-  EXPECT_FALSE(OpensForUpdate(m_temp / "missing.txt"));
+  EXPECT_FALSE(OpensAsRegularFile(m_temp / "missing.txt", true));
   EXPECT_FALSE(fs::exists(m_temp / "missing.txt"));
 }

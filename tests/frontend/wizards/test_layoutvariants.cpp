@@ -116,7 +116,7 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
        'f',
        {{'1', '2', '3', '4'}},
        "X"},
-      {"blank and zero codes",
+      {"blank and zero codes, an empty age code",
        ' ',
        '\0',
        {{' ', '2', '\t', '4'}},
@@ -124,7 +124,7 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
        '1',
        '2',
        {{'5', '2', '7', '4'}},
-       "999"},
+       ""},
       {"control characters",
        '\n',
        '\x7f',
@@ -177,9 +177,9 @@ TEST(LayoutVariants, OnlyCodesThatCanStandInAParameterRowAreTaken) {
 }
 
 TEST(LayoutVariants, AgeUnknownCodes) {
-  for (const char* good : {"9", "99", "999", "X-1", "\xff"})
+  for (const char* good : {"", "9", "99", "999", "X-1", "\xff"})
     EXPECT_TRUE(IsAgeUnknownCode(good)) << good;
-  for (const char* bad : {"", " ", "9 9", "9999", "\t", "99\n"})
+  for (const char* bad : {" ", "9 9", "9999", "\t", "99\n"})
     EXPECT_FALSE(IsAgeUnknownCode(bad)) << bad;
 }
 

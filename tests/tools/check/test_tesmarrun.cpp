@@ -287,4 +287,14 @@ TEST(TesmarRun, ThreeCharacterAgeUnknownCodeAndAbsentDatesAreAccepted) {
   EXPECT_EQ("999\n12 \n", ReadFile(dir / "out.txt"));
 }
 
+TEST(TesmarRun, EmptyAgeUnknownCodeMatchesNoAge) {
+  // The row ends in a blank: the code is empty, and 999 is then an age.
+  TempDir dir;
+  ASSERT_TRUE(RunCheck(
+      dir, "999\n 12\n",
+      "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 1 3 -1 -1 -1 -1 -1 -1 5 6 7 7 M F 3 0 0 \n"));
+  EXPECT_EQ(" 12\n", ReadFile(dir / "out.txt"));
+  EXPECT_NE(std::string::npos, ReadFile(dir / "data.err").find("\n999;invalid age\n"));
+}
+
 }  // namespace

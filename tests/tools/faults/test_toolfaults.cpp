@@ -2,6 +2,7 @@
 // a folder it cannot write, a full disk, a signal in the middle of the run
 // and a second run on the same files. In each case: a clear message, a
 // failed run, the input as it was and nothing half-written left behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -92,6 +93,31 @@ TEST_P(ToolFaults, InputThatCannotBeReadStartsNothing) {
   });
   EXPECT_TRUE(end.Exited(0)) << end.status << end.errorText;
   EXPECT_EQ(before, Listing(run.dir.path()));
+}
+
+TEST_P(ToolFaults, OutputThatIsNotARegularFileStartsNothing) {
+  // No report is named beside a device (/dev/null.log) and no pipe is
+  // opened, even one with a reader at its other end.
+  const std::string data = Prepare(3);
+  const std::string fifo = run.dir / "fifo";
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const std::set<std::string> before = Listing(run.dir.path());
+  const std::set<std::string> devices = Listing("/dev");
+  for (const std::string& output : {std::string("/dev/null"), fifo}) {
+    WriteParameter(run.input, output);
+    bool started = true;
+    auto engine = Start(&started);
+    EXPECT_FALSE(started) << output;
+    EXPECT_EQ(output + ":\r\nthe output file is not a regular file: program halted!",
+              engine->message());
+    EXPECT_FALSE(engine->Finish());
+    EXPECT_EQ(before, Listing(run.dir.path())) << output;
+  }
+  ::close(reader);
+  EXPECT_EQ(devices, Listing("/dev"));
+  EXPECT_EQ(data, ReadFile(run.input));
 }
 
 TEST_P(ToolFaults, FolderThatCannotBeWrittenStartsNothing) {

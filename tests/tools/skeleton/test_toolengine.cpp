@@ -129,6 +129,7 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
   WriteFile(run.Report(".rep"), "earlier report\n");
   ASSERT_EQ(0, ::symlink(in.c_str(), (run.dir / "alias.txt").c_str()));
   ::mkdir((run.dir / "folder").c_str(), 0700);
+  ASSERT_EQ(0, ::mkfifo((run.dir / "fifo").c_str(), 0600));
 
   const Case cases[] = {
       {"no parameter file", "", "cannot open parameter file: program halted!"},
@@ -155,6 +156,10 @@ TEST(ToolEngine, FailedStartsCreateEmptyAndRemoveNothing) {
        "Cannot open file(s). Program halted\n"},
       {"output is a folder", in + "\n" + (run.dir / "folder") + "\n" + Row(4),
        "Cannot open file(s). Program halted\n"},
+      {"output is a device", in + "\n/dev/null\n" + Row(4),
+       "/dev/null:\r\nthe output file is not a regular file: program halted!"},
+      {"output is a pipe", in + "\n" + (run.dir / "fifo") + "\n" + Row(4),
+       "the output file is not a regular file: program halted!"},
   };
   for (const auto& c : cases) {
     ::unlink(run.parameter.c_str());

@@ -1,0 +1,256 @@
+// The wizards under a hostile file system: a data file named like its own
+// layout file, named pipes and devices where files belong, line breaks in
+// paths. Whatever is answered, no data file changes and no window waits.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+#include "common/layoutfile.h"
+#include "frontend/wizards/chkwizard.h"
+#include "frontend/wizards/chkwizfiles.h"
+#include "frontend/wizards/chkwizlayout.h"
+#include "frontend/wizards/cvtwizard.h"
+#include "frontend/wizards/cvtwizfiles.h"
+#include "frontend/wizards/cvtwizlayout.h"
+#include "frontend/wizards/mulwizard.h"
+#include "frontend/wizards/mulwizfiles.h"
+#include "frontend/wizards/mulwizformat.h"
+#include "frontend/wizards/mulwizlayout.h"
+#include "frontend/wizards/transwiz1.h"
+#include "frontend/wizards/transwizard.h"
+#include "tests/frontend/wizards/wizardtesting.h"
+#include "tests/support/testfiles.h"
+
+using namespace kelvarin;
+using namespace kelvarin::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Registration number 1-8, sex 9, site 10-13, histology 14-17, behaviour 18,
+// incidence date 21-28: what each wizard needs, in records of 40.
+constexpr int kRecordLength = 40;
+
+enum class Kind { kCheck, kMultiple, kConversion, kTransfer };
+
+const char* const kKindNames[] = {"check", "multiple primaries", "conversion", "transfer"};
+
+// One wizard, from its Files page to Finish.
+struct Run {
+  TempDir folder;
+  JobSettings application;
+  MessageRecorder messages;
+  Kind kind;
+  std::unique_ptr<CWizardSheet> wizard;
+  CWizFiles* files = nullptr;
+
+  explicit Run(Kind k) : kind(k) {
+    switch (kind) {
+      case Kind::kCheck:
+        files = Make<CCHKwizard>()->filesPage();
+        break;
+      case Kind::kMultiple:
+        files = Make<CMULwizard>()->filesPage();
+        break;
+      case Kind::kConversion:
+        files = Make<CCVTwizard>(6)->filesPage();
+        break;
+      case Kind::kTransfer:
+        files = Make<CTRANSwizard>()->filesPage();
+        break;
+    }
+    wizard->show();
+  }
+  template <typename Sheet, typename... Arguments>
+  Sheet* Make(Arguments... arguments) {
+    auto* sheet = new Sheet(application, arguments...);
+    wizard.reset(sheet);
+    return sheet;
+  }
+  const char* name() const { return kKindNames[static_cast<int>(kind)]; }
+  const char* layoutSuffix() const {
+    return LayoutFileSuffix(kind == Kind::kCheck      ? LayoutFile::kCheck
+                            : kind == Kind::kMultiple ? LayoutFile::kMultiplePrimary
+                                                      : LayoutFile::kConversion);
+  }
+  // Next on the Files page; true when it was left.
+  bool Next(const QString& input, const QString& output) {
+    files->inputEdit()->setText(input);
+    files->outputEdit()->setText(output);
+    Press(*wizard, QWizard::NextButton);
+    return wizard->currentId() != files->id();
+  }
+  bool Next(const std::string& input, const std::string& output) {
+    return Next(FromLocalPath(input), FromLocalPath(output));
+  }
+  CWizLayout* layout() const { return qobject_cast<CWizLayout*>(wizard->currentPage()); }
+  // Marks the columns the wizard needs on its layout page and finishes;
+  // true when the wizard ended with Finish.
+  bool Finish() {
+    CWizLayout* page = layout();
+    DefineVariable(page, 0, 1, 8);
+    if (kind == Kind::kCheck) {
+      DefineVariable(page, kCheckTopography, 10, 13);
+      Press(*wizard, QWizard::NextButton);  // no coded variable: the Finish page
+    } else {
+      const int shift = kind == Kind::kMultiple ? 1 : 0;  // the sequence number comes second
+      DefineVariable(page, 1 + shift, 9, 9);
+      DefineVariable(page, 2 + shift, 10, 13);
+      DefineVariable(page, 3 + shift, 14, 17);
+      DefineVariable(page, 4 + shift, 18, 18);
+      if (kind == Kind::kMultiple) {
+        DefineVariable(page, 6, 21, 28);
+        Press(*wizard, QWizard::NextButton);
+        Child<QListWidget>(wizard->currentPage(), "incidenceFormats")->setCurrentRow(0);
+      }
+    }
+    Press(*wizard, QWizard::FinishButton);
+    return wizard->result() == QDialog::Accepted;
+  }
+};
+
+bool HasColumns(const CWizLayout* page) {
+  for (int v = 0; v < page->columns().variableCount(); ++v)
+    if (page->columns().IsDefined(v)) return true;
+  return false;
+}
+
+// A named pipe with nobody at its other end: an open for reading waits for
+// a writer, a read for data.
+std::string MakeFifo(const TempDir& folder, const std::string& name) {
+  if (::mkfifo((folder / name).c_str(), 0600) != 0) qFatal("mkfifo failed");
+  return folder / name;
+}
+
+// Ends the test program should a step wait on a pipe for ever.
+struct Watchdog {
+  Watchdog() { ::alarm(60); }
+  ~Watchdog() { ::alarm(0); }
+};
+
+const Kind kLayoutWizards[] = {Kind::kCheck, Kind::kMultiple, Kind::kConversion};
+const Kind kEveryWizard[] = {Kind::kCheck, Kind::kMultiple, Kind::kConversion, Kind::kTransfer};
+
+}  // namespace
+
+class HostileFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void dataFileNamedLikeItsLayoutFileIsNeverTouched();
+  void namedPipesNeverHoldTheWindow();
+  void outputThatIsNotARegularFileIsRefused();
+  void lineBreaksInPathsAreRefusedBeforeAnythingIsWritten();
+};
+
+void HostileFilesTest::dataFileNamedLikeItsLayoutFileIsNeverTouched() {
+  // The input named like its layout file ("records.frm"), then an existing
+  // output named so; each with Yes and with No queued for a question.
+  for (Kind kind : kLayoutWizards) {
+    for (bool outputBearsTheName : {false, true}) {
+      for (bool yes : {true, false}) {
+        Run run(kind);
+        const std::string data = Records(15, kRecordLength);
+        const std::string named = run.folder.Write(std::string("records") + run.layoutSuffix(),
+                                                   outputBearsTheName ? "earlier output\n" : data);
+        const std::string input =
+            outputBearsTheName ? run.folder.Write("records.dat", data) : named;
+        const std::string output = outputBearsTheName ? named : run.folder / "out.dat";
+        const QString what = QStringLiteral("%1, %2, %3")
+                                 .arg(run.name())
+                                 .arg(outputBearsTheName ? "output" : "input")
+                                 .arg(yes ? "Yes" : "No");
+        if (outputBearsTheName) run.messages.Answer(true);  // overwrite it
+        run.messages.Answer(yes);
+        QVERIFY2(run.Next(input, output), qPrintable(what));
+        QVERIFY2(!HasColumns(run.layout()), qPrintable(what));
+        QVERIFY2(run.Finish(), qPrintable(what));
+        QCOMPARE(
+            run.messages.Take(),
+            outputBearsTheName
+                ? QStringList{"question: Output file already exists. Do you want to overwrite it?"}
+                : QStringList());
+        QVERIFY2(ReadFile(input) == data, qPrintable(what));
+        QVERIFY2(ReadFile(output) == (outputBearsTheName ? "earlier output\n" : "<missing>"),
+                 qPrintable(what));
+      }
+    }
+  }
+}
+
+void HostileFilesTest::namedPipesNeverHoldTheWindow() {
+  Watchdog watchdog;
+  for (Kind kind : kEveryWizard) {
+    Run run(kind);
+    const std::string fifo = MakeFifo(run.folder, "records.dat");
+    QVERIFY2(!run.Next(fifo, run.folder / "out.dat"), run.name());
+    QCOMPARE(run.messages.Take(), QStringList{"stop: Cannot open input file!"});
+  }
+  // A pipe named like the layout file counts as absent, and stays a pipe.
+  for (Kind kind : kLayoutWizards) {
+    Run run(kind);
+    const std::string input = run.folder.Write("records.dat", Records(15, kRecordLength));
+    const std::string fifo = MakeFifo(run.folder, std::string("records") + run.layoutSuffix());
+    QVERIFY2(run.Next(input, run.folder / "out.dat"), run.name());
+    QVERIFY2(!HasColumns(run.layout()), run.name());
+    QVERIFY2(run.Finish(), run.name());
+    QCOMPARE(run.messages.Take(), QStringList());
+    QVERIFY2(fs::is_fifo(fifo), run.name());
+  }
+}
+
+void HostileFilesTest::outputThatIsNotARegularFileIsRefused() {
+  Watchdog watchdog;
+  for (Kind kind : kEveryWizard) {
+    Run run(kind);
+    const std::string input = run.folder.Write("records.dat", Records(15, kRecordLength));
+    const std::string fifo = MakeFifo(run.folder, "out.dat");
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // a writer could open it
+    QVERIFY(reader >= 0);
+    for (const std::string& output : {std::string("/dev/null"), fifo}) {
+      QVERIFY2(!run.Next(input, output), run.name());
+      QCOMPARE(run.messages.Take(), QStringList{"stop: Output file is not accessible!"});
+    }
+    ::close(reader);
+  }
+}
+
+void HostileFilesTest::lineBreaksInPathsAreRefusedBeforeAnythingIsWritten() {
+  const QString input = QStringLiteral(
+      "stop: Input file name must not hold a line break or a NUL "
+      "character!");
+  const QString output = QStringLiteral(
+      "stop: Output file name must not hold a line break or a "
+      "NUL character!");
+  for (Kind kind : kEveryWizard) {
+    Run run(kind);
+    const QString good = FromLocalPath(run.folder.Write("records.csv", Records(15, 40)));
+    const QString folder = FromLocalPath(run.folder.path()) + QLatin1Char('/');
+    const QString withLineFeed = FromLocalPath(run.folder.Write("rec\nords.csv", Records(15, 40)));
+    const QString withReturn = FromLocalPath(run.folder.Write("records.csv\r", Records(15, 40)));
+    const struct {
+      QString input, output, message;
+    } steps[] = {
+        {withLineFeed, folder + "out.dat", input},
+        {withReturn, folder + "out.dat", input},
+        {good + QChar(0) + ".csv", folder + "out.dat", input},
+        {good, folder + "out\n.dat", output},
+        {good, folder + "out.dat\r", output},
+        {good, folder + "out" + QChar(0) + ".dat", output},
+    };
+    for (const auto& step : steps) {
+      QVERIFY2(!run.Next(step.input, step.output), run.name());
+      QCOMPARE(run.messages.Take(), QStringList{step.message});
+    }
+  }
+}
+
+QTEST_MAIN(HostileFilesTest)
+#include "test_hostilefiles.moc"
