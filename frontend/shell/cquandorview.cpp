@@ -85,9 +85,15 @@ void CQuandorView::PreparePrinter(QPrinter* printer) const {
   // A printer that last wrote a file proposes one named after this document,
   // in the same folder, never the file of the document printed before.
   const QString lastFile = printer->outputFileName();
-  if (!lastFile.isEmpty() && !title.isEmpty())
-    printer->setOutputFileName(QFileInfo(lastFile).dir().filePath(
-        QFileInfo(title).completeBaseName() + QStringLiteral(".pdf")));
+  if (lastFile.isEmpty() || title.isEmpty()) return;
+  QString proposed = QFileInfo(lastFile).dir().filePath(QFileInfo(title).completeBaseName() +
+                                                        QStringLiteral(".pdf"));
+  // A report that is itself a .pdf beside the last one printed is never
+  // proposed as its own print file.
+  const QString own = m_document->PathName();
+  if (!own.isEmpty() && QFileInfo(proposed) == QFileInfo(own))
+    proposed = QFileInfo(lastFile).dir().filePath(title + QStringLiteral(".pdf"));
+  printer->setOutputFileName(proposed);
 }
 
 int CQuandorView::PrintDocument(QPrinter* printer) const {

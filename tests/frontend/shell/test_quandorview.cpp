@@ -496,6 +496,17 @@ class TestQuandorView : public QObject {
     QCOMPARE(printer.docName(), QStringLiteral("cases.chk"));
     QVERIFY(test::ReadTestFile(m_dir->filePath("report.pdf")).startsWith("%PDF"));
     QCOMPARE(PdfPageCount(test::ReadTestFile(m_dir->filePath("cases.pdf"))), 1);
+
+    // A report that is itself notes.pdf, printed beside the last PDF, is left
+    // as it was; its print goes to notes.pdf.pdf.
+    const QString notes = test::WriteTestFile(m_dir->filePath("notes.pdf"), "not a PDF\n");
+    CQuandorDoc notesDoc;
+    QVERIFY(notesDoc.OnOpenDocument(notes));
+    CQuandorView notesView(&notesDoc);
+    notesView.SetPrinter(&printer);
+    notesView.OnCommand(kIdFilePrintDirect);
+    QCOMPARE(test::ReadTestFile(notes), QByteArray("not a PDF\n"));
+    QVERIFY(test::ReadTestFile(notes + ".pdf").startsWith("%PDF"));
   }
 
   void printsThePagesChosenInTheOrderChosen() {
