@@ -81,9 +81,15 @@ void CWizPage::paintEvent(QPaintEvent* event) {
     // icon where it passes the icon.
     QRect line(5 + i, y + 20 * i, width() - 5 - i, bannerHeight);
     if (line.intersects(sheetIcon)) line.setRight(sheetIcon.left() - kPageIconMargin);
+    const QString text = painter.fontMetrics().elidedText(lines[i], Qt::ElideMiddle, line.width());
+    if (i == 0) {
+      // White alone vanishes on a light page face: a shadow one pixel right
+      // and down, as under the banner, keeps the input path readable.
+      painter.setPen(palette().color(QPalette::Dark));
+      painter.drawText(line.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, text);
+    }
     painter.setPen(colours[i]);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
-                     painter.fontMetrics().elidedText(lines[i], Qt::ElideMiddle, line.width()));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, text);
   }
 }
 
