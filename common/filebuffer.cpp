@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -28,6 +29,7 @@ bool FileBuffer::Adopt(int descriptor, size_t capacity) {
   bytes.resize(capacity);
   pos = end = 0;
   offset = 0;
+  limit = UINT64_MAX;
   eof = failed = false;
   error = 0;
   return true;
@@ -48,8 +50,14 @@ bool FileBuffer::Refill() {
     end -= pos;
     pos = 0;
   }
+  const uint64_t left = offset + end < limit ? limit - (offset + end) : 0;
+  if (left == 0) {
+    eof = true;
+    return false;
+  }
+  const size_t room = static_cast<size_t>(std::min<uint64_t>(bytes.size() - end, left));
   while (true) {
-    const ssize_t n = ::read(fd, bytes.data() + end, bytes.size() - end);
+    const ssize_t n = ::read(fd, bytes.data() + end, room);
     if (n > 0) {
       end += static_cast<size_t>(n);
       return true;

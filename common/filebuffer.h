@@ -25,7 +25,8 @@ struct FileBuffer {
   void Close();
   bool isOpen() const { return fd >= 0; }
   // Moves the bytes from pos on to the front and reads more after them.
-  // False at the end of the file (eof) or on a read error (failed, error).
+  // False at the end of the file or at `limit` (eof), or on a read error
+  // (failed, error).
   bool Refill();
   // Goes back to the start of the file; false on a seek error.
   bool Rewind();
@@ -38,6 +39,10 @@ struct FileBuffer {
   size_t end = 0;       // the bytes read end here
   uint64_t offset = 0;  // file offset of bytes[0]
   uint64_t fileSize = 0;
+  // Nothing at or beyond this offset is read, so that a file still being
+  // appended to ends where it ended when it was opened. Open and Adopt set it
+  // to no limit.
+  uint64_t limit = UINT64_MAX;
   bool eof = false;
   bool failed = false;
   int error = 0;  // errno of a read or seek error

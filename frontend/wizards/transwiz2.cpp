@@ -21,9 +21,12 @@ namespace kelvarin {
 
 namespace {
 
-// Fields and column names are the file's bytes, shown as Latin-1.
+// Fields and column names are the file's bytes: shown as UTF-8 when they
+// are valid UTF-8, otherwise as Latin-1.
 QString FieldText(const std::string& field) {
-  return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+  const auto size = static_cast<qsizetype>(field.size());
+  return IsValidUtf8(field) ? QString::fromUtf8(field.data(), size)
+                            : QString::fromLatin1(field.data(), size);
 }
 
 // Width of a preview column, in pixels.
