@@ -32,7 +32,9 @@ enum class TransferState {
 
 class TransferEngine {
  public:
-  TransferEngine();
+  // The reader's buffer size matters to speed only; a test may make it tiny
+  // to move the buffer's edges through both passes.
+  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize);
   // A transfer still running is closed as Cancel closes it.
   ~TransferEngine();
   TransferEngine(const TransferEngine&) = delete;
