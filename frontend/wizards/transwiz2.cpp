@@ -32,8 +32,9 @@ QString FieldText(const std::string& field) {
 // Width of a preview column, in pixels.
 constexpr int kPreviewColumnWidth = 75;
 // Lines the result text shows without scrolling: "Done!", the count, the
-// two files with "to" between them, and the line about cut values.
-constexpr int kResultLines = 6;
+// two files with "to" between them, the line about cut values and the line
+// about line breaks inside quotes.
+constexpr int kResultLines = 7;
 
 }  // namespace
 

@@ -198,10 +198,10 @@ std::string TransferEngine::ResultText() const {
   if (m_fieldsDropped > 0)
     losses += (losses.empty() ? "" : ", ") + std::to_string(m_fieldsDropped) +
               " field(s) beyond the " + std::to_string(kMaxFields) + "th were dropped";
-  if (m_lineEndsJoined > 0)
-    losses += (losses.empty() ? "" : ", ") + std::to_string(m_lineEndsJoined) +
-              " line break(s) inside quotes were written as blanks";
   if (!losses.empty()) text += "\n" + losses + ".";
+  if (m_lineEndsJoined > 0)
+    text += "\n" + std::to_string(m_lineEndsJoined) +
+            " line break(s) inside quotes were written as blanks.";
   return text;
 }
 
