@@ -1,6 +1,5 @@
 #include "common/filebuffer.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,13 +8,6 @@
 #include <cstring>
 
 namespace kelvarin {
-
-bool FileBuffer::Open(const std::string& path, size_t capacity) {
-  Close();
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return false;
-  return Adopt(descriptor, capacity);
-}
 
 bool FileBuffer::Adopt(int descriptor, size_t capacity) {
   Close();

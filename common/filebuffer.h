@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace kelvarin {
@@ -15,12 +14,10 @@ struct FileBuffer {
   FileBuffer(const FileBuffer&) = delete;
   FileBuffer& operator=(const FileBuffer&) = delete;
 
-  // Opens a file for reading with a buffer of `capacity` bytes and takes its
-  // size (0 when it is not a regular file). False when it cannot be opened
-  // or is a folder.
-  bool Open(const std::string& path, size_t capacity);
-  // The same for a descriptor opened for reading, which it takes over (and
-  // closes on a failure).
+  // Takes over a descriptor opened for reading (OpenRegularFile opens one
+  // without waiting on a pipe) with a buffer of `capacity` bytes, and takes
+  // the file's size (0 when it is not a regular file). False, the descriptor
+  // closed, when it is a folder.
   bool Adopt(int descriptor, size_t capacity);
   void Close();
   bool isOpen() const { return fd >= 0; }
