@@ -2,9 +2,7 @@
 // from files in every delimiter and line-end form.
 #include "tools/transfer/delimitedfile.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <ostream>
@@ -302,22 +300,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"ContinuationBytesOnly", std::string(25, '\x80'),
                               std::string(20, '\x80')}),
     [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
-
-TEST(DelimitedFile, RefusesANamedPipeWithoutWaiting) {
-  TempDir dir;
-  const std::string pipe = dir / "pipe.csv";
-  ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0600));
-  // Held open at both ends, so that even an open that waits for a writer
-  // returns.
-  const int held = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
-  ASSERT_GE(held, 0);
-  ASSERT_EQ(6, ::write(held, "a,b,c\n", 6));
-  DelimitedFile reader;
-  reader.m_path = pipe;
-  EXPECT_FALSE(reader.Open());
-  EXPECT_FALSE(reader.Prepare());
-  ::close(held);
-}
 
 TEST(DelimitedFile, RefusesWhatItCannotRead) {
   TempDir dir;

@@ -107,14 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {0},
                    "  Name\n   Ann\n",
                    2},
-        // Widths are measured on values cut before a
-        // UTF-8 character that would straddle byte 20.
-        OutputCase{"Utf8CutWidth",
-                   "abcdefghijklmnopqrs\xC3\xABx,1,2\nab,3,4\n",
-                   false,
-                   {0},
-                   "  abcdefghijklmnopqrs\n                   ab\n",
-                   2},
         OutputCase{"SemicolonNoFinalLineEndEightBit",
                    "Nom;Sexe;X\n\xe9l\xe9;2;y",
                    true,
