@@ -202,8 +202,25 @@ bool DelimitedFile::ReadUnquoted(size_t cap, std::string* field, bool* cut) {
     m_stops[static_cast<unsigned char>(m_delimiter)] = m_stops['\r'] = m_stops['\n'] = true;
     m_stopsFor = m_delimiter;
   }
-  if (!TakeRun(m_stops, cap, field, cut)) return true;  // the end of the file
-  const int c = Get();
+  // Most fields end inside the buffer: taken here in one piece.
+  const char* begin = m_file.bytes.data() + m_file.pos;
+  const char* end = m_file.bytes.data() + m_file.end;
+  const char* p = begin;
+  while (p < end && !m_stops[static_cast<unsigned char>(*p)]) ++p;
+  int c;
+  if (p < end) {
+    const size_t length = static_cast<size_t>(p - begin);
+    if (length > 0) {
+      const size_t room = cap - std::min(cap, field->size());
+      if (length > room) *cut = true;
+      field->append(begin, std::min(length, room));
+    }
+    m_file.pos += length + 1;
+    c = static_cast<unsigned char>(*p);
+  } else {
+    if (!TakeRun(m_stops, cap, field, cut)) return true;  // the end of the file
+    c = Get();
+  }
   if (c == m_delimiter) return false;
   EndLine(c);
   return true;

@@ -94,6 +94,10 @@ TransferState TransferEngine::StartWriting() {
   // Every record has been measured, the header too when there is one.
   m_bytesMeasured = m_reader.m_fileLength;
   for (int i = 0; i < kMaxFields; ++i) m_widths[i] = m_reader.m_columnWidths[i] + 2;
+  // Every line has the same length: the widths of the columns and its LF.
+  size_t lineLength = 1;
+  for (int i : m_columns) lineLength += static_cast<size_t>(m_widths[i]);
+  m_line.assign(lineLength, '\n');
   if (!m_reader.Rewind())
     return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
   if (!m_output.Truncate())
@@ -111,21 +115,21 @@ void TransferEngine::WriteRecord() {
   m_bytesDone += m_reader.m_recordBytes;
   m_fieldsDropped += m_reader.m_surplusFields;
   m_lineEndsJoined += m_reader.m_joinedLineEnds;
-  m_line.clear();
+  char* out = m_line.data();
   for (int i : m_columns) {
     const size_t width = static_cast<size_t>(m_widths[i]);
-    if (i >= m_reader.m_fieldCount) {
-      m_line.append(width, ' ');  // a column this record does not reach
-      continue;
+    // A column this record does not reach is blank.
+    size_t kept = 0;
+    if (i < m_reader.m_fieldCount) {
+      const std::string& field = m_reader.m_fields[i];
+      // Longer than its column only when the file was rewritten since it was measured.
+      if (m_reader.m_fieldCut[i] || field.size() > width) ++m_valuesCut;
+      kept = std::min(field.size(), width);
+      std::memcpy(out + width - kept, field.data(), kept);
     }
-    const std::string& field = m_reader.m_fields[i];
-    // Longer than its column only when the file was rewritten since it was measured.
-    const bool cut = m_reader.m_fieldCut[i] || field.size() > width;
-    if (cut) ++m_valuesCut;
-    if (field.size() < width) m_line.append(width - field.size(), ' ');
-    m_line.append(field, 0, width);
+    std::memset(out, ' ', width - kept);
+    out += width;
   }
-  m_line.push_back('\n');
   m_output.Write(m_line);
 }
 
