@@ -37,8 +37,8 @@ struct FileBuffer {
   uint64_t offset = 0;  // file offset of bytes[0]
   uint64_t fileSize = 0;
   // Nothing at or beyond this offset is read, so that a file still being
-  // appended to ends where it ended when it was opened. Open and Adopt set it
-  // to no limit.
+  // appended to ends where it ended when it was opened. Adopt sets it to no
+  // limit.
   uint64_t limit = UINT64_MAX;
   bool eof = false;
   bool failed = false;
