@@ -7,9 +7,11 @@ namespace kelvarin {
 // The parameter file holds the input path (line 1), the output path (line 2)
 // and, on line 3, the first-row-has-names flag (0 or 1) followed by the
 // 1-based numbers of the columns to write. Prints
-// records=N cut=C surplus=S seconds=... records_per_s=...; returns the exit
-// code: 0 after a finished transfer, 1 when it was refused or failed, 2 for a
-// bad parameter file.
+// records=N cut=C surplus=S joined=J seconds=... records_per_s=... (J: line
+// ends inside quotes written as blanks); returns the exit code: 0 after a
+// finished transfer, 1 when it was refused or failed, 2 for a bad parameter
+// file. An input that ends inside a quoted field writes nothing, and the
+// line that says so follows the counts as the last line printed.
 int RunTransferBench(const char* parameterFile);
 
 }  // namespace kelvarin

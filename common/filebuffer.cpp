@@ -1,20 +1,13 @@
 #include "common/filebuffer.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace kelvarin {
-
-bool FileBuffer::Open(const std::string& path, size_t capacity) {
-  Close();
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return false;
-  return Adopt(descriptor, capacity);
-}
 
 bool FileBuffer::Adopt(int descriptor, size_t capacity) {
   Close();
@@ -28,6 +21,7 @@ bool FileBuffer::Adopt(int descriptor, size_t capacity) {
   bytes.resize(capacity);
   pos = end = 0;
   offset = 0;
+  limit = UINT64_MAX;
   eof = failed = false;
   error = 0;
   return true;
@@ -48,8 +42,14 @@ bool FileBuffer::Refill() {
     end -= pos;
     pos = 0;
   }
+  const uint64_t left = offset + end < limit ? limit - (offset + end) : 0;
+  if (left == 0) {
+    eof = true;
+    return false;
+  }
+  const size_t room = static_cast<size_t>(std::min<uint64_t>(bytes.size() - end, left));
   while (true) {
-    const ssize_t n = ::read(fd, bytes.data() + end, bytes.size() - end);
+    const ssize_t n = ::read(fd, bytes.data() + end, room);
     if (n > 0) {
       end += static_cast<size_t>(n);
       return true;

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace kelvarin {
@@ -15,17 +14,16 @@ struct FileBuffer {
   FileBuffer(const FileBuffer&) = delete;
   FileBuffer& operator=(const FileBuffer&) = delete;
 
-  // Opens a file for reading with a buffer of `capacity` bytes and takes its
-  // size (0 when it is not a regular file). False when it cannot be opened
-  // or is a folder.
-  bool Open(const std::string& path, size_t capacity);
-  // The same for a descriptor opened for reading, which it takes over (and
-  // closes on a failure).
+  // Takes over a descriptor opened for reading (OpenRegularFile opens one
+  // without waiting on a pipe) with a buffer of `capacity` bytes, and takes
+  // the file's size (0 when it is not a regular file). False, the descriptor
+  // closed, when it is a folder.
   bool Adopt(int descriptor, size_t capacity);
   void Close();
   bool isOpen() const { return fd >= 0; }
   // Moves the bytes from pos on to the front and reads more after them.
-  // False at the end of the file (eof) or on a read error (failed, error).
+  // False at the end of the file or at `limit` (eof), or on a read error
+  // (failed, error).
   bool Refill();
   // Goes back to the start of the file; false on a seek error.
   bool Rewind();
@@ -38,6 +36,10 @@ struct FileBuffer {
   size_t end = 0;       // the bytes read end here
   uint64_t offset = 0;  // file offset of bytes[0]
   uint64_t fileSize = 0;
+  // Nothing at or beyond this offset is read, so that a file still being
+  // appended to ends where it ended when it was opened. Adopt sets it to no
+  // limit.
+  uint64_t limit = UINT64_MAX;
   bool eof = false;
   bool failed = false;
   int error = 0;  // errno of a read or seek error

@@ -25,9 +25,12 @@ namespace kelvarin {
 
 namespace {
 
-// Fields and column names are the file's bytes, shown as Latin-1.
+// Fields and column names are the file's bytes: shown as UTF-8 when they
+// are valid UTF-8, otherwise as Latin-1.
 QString FieldText(const std::string& field) {
-  return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+  const auto size = static_cast<qsizetype>(field.size());
+  return IsValidUtf8(field) ? QString::fromUtf8(field.data(), size)
+                            : QString::fromLatin1(field.data(), size);
 }
 
 // The static that shows the wizard's icon on this page.
@@ -55,8 +58,9 @@ class ColumnItemDelegate : public QStyledItemDelegate {
 // Width of a preview column, in pixels.
 constexpr int kPreviewColumnWidth = 75;
 // Lines the result text shows without scrolling: "Done!", the count, the
-// two files with "to" between them, and the line about cut values.
-constexpr int kResultLines = 6;
+// two files with "to" between them, the line about cut values and the line
+// about line breaks inside quotes.
+constexpr int kResultLines = 7;
 
 }  // namespace
 

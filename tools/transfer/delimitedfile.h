@@ -1,13 +1,16 @@
 // Reads a delimited text file (fields separated by TAB, comma, bar or
 // semicolon), one record per line, for the file transfer. It finds the
-// delimiter, splits each record into at most 100 fields of at most 20
-// characters, and measures each column's widest value.
+// delimiter, splits each record into at most 100 fields of at most 20 bytes,
+// and measures each column's widest value.
 //
 // A record ends at LF, at CR LF or at a lone CR. With the comma delimiter a
 // field may be quoted: a delimiter inside the quotes is an ordinary character,
 // a doubled quote is stored as an apostrophe, and a line end inside the quotes
 // is stored as one blank, so a record never spans two lines of the output.
-// The file is read through a large buffer.
+// After the closing quote a comma, a line end or the end of the file ends the
+// field; any other byte is stored and the field goes on unquoted. A byte-order
+// mark at the start of the file is not data. Only the bytes the file held
+// when it was opened are read. The file is read through a large buffer.
 #pragma once
 
 #include <array>
@@ -28,13 +31,17 @@ inline constexpr int kDelimiterSample = 5000;
 
 class DelimitedFile {
  public:
-  DelimitedFile();
+  // The buffer size matters to speed only; a test may make it tiny to move
+  // the buffer's edges through short files.
+  explicit DelimitedFile(size_t bufferSize = kDefaultBufferSize);
+  static constexpr size_t kDefaultBufferSize = 1 << 18;
   ~DelimitedFile();
   DelimitedFile(const DelimitedFile&) = delete;
   DelimitedFile& operator=(const DelimitedFile&) = delete;
 
-  // Opens m_path for reading and takes m_fileLength. False when it cannot be
-  // opened or is a folder.
+  // Opens m_path for reading and takes m_fileLength, where reading will stop.
+  // False when it cannot be opened or is not a regular file (a pipe is
+  // refused without waiting on it).
   bool Open();
   // Closing twice is harmless.
   void Close();
@@ -44,8 +51,9 @@ class DelimitedFile {
   // Sets m_delimiter from the first bytes of the file; false when none fits.
   bool DetectDelimiter();
   // Reads the next record into m_fields, m_fieldCount, m_recordBytes,
-  // m_fieldCut and m_surplusFields. False when no record is left, no
-  // delimiter is set or the file cannot be read (failed() tells).
+  // m_fieldCut, m_surplusFields, m_joinedLineEnds and m_unclosedQuoteLine.
+  // False when no record is left, no delimiter is set or the file cannot be
+  // read (failed() tells).
   bool ReadRecord();
   // Measures the first kScanRecords records, then goes back to the start.
   void ScanRecords();
@@ -54,7 +62,7 @@ class DelimitedFile {
   // widths; MeasureRecord raises them with the record last read.
   bool StartMeasuring();
   void MeasureRecord();
-  // Goes back to the start of the file.
+  // Goes back to the start of the file, past a byte-order mark.
   bool Rewind();
 
   bool isOpen() const { return m_file.isOpen(); }
@@ -71,12 +79,19 @@ class DelimitedFile {
   std::array<std::string, kMaxFields> m_fields;
   std::array<int, kMaxFields> m_columnWidths{};
   uint64_t m_recordBytes = 0;  // bytes of the record last read, its line end included
-  // A field keeps at most m_maxFieldLength + 5 characters.
+  // A field keeps at most m_maxFieldLength + 5 bytes; a longer one is cut
+  // there, or before a UTF-8 character that would straddle the cut.
   int m_maxFieldLength = 15;
   // Field i of the record last read was longer than a field keeps.
   std::array<bool, kMaxFields> m_fieldCut{};
   // Fields of the record last read beyond the hundredth, read and dropped.
   int m_surplusFields = 0;
+  // Line ends inside quotes in the record last read (each stored as a blank).
+  int m_joinedLineEnds = 0;
+  // When the record last read ends inside a quoted field (the file ended
+  // first): the 1-based line of the file on which that field's opening quote
+  // stands; 0 otherwise.
+  uint64_t m_unclosedQuoteLine = 0;
 
  private:
   // Makes at least `count` bytes available unless the file ends first.
@@ -93,15 +108,26 @@ class DelimitedFile {
   bool SkipFinalLineEnd();
   // Reads one field from its first byte; true when it ended the record.
   bool ReadField();
+  // The rest of an unquoted field, up to the delimiter or a line end; true
+  // when it ended the record.
+  bool ReadUnquoted(size_t cap, std::string* field, bool* cut);
+  // A line end was taken.
+  void EndLine(int c) {
+    if (c == '\r') SkipLineFeed();
+    ++m_linesEnded;
+  }
   // Takes the bytes before the next byte marked in `stops` into the field,
   // at most `limit` of it; false when the file ends first.
   bool TakeRun(const std::array<bool, 256>& stops, size_t limit, std::string* field, bool* cut);
 
+  size_t m_bufferSize;
   FileBuffer m_file;                // the open file, read through its buffer
   std::array<bool, 256> m_stops{};  // the bytes that end an unquoted field
   char m_stopsFor = 0;              // the delimiter m_stops was made for
   std::string m_dropped;            // a field beyond the hundredth while it is read
   int m_dirtyFields = kMaxFields;   // fields from 0 that may hold something other than "."
+  uint64_t m_linesEnded = 0;        // line ends taken since the start of the file
+  uint64_t m_recordStart = 0;       // file offset where the next record's bytes begin
 };
 
 }  // namespace kelvarin

@@ -16,7 +16,7 @@ int ProgressPercent(uint64_t done, uint64_t total) {
   return static_cast<int>(done <= UINT64_MAX / 100 ? done * 100 / total : done / (total / 100));
 }
 
-TransferEngine::TransferEngine() = default;
+TransferEngine::TransferEngine(size_t readerBufferSize) : m_reader(readerBufferSize) {}
 
 TransferEngine::~TransferEngine() { Cancel(); }
 
@@ -28,7 +28,8 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
   m_outputFile = outputFile;
   m_firstRowHasNames = firstRowHasNames;
   m_bytesMeasured = m_bytesDone = 0;
-  m_recordsWritten = m_valuesCut = m_fieldsDropped = 0;
+  m_recordsWritten = m_valuesCut = m_fieldsDropped = m_lineEndsJoined = 0;
+  m_unclosedQuoteLine = 0;
   m_message.clear();
   m_failure.clear();
   m_widths.fill(0);
@@ -59,7 +60,7 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
     m_reader.Close();
     return false;
   }
-  if (!m_output.Open(outputFile) || !m_output.Truncate()) {
+  if (!m_output.Open(outputFile)) {
     m_output.Discard();
     m_reader.Close();
     m_message = "Output file is not accessible!";
@@ -77,6 +78,7 @@ TransferState TransferEngine::Step(int maxRecords) {
       return m_state == TransferState::kMeasuring ? StartWriting() : Complete();
     }
     if (m_state == TransferState::kMeasuring) {
+      if (m_reader.m_unclosedQuoteLine > 0) return FailUnclosedQuote(m_reader.m_unclosedQuoteLine);
       m_reader.MeasureRecord();
       m_bytesMeasured += m_reader.m_recordBytes;
     } else {
@@ -92,8 +94,14 @@ TransferState TransferEngine::StartWriting() {
   // Every record has been measured, the header too when there is one.
   m_bytesMeasured = m_reader.m_fileLength;
   for (int i = 0; i < kMaxFields; ++i) m_widths[i] = m_reader.m_columnWidths[i] + 2;
+  // Every line has the same length: the widths of the columns and its LF.
+  size_t lineLength = 1;
+  for (int i : m_columns) lineLength += static_cast<size_t>(m_widths[i]);
+  m_line.assign(lineLength, '\n');
   if (!m_reader.Rewind())
     return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  if (!m_output.Truncate())
+    return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
   m_state = TransferState::kWriting;
   // The header names the columns and is not written.
   if (m_firstRowHasNames && m_reader.ReadRecord()) m_bytesDone += m_reader.m_recordBytes;
@@ -106,18 +114,22 @@ void TransferEngine::WriteRecord() {
   ++m_recordsWritten;
   m_bytesDone += m_reader.m_recordBytes;
   m_fieldsDropped += m_reader.m_surplusFields;
-  m_line.clear();
+  m_lineEndsJoined += m_reader.m_joinedLineEnds;
+  char* out = m_line.data();
   for (int i : m_columns) {
-    if (i >= m_reader.m_fieldCount) break;
-    const std::string& field = m_reader.m_fields[i];
     const size_t width = static_cast<size_t>(m_widths[i]);
-    // Longer than its column only when the file grew since it was measured.
-    const bool cut = m_reader.m_fieldCut[i] || field.size() > width;
-    if (cut) ++m_valuesCut;
-    if (field.size() < width) m_line.append(width - field.size(), ' ');
-    m_line.append(field, 0, width);
+    // A column this record does not reach is blank.
+    size_t kept = 0;
+    if (i < m_reader.m_fieldCount) {
+      const std::string& field = m_reader.m_fields[i];
+      // Longer than its column only when the file was rewritten since it was measured.
+      if (m_reader.m_fieldCut[i] || field.size() > width) ++m_valuesCut;
+      kept = std::min(field.size(), width);
+      std::memcpy(out + width - kept, field.data(), kept);
+    }
+    std::memset(out, ' ', width - kept);
+    out += width;
   }
-  m_line.push_back('\n');
   m_output.Write(m_line);
 }
 
@@ -132,6 +144,9 @@ TransferState TransferEngine::Complete() {
 TransferState TransferEngine::Fail(const std::string& what, const std::string& path,
                                    int errorNumber) {
   m_reader.Close();
+  // An output found while measuring has not been emptied yet: it goes as an
+  // emptied one does.
+  if (m_output.isOpen() && !m_output.owned()) m_output.Truncate();
   m_output.Discard();
   m_failure = what + "\n" + path + "\n";
   if (errorNumber != 0) m_failure += std::string(std::strerror(errorNumber)) + "\n";
@@ -140,10 +155,23 @@ TransferState TransferEngine::Fail(const std::string& what, const std::string& p
   return m_state;
 }
 
+TransferState TransferEngine::FailUnclosedQuote(uint64_t line) {
+  m_reader.Close();
+  // Nothing was written: a file Start created goes, one that was there stays.
+  m_output.Discard();
+  m_unclosedQuoteLine = line;
+  m_failure =
+      "The file ends inside a quoted field that opens on line " + std::to_string(line) + ".";
+  m_state = TransferState::kFailed;
+  return m_state;
+}
+
 void TransferEngine::Cancel() {
   if (m_state == TransferState::kNotStarted) m_state = TransferState::kCancelled;
   if (!running()) return;
   m_reader.Close();
+  // Cancelled while measuring: the output is left empty, as at the start of writing.
+  if (m_state == TransferState::kMeasuring) m_output.Truncate();
   if (!m_output.Close()) {
     Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
     return;
@@ -175,6 +203,9 @@ std::string TransferEngine::ResultText() const {
     losses += (losses.empty() ? "" : ", ") + std::to_string(m_fieldsDropped) +
               " field(s) beyond the " + std::to_string(kMaxFields) + "th were dropped";
   if (!losses.empty()) text += "\n" + losses + ".";
+  if (m_lineEndsJoined > 0)
+    text += "\n" + std::to_string(m_lineEndsJoined) +
+            " line break(s) inside quotes were written as blanks.";
   return text;
 }
 

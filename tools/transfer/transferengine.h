@@ -1,7 +1,9 @@
 // The file transfer: a delimited text file written as a fixed-width file,
 // each chosen column right-aligned in its widest value + 2 characters, one
-// line (ending in LF) per record. A timer drives it in small steps: first a
-// pass that measures every record's fields, then the pass that writes.
+// line (ending in LF) per record; a column a record does not reach is
+// written as blanks, so every line has the same length. A timer drives it in
+// small steps: first a pass that measures every record's fields, then the
+// pass that writes. Both read the input only as far as it reached at Start.
 #pragma once
 
 #include <array>
@@ -24,21 +26,25 @@ enum class TransferState {
   kWriting,
   kDone,       // every record written and the output closed
   kCancelled,  // stopped by the user; what was written stays
-  kFailed,     // a read or write error stopped it; the output was removed
+  kFailed,     // a read or write error or an unclosed quote stopped it; the
+               // output was removed (or, found while measuring, never touched)
 };
 
 class TransferEngine {
  public:
-  TransferEngine();
+  // The reader's buffer size matters to speed only; a test may make it tiny
+  // to move the buffer's edges through both passes.
+  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize);
   // A transfer still running is closed as Cancel closes it.
   ~TransferEngine();
   TransferEngine(const TransferEngine&) = delete;
   TransferEngine& operator=(const TransferEngine&) = delete;
 
-  // Checks the files and opens them: the output is created (or emptied) only
-  // once the input has opened and shown its delimiter. `columns` are the
-  // 0-based column indexes to write. False when refused, with message() for a
-  // stop box (empty when no column was given); nothing is written then.
+  // Checks the files and opens them: the output is opened (created when it
+  // does not exist) only once the input has opened and shown its delimiter,
+  // and emptied only when the writing pass begins. `columns` are the 0-based
+  // column indexes to write. False when refused, with message() for a stop
+  // box (empty when no column was given); nothing is written then.
   bool Start(const std::string& inputFile, const std::string& outputFile, bool firstRowHasNames,
              const std::vector<int>& columns);
   // Handles up to maxRecords records of the current pass; returns the state.
@@ -61,6 +67,11 @@ class TransferEngine {
   long long valuesCut() const { return m_valuesCut; }
   // Fields beyond the hundredth of the records written.
   long long fieldsDropped() const { return m_fieldsDropped; }
+  // Line ends inside quotes in the records written, each written as a blank.
+  long long lineEndsJoined() const { return m_lineEndsJoined; }
+  // The line on which the quoted field opens when the input ends inside it
+  // (the transfer then failed before writing anything); 0 otherwise.
+  uint64_t unclosedQuoteLine() const { return m_unclosedQuoteLine; }
   // Why Start refused.
   const std::string& message() const { return m_message; }
   // The result text of a done or failed transfer, lines joined by "\n";
@@ -74,6 +85,8 @@ class TransferEngine {
   void WriteRecord();
   TransferState Complete();
   TransferState Fail(const std::string& what, const std::string& path, int errorNumber);
+  // The input ends inside a quoted field: nothing is written.
+  TransferState FailUnclosedQuote(uint64_t line);
   void CloseFiles();
 
   DelimitedFile m_reader;
@@ -90,6 +103,8 @@ class TransferEngine {
   long long m_recordsWritten = 0;
   long long m_valuesCut = 0;
   long long m_fieldsDropped = 0;
+  long long m_lineEndsJoined = 0;
+  uint64_t m_unclosedQuoteLine = 0;
   std::string m_message;
   std::string m_failure;  // the result text of a failed transfer
 };

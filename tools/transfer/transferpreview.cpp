@@ -16,6 +16,41 @@ bool NameSuggestsVariable(const std::string& name) {
   return false;
 }
 
+bool IsValidUtf8(std::string_view value) {
+  size_t i = 0;
+  while (i < value.size()) {
+    const unsigned char lead = static_cast<unsigned char>(value[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    // The range the second byte must lie in, which excludes overlong forms,
+    // surrogates and code points beyond U+10FFFF.
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (value.size() - i < length) return false;
+    for (size_t k = 1; k < length; ++k) {
+      const unsigned char byte = static_cast<unsigned char>(value[i + k]);
+      if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 std::string PreviewCaption(const std::string& inputFile) {
   return "Preview (" + std::to_string(kPreviewRows) + " first records) of: " + inputFile;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvarin {
@@ -32,6 +33,11 @@ bool LoadTransferPreview(const std::string& inputFile, bool firstRowHasNames,
 // (sex, age, topography, morphology, histology, date, basis, behaviour, grade,
 // ICD), case-sensitively.
 bool NameSuggestsVariable(const std::string& name);
+
+// Whether a value is valid UTF-8 (no overlong form, no surrogate, nothing
+// beyond U+10FFFF): the preview then shows it as UTF-8, otherwise each byte
+// as one Latin-1 character.
+bool IsValidUtf8(std::string_view value);
 
 // The preview's caption line.
 std::string PreviewCaption(const std::string& inputFile);

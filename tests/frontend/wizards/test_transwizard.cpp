@@ -95,6 +95,7 @@ class TransferWizardTest : public QObject {
   void finishWritesTheFileAndTellsTheLosses();
   void finishWithNothingTickedDoesNothing();
   void writeErrorIsShownInTheResult();
+  void previewInUtf8AndResultsOfQuotes();
   void cancelWhileRunningKeepsWhatWasWritten();
 };
 
@@ -268,6 +269,40 @@ void TransferWizardTest::writeErrorIsShownInTheResult() {
   QCOMPARE(run.page()->transferState(), int(CTRANSwiz2::kFinished));
   Press(*run.wizard, QWizard::FinishButton);
   QCOMPARE(run.wizard->result(), int(QDialog::Accepted));
+}
+
+void TransferWizardTest::previewInUtf8AndResultsOfQuotes() {
+  const struct {
+    const char* name;
+    std::string input;
+    QString firstValue;  // as the preview shows it
+    QString resultEnd;   // the end of the result text
+    bool written;
+  } cases[] = {
+      {"utf8", "Name,Sex,Age\n\"Bront\xC3\xAB, Anne\",2,29\n", QStringLiteral(u"Bront\u00EB, Anne"),
+       QStringLiteral("cases.prn"), true},
+      {"latin1", "Name,Sex,Age\nBront\xEB,2,29\n", QStringLiteral(u"Bront\u00EB"),
+       QStringLiteral("cases.prn"), true},
+      {"unclosed", "Name,Sex,Age\nAnn,2,29\n\"Bo,1,7\nCy,1,8\n", QStringLiteral("Ann"),
+       QStringLiteral("The file ends inside a quoted field that opens on line 3."), false},
+      // Age holds a value that is cut: both notes show, each on its line.
+      {"joined", "Name,Sex,Age\n\"Ann\r\nLee\",2,\"2\n9\"\nBo,1,abcdefghijklmnopqrstuvwxyz\n",
+       QStringLiteral("Ann Lee"),
+       QStringLiteral("were cut.\n2 line break(s) inside quotes were written as blanks."), true},
+  };
+  for (const auto& c : cases) {
+    TransferRun run;
+    WriteFile(run.input, c.input);
+    QVERIFY2(run.ToColumns(), c.name);
+    QCOMPARE(run.page()->previewList()->topLevelItem(0)->text(0), c.firstValue);
+    run.FinishAndRun();
+    const QString result = run.page()->resultEdit()->toPlainText();
+    QVERIFY2(result.endsWith(c.resultEnd), qPrintable(result));
+    QCOMPARE(fs::exists(run.output), c.written);
+    QCoreApplication::processEvents();
+    QVERIFY(!run.page()->resultEdit()->verticalScrollBar()->isVisible());
+    QVERIFY(!run.page()->resultEdit()->horizontalScrollBar()->isVisible());
+  }
 }
 
 void TransferWizardTest::cancelWhileRunningKeepsWhatWasWritten() {

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyQuoted", "\"\",b,c\n", ',', {"[][b][c]"}},
         ReadCase{"QuotedLastField", "a,b,\"c\"\r\nd,e,\"f\"", ',', {"[a][b][c]", "[d][e][f]"}},
         ReadCase{"QuotesOrdinaryWithSemicolon", "\"a\";b;\"c;d\"\n", ';', {"[\"a\"][b][\"c][d\"]"}},
-        ReadCase{"QuotesOrdinaryWithTab", "\"a\tb\"\tc\n", '\t', {"[\"a][b\"][c]"}},
+        ReadCase{"QuotesOrdinaryWithTab", "\"a\tb\"\tc\td\n", '\t', {"[\"a][b\"][c][d]"}},
         ReadCase{"LfInsideQuotes",
                  "\"two\nlines\",b,c,d\ne,f,g,h\n",
                  ',',
@@ -104,12 +104,30 @@ INSTANTIATE_TEST_SUITE_P(
                  "a,b,c,d\ne,f,g,h\ni",
                  ',',
                  {"[a][b][c][d]", "[e][f][g][h]", "[i]"}},
-        ReadCase{"OneLineNoLineEnd", "a,b,c", ',', {"[a][b][c]"}},
         ReadCase{"TrailingDelimiter", "a,b,\n", ',', {"[a][b][]"}},
         ReadCase{
             "ShortAndLong", "a,b,c\nd\ne,f,g,h,i\n", ',', {"[a][b][c]", "[d]", "[e][f][g][h][i]"}},
         ReadCase{
             "EightBitBytes", "\xe9t\xe9,\xff\xfe,\x80\n", ',', {"[\xe9t\xe9][\xff\xfe][\x80]"}},
+        // After the closing quote any byte but a comma, a line end or a
+        // second quote is stored, and the field goes on unquoted.
+        ReadCase{"QuoteExitOtherByte",
+                 "\"Li, Sofia\"x,b,c\nd,e,f\n",
+                 ',',
+                 {"[Li, Sofiax][b][c]", "[d][e][f]"}},
+        ReadCase{"QuoteExitBlank", "\"Smith\" ,Ann,x\n", ',', {"[Smith ][Ann][x]"}},
+        ReadCase{"QuoteExitLaterQuoteOrdinary", "\"a\"b\"c\",d,e\n", ',', {"[ab\"c\"][d][e]"}},
+        ReadCase{"QuoteExitLineEndEndsRecord",
+                 "x,y,\"a\"b\r\nc,d,e\r\n",
+                 ',',
+                 {"[x][y][ab]", "[c][d][e]"}},
+        ReadCase{"ByteOrderMarkIsNotData",
+                 "\xEF\xBB\xBF"
+                 "a,b,c\nd,e,f\n",
+                 ',',
+                 {"[a][b][c]", "[d][e][f]"}},
+        ReadCase{
+            "ByteOrderMarkOnlyAtTheStart", "a,\xEF\xBB\xBF,c\n", ',', {"[a][\xEF\xBB\xBF][c]"}},
         ReadCase{"LongValues",
                  "abcdefghijklmnopqrstuvwxy,\"abcdefghijklmnopqrstu\"\"x\",c\n",
                  ',',
@@ -141,17 +159,30 @@ std::string Lines(int lines, const std::string& line) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reader, DetectDelimiter,
-    ::testing::Values(DetectCase{"TieGoesToTab", "a\t,b\t,c\n", '\t'},
-                      DetectCase{"TieGoesToComma", "a,|b,|c\n", ','},
-                      DetectCase{"MostWins", "a;b;c,d\n", ';'},
-                      // Ten lines: 19 commas are too few, 20 are enough.
-                      DetectCase{"NineteenOfTen", Lines(9, "a,b,c\n") + "a,b\n", 0},
-                      DetectCase{"TwentyOfTen", Lines(10, "a,b,c\n"), ','},
-                      DetectCase{"CrLfCountsOnce", Lines(10, "a,b,c\r\n"), ','},
-                      DetectCase{"LoneCrCounts", Lines(10, "a,b,c\r"), ','},
-                      DetectCase{"CrThenCandidateCounts", ",a,\r,b,\r", ','},
-                      DetectCase{"NoCandidate", "abc\ndef\n", 0}, DetectCase{"Empty", "", 0},
-                      DetectCase{"OnlyLineEnds", "\n\n\n", 0}),
+    ::testing::Values(
+        DetectCase{"TieGoesToTab", "a\t,b\t,c\n", '\t'},
+        DetectCase{"TieGoesToComma", "a,|b,|c\n", ','}, DetectCase{"MostWins", "a;b;c,d\n", ';'},
+        // Ten lines: 19 commas are too few, 20 are enough.
+        DetectCase{"NineteenOfTen", Lines(9, "a,b,c\n") + "a,b\n", 0},
+        DetectCase{"TwentyOfTen", Lines(10, "a,b,c\n"), ','},
+        DetectCase{"CrLfCountsOnce", Lines(10, "a,b,c\r\n"), ','},
+        DetectCase{"LoneCrCounts", Lines(10, "a,b,c\r"), ','},
+        DetectCase{"CrThenCandidateCounts", ",a,\r,b,\r", ','},
+        DetectCase{"NoCandidate", "abc\ndef\n", 0}, DetectCase{"Empty", "", 0},
+        DetectCase{"OnlyLineEnds", "\n\n\n", 0},
+        // Inside quotes neither candidates nor line ends count.
+        DetectCase{"DecimalCommas",
+                   "weight;height;bmi\n72,5;1,80;22,4\n" + Lines(3, "80,1;1,75;26,2\n"), ';'},
+        DetectCase{"SemicolonsInQuotedNotes", "id,name,note\n" + Lines(3, "1,Ann,\"a;b;c;d\"\n"),
+                   ','},
+        DetectCase{"LineEndsInQuotes", "a,b,\"x\ny\"\nc,d,e\n", ','},
+        DetectCase{"OpenQuoteHidesTheSample", "\"" + Lines(9, "a,b,c\n"), 0},
+        // The same count on every line beats a higher total,
+        // unless a blank line breaks the sameness.
+        DetectCase{"SameOnEveryLineWins", "a;b;c;d,e\nf;g;h;i,j,k,l,m,n,o,p\n", ';'},
+        DetectCase{"BlankLineIsALine", "a;b;c;d,e\n\nf;g;h;i,j,k,l,m,n,o,p\n", ','},
+        // The rest after the last line end counts but is no line.
+        DetectCase{"RestIsNoLine", "a,b,c\nd", ','}, DetectCase{"NoLineEnd", "a,b,c", 0}),
     [](const ::testing::TestParamInfo<DetectCase>& info) { return std::string(info.param.name); });
 
 TEST(DelimitedFile, ShortRecordFieldsReadAsFullStop) {
@@ -194,18 +225,23 @@ TEST(DelimitedFile, MoreThanHundredFieldsAreCountedAndDropped) {
 TEST(DelimitedFile, WidthsAndCutFlags) {
   TempDir dir;
   DelimitedFile reader;
-  reader.m_path = dir.Write("in.csv", "Name,Sex,Age\nabcdefghijklmnopqrstuvwxy,\"12\",3\n");
+  reader.m_path = dir.Write("in.csv",
+                            "\xEF\xBB\xBFName,Sex,Age\nabcdefghijklmnopqrstuvwxy,\"12\",3\n"
+                            "abcdefghijklmnopqrs\xC3\xAB,1,2\n");
   ASSERT_TRUE(reader.Open());
   ASSERT_TRUE(reader.Prepare());
   EXPECT_EQ(20, reader.m_columnWidths[0]);
-  EXPECT_EQ(3, reader.m_columnWidths[1]);  // the header counts
+  EXPECT_EQ(3, reader.m_columnWidths[1]);  // the header counts, not its byte-order mark
   EXPECT_EQ(3, reader.m_columnWidths[2]);
   EXPECT_EQ(0, reader.m_columnWidths[3]);
   ASSERT_TRUE(reader.ReadRecord());
-  EXPECT_EQ(13u, reader.m_recordBytes);
+  EXPECT_EQ(16u, reader.m_recordBytes);  // the byte-order mark included
   ASSERT_TRUE(reader.ReadRecord());
   EXPECT_TRUE(reader.m_fieldCut[0]);
   EXPECT_FALSE(reader.m_fieldCut[1]);
+  ASSERT_TRUE(reader.ReadRecord());
+  EXPECT_EQ("abcdefghijklmnopqrs", reader.m_fields[0]);
+  EXPECT_TRUE(reader.m_fieldCut[0]);
 }
 
 TEST(DelimitedFile, RecordsLongerThanTheBuffer) {
@@ -230,6 +266,40 @@ TEST(DelimitedFile, RecordsLongerThanTheBuffer) {
   EXPECT_EQ(40000, records);
   EXPECT_EQ(text.size(), bytes);
 }
+
+struct CutCase {
+  const char* name;
+  std::string value;
+  std::string kept;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.name; }
+
+class CutValues : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutValues, KeepWholeUtf8Characters) {
+  const CutCase& c = GetParam();
+  const ReadResult result = ReadAll(c.value + ",x,y\n");
+  ASSERT_EQ(1u, result.records.size());
+  EXPECT_EQ("[" + c.kept + "][x][y]", result.records[0]);
+}
+
+const std::string k16(16, 'a');
+
+INSTANTIATE_TEST_SUITE_P(
+    Reader, CutValues,
+    ::testing::Values(CutCase{"TwoBytesStraddle", k16 + "abc\xC3\xABxyz", k16 + "abc"},
+                      CutCase{"TwoBytesFit", k16 + "ab\xC3\xABxyz", k16 + "ab\xC3\xAB"},
+                      CutCase{"ThreeBytesStraddle", k16 + "ab\xE2\x82\xACz", k16 + "ab"},
+                      CutCase{"FourBytesStraddle", k16 + "a\xF0\x9F\x98\x80z", k16 + "a"},
+                      CutCase{"FourBytesFit", k16 + "\xF0\x9F\x98\x80z", k16 + "\xF0\x9F\x98\x80"},
+                      // Latin-1 keeps the cut at 20.
+                      CutCase{"Latin1", k16 + "abc\xE9xyz", k16 + "abc\xE9"},
+                      CutCase{"IncompleteSequence", k16 + "abc\xE2\x82", k16 + "abc\xE2"},
+                      CutCase{"NotALeadByte", k16 + "abc\xC1\xABx", k16 + "abc\xC1"},
+                      CutCase{"ContinuationBytesOnly", std::string(25, '\x80'),
+                              std::string(20, '\x80')}),
+    [](const ::testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
 
 TEST(DelimitedFile, RefusesWhatItCannotRead) {
   TempDir dir;

@@ -2,10 +2,12 @@
 // start, a write error, Cancel, progress, the result text and the preview.
 #include "tools/transfer/transferengine.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -61,44 +63,64 @@ TEST_P(OutputBytes, AsWritten) {
   EXPECT_EQ(100, t.engine.Progress());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transfer, OutputBytes,
-                         ::testing::Values(
-                             // The header counts in the widths but is not written.
-                             OutputCase{"CommaLfHeaderQuotes",
-                                        "Name,Sex,Age\nAnna,2,34\n\"Bo, Jr\",1,7\n",
-                                        true,
-                                        {0, 2},
-                                        "    Anna   34\n  Bo, Jr    7\n",
-                                        2},
-                             OutputCase{"TabCrLfEmptyFields",
-                                        "1\t2\tabc\r\n22\t\t\r\n",
-                                        false,
-                                        {2, 0, 1},
-                                        "   1  2  abc\n  22        \n",
-                                        2},
-                             // A record shorter than a chosen column gives a shorter line.
-                             OutputCase{"BarLoneCrShortRecord",
-                                        "a|bb|c|\rdddd\re|f|ggg|h\r",
-                                        false,
-                                        {1, 2},
-                                        "  bb    c\n\n   f  ggg\n",
-                                        3},
-                             OutputCase{"SemicolonNoFinalLineEndEightBit",
-                                        "Nom;Sexe;X\n\xe9l\xe9;2;y",
-                                        true,
-                                        {0, 1},
-                                        "  \xe9l\xe9     2\n",
-                                        1},
-                             OutputCase{"LineEndInsideQuotesStaysOneLine",
-                                        "id,note,x,z\n1,\"a\"\"b\nc\",y,w\n",
-                                        false,
-                                        {0, 1},
-                                        "  id   note\n   1  a'b c\n",
-                                        2},
-                             OutputCase{"HeaderOnly", "Name,Sex,Age\n", true, {0}, "", 0}),
-                         [](const ::testing::TestParamInfo<OutputCase>& info) {
-                           return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, OutputBytes,
+    ::testing::Values(
+        // The header counts in the widths but is not written.
+        OutputCase{"CommaLfHeaderQuotes",
+                   "Name,Sex,Age\nAnna,2,34\n\"Bo, Jr\",1,7\n",
+                   true,
+                   {0, 2},
+                   "    Anna   34\n  Bo, Jr    7\n",
+                   2},
+        OutputCase{"TabCrLfEmptyFields",
+                   "1\t2\tabc\r\n22\t\t\r\n",
+                   false,
+                   {2, 0, 1},
+                   "   1  2  abc\n  22        \n",
+                   2},
+        // Columns a record does not reach are blanks of their width.
+        OutputCase{"BarLoneCrShortRecord",
+                   "a|bb|c|\rdddd\re|f|ggg|h\r",
+                   false,
+                   {1, 2},
+                   "  bb    c\n         \n   f  ggg\n",
+                   3},
+        OutputCase{"RaggedRows",
+                   "a,b,c,d,e,f\ng\nh,i\n",
+                   false,
+                   {0, 1, 2},
+                   "  a  b  c\n  g      \n  h  i   \n",
+                   3},
+        OutputCase{"ColumnNoRecordReaches", "a,b,x\nc,d,y\n", false, {0, 5}, "  a  \n  c  \n", 2},
+        // A stray byte after a closing quote loses no record.
+        OutputCase{"QuoteExit",
+                   "Id,Name,Sex\n1,\"Li, Sofia\"x,2\n2,\"Bo\",1\n3,Al,2\n",
+                   true,
+                   {0, 1, 2},
+                   "   1  Li, Sofiax    2\n   2          Bo    1\n"
+                   "   3          Al    2\n",
+                   3},
+        OutputCase{"ByteOrderMarkIsNotData",
+                   "\xEF\xBB\xBFName,Sex,Age\nAnn,1,2\n",
+                   false,
+                   {0},
+                   "  Name\n   Ann\n",
+                   2},
+        OutputCase{"SemicolonNoFinalLineEndEightBit",
+                   "Nom;Sexe;X\n\xe9l\xe9;2;y",
+                   true,
+                   {0, 1},
+                   "  \xe9l\xe9     2\n",
+                   1},
+        OutputCase{"LineEndInsideQuotesStaysOneLine",
+                   "id,note,x,z\n1,\"a\"\"b\nc\",y,w\n",
+                   false,
+                   {0, 1},
+                   "  id   note\n   1  a'b c\n",
+                   2},
+        OutputCase{"HeaderOnly", "Name,Sex,Age\n", true, {0}, "", 0}),
+    [](const ::testing::TestParamInfo<OutputCase>& info) { return std::string(info.param.name); });
 
 TEST(Transfer, ResultTextOfADoneTransfer) {
   Transfer t;
@@ -120,6 +142,103 @@ TEST(Transfer, CutValuesAndDroppedFieldsAreCounted) {
                 "\n1 value(s) longer than 20 characters were cut, 2 field(s) beyond the 100th "
                 "were dropped.",
             t.engine.ResultText());
+}
+
+struct JoinedCase {
+  const char* name;
+  std::string input;
+  bool names;
+  long long joined;
+};
+
+void PrintTo(const JoinedCase& c, std::ostream* os) { *os << c.name; }
+
+class LineEndsInQuotes : public ::testing::TestWithParam<JoinedCase> {};
+
+TEST_P(LineEndsInQuotes, CountedAndTold) {
+  const JoinedCase& c = GetParam();
+  Transfer t;
+  ASSERT_EQ(TransferState::kDone, t.Run(c.input, c.names, {0}));
+  EXPECT_EQ(c.joined, t.engine.lineEndsJoined());
+  const std::string told =
+      std::to_string(c.joined) + " line break(s) inside quotes were written as blanks.";
+  const std::string text = t.engine.ResultText();
+  EXPECT_EQ(c.joined > 0, text.size() > told.size() &&
+                              text.compare(text.size() - told.size(), told.size(), told) == 0)
+      << text;
+}
+
+// Column 0 is the only one written: the count takes every field.
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, LineEndsInQuotes,
+    ::testing::Values(
+        JoinedCase{"None", "a,b,c\nd,e,f\n", false, 0},
+        JoinedCase{"KeptAndNotKept", "1,\"a\nb\",\"c\r\nd\"\n2,e,\"f\rg\"\n", false, 3},
+        JoinedCase{"HeaderLeftOut", "\"Na\nme\",Sex,Age\n\"x\ny\",1,2\n", true, 1},
+        JoinedCase{"HeaderCountsWithoutNames", "\"Na\nme\",Sex,Age\n\"x\ny\",1,2\n", false, 2},
+        JoinedCase{"InACutValue", "\"abcdefghijklmnopqrstuvwxyz\n\",b,c\n", false, 1},
+        JoinedCase{"BeyondTheHundredthField",
+                   "a" + Records(100, ",f") + ",\"x\ny\"\nb" + Records(100, ",g") + ",z\n", false,
+                   1}),
+    [](const ::testing::TestParamInfo<JoinedCase>& info) { return std::string(info.param.name); });
+
+struct UnclosedCase {
+  const char* name;
+  std::string input;
+  bool names;
+  int line;
+};
+
+void PrintTo(const UnclosedCase& c, std::ostream* os) { *os << c.name; }
+
+class UnclosedQuote : public ::testing::TestWithParam<UnclosedCase> {};
+
+TEST_P(UnclosedQuote, WritesNothingAndTellsTheLine) {
+  const UnclosedCase& c = GetParam();
+  Transfer t;
+  const std::string existing = t.dir.Write("old.prn", "keep me\n");
+  for (const std::string& output : {t.output, existing}) {
+    WriteFile(t.input, c.input);
+    ASSERT_TRUE(t.engine.Start(t.input, output, c.names, {0, 1}));
+    while (t.engine.running()) t.engine.Step(kTransferBatch);
+    EXPECT_EQ(TransferState::kFailed, t.engine.state());
+    EXPECT_EQ(static_cast<uint64_t>(c.line), t.engine.unclosedQuoteLine());
+    EXPECT_EQ(
+        "The file ends inside a quoted field that opens on line " + std::to_string(c.line) + ".",
+        t.engine.ResultText());
+    EXPECT_EQ(0, t.engine.recordsWritten());
+  }
+  EXPECT_FALSE(Exists(t.output));
+  EXPECT_EQ("keep me\n", ReadFile(existing));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, UnclosedQuote,
+    ::testing::Values(
+        UnclosedCase{"StrayQuoteInRowFive",
+                     Records(4, "a,b,c\n") + "\"d,e\n" + Records(3, "f,g,h\n"), false, 5},
+        UnclosedCase{"CrLfCountsOnce", "n,m,o\r\na,b,c\r\nd,e,\"f\r\ng,h\r\n", true, 3},
+        UnclosedCase{"LoneCrLines", "a,b,c\rd,e,f\rg,h,i\r\"j,k\r", false, 4},
+        UnclosedCase{"AfterAClosedMultiLineField", "a,b,\"c\nd\"\ne,f,g\n\"h\ni,j\n", false, 4},
+        UnclosedCase{"DoubledQuoteAtTheEnd", "a,b\nc,\"d\"\"", false, 2},
+        UnclosedCase{"LastLineEndInside", "a,b\nc,\"d\n", false, 2}),
+    [](const ::testing::TestParamInfo<UnclosedCase>& info) {
+      return std::string(info.param.name);
+    });
+
+TEST(Transfer, ReadsOnlyWhatTheInputHeldAtStart) {
+  Transfer t;
+  WriteFile(t.input, Records(1500, "a,b,c\n"));
+  ASSERT_TRUE(t.engine.Start(t.input, t.output, false, {0}));
+  // Another program goes on appending to the input meanwhile.
+  std::ofstream appender(t.input, std::ios::binary | std::ios::app);
+  for (int step = 0; step < 100 && t.engine.running(); ++step) {
+    appender << Records(1000, "d,e,f\n") << std::flush;
+    t.engine.Step(kTransferBatch);
+  }
+  EXPECT_EQ(TransferState::kDone, t.engine.state());
+  EXPECT_EQ(1500, t.engine.recordsWritten());
+  EXPECT_EQ(Records(1500, "  a\n"), ReadFile(t.output));
 }
 
 TEST(Transfer, WidthsMeasuredOverEveryRecord) {
@@ -208,6 +327,10 @@ TEST(Transfer, RefusedBeforeAnythingIsWritten) {
   const std::string existing = dir.Write("old.prn", "keep me\n");
   ASSERT_EQ(0, ::symlink(input.c_str(), (dir / "link.csv").c_str()));
   ::mkdir((dir / "folder").c_str(), 0755);
+  ASSERT_EQ(0, ::mkfifo((dir / "pipe.csv").c_str(), 0600));
+  // Held open at both ends, so that even an open that waits for a writer returns.
+  const int held = ::open((dir / "pipe.csv").c_str(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(held, 0);
   struct Case {
     std::string input, output;
     std::vector<int> columns;
@@ -220,6 +343,7 @@ TEST(Transfer, RefusedBeforeAnythingIsWritten) {
       {dir / "missing.csv", dir / "new.prn", {0}, "Cannot open input file!"},
       {noDelimiter, existing, {0}, "Cannot find a field delimiter!"},
       {input, dir / "no/such/folder/new.prn", {0}, "Output file is not accessible!"},
+      {dir / "pipe.csv", dir / "new.prn", {0}, "Cannot open input file!"},
       {input, dir / "folder", {0}, "Output file is not accessible!"},
   };
   for (const Case& c : cases) {
@@ -228,6 +352,7 @@ TEST(Transfer, RefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(c.message, engine.message());
     EXPECT_FALSE(engine.running());
   }
+  ::close(held);
   EXPECT_FALSE(Exists(dir / "new.prn"));
   EXPECT_EQ("a,b,c\n", ReadFile(input));
   EXPECT_EQ("keep me\n", ReadFile(existing));
@@ -266,6 +391,20 @@ TEST(TransferPreview, FailureMessages) {
   EXPECT_EQ("Cannot open input file!", preview.message);
   EXPECT_FALSE(LoadTransferPreview(dir.Write("plain.txt", "one\ntwo\n"), false, &preview));
   EXPECT_EQ("Cannot find a field delimiter!", preview.message);
+}
+
+TEST(TransferPreview, Utf8OrLatin1) {
+  const struct {
+    std::string value;
+    bool utf8;
+  } cases[] = {
+      {"Bront\xC3\xAB", true},     {"plain", true}, {"\xE2\x82\xAC \xF0\x9F\x98\x80", true},
+      {"Bront\xEB", false},        {"\xC3", false}, {"\xC0\xAF", false},  // overlong
+      {"\xED\xA0\x80", false},                                            // a surrogate
+      {"\xF4\x90\x80\x80", false},                                        // beyond U+10FFFF
+      {"\xC3\xAB\xAB", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.utf8, IsValidUtf8(c.value)) << c.value;
 }
 
 }  // namespace
