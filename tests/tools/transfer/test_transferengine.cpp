@@ -345,6 +345,8 @@ TEST(Transfer, RefusedBeforeAnythingIsWritten) {
       {input, dir / "no/such/folder/new.prn", {0}, "Output file is not accessible!"},
       {dir / "pipe.csv", dir / "new.prn", {0}, "Cannot open input file!"},
       {input, dir / "folder", {0}, "Output file is not accessible!"},
+      {input, dir / "pipe.csv", {0}, "Output file is not accessible!"},
+      {input, "/dev/null", {0}, "Output file is not accessible!"},
   };
   for (const Case& c : cases) {
     TransferEngine engine;
