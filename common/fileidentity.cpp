@@ -83,6 +83,28 @@ bool OpensAsRegularFile(const std::string& path, bool forUpdate) {
   return true;
 }
 
+bool NamesDeviceOrPipe(const std::string& path) {
+  struct stat named {};
+  return ::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode);
+}
+
+bool IsRegularFile(int fd, FileId* id) {
+  struct stat held {};
+  if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) return false;
+  if (id != nullptr) *id = FileId{held.st_dev, held.st_ino};
+  return true;
+}
+
+int OpenRegularFileForWriting(const std::string& path, FileId* id) {
+  // A folder is refused by the open itself.
+  if (NamesDeviceOrPipe(path)) return -1;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return -1;
+  if (IsRegularFile(fd, id)) return fd;
+  ::close(fd);
+  return -1;
+}
+
 void DiscardOwnFile(const char* path, int fd, FileId id) {
   struct stat named {};
   if (::lstat(path, &named) == 0 && S_ISREG(named.st_mode) && named.st_dev == id.device &&

@@ -38,6 +38,19 @@ size_t ReadUpTo(int fd, void* buffer, size_t size, bool* failed);
 // Whether a path names a regular file that opens so; nothing is changed.
 bool OpensAsRegularFile(const std::string& path, bool forUpdate = false);
 
+// Whether a device, a pipe or a socket stands at `path` now (neither a
+// regular file nor a folder): such a path is refused without being opened,
+// as opening some devices has effects of its own.
+bool NamesDeviceOrPipe(const std::string& path);
+// Whether an open descriptor is a regular file; its device and inode go to
+// *id when asked for.
+bool IsRegularFile(int fd, FileId* id = nullptr);
+// Opens a regular file for writing, creating it when it does not exist but
+// not emptying it. A device, a pipe or a folder is refused, a device or a
+// pipe without being opened; no open waits. Returns the descriptor (its
+// device and inode in *id when asked for), or -1.
+int OpenRegularFileForWriting(const std::string& path, FileId* id = nullptr);
+
 // Takes back a file this process created or emptied: removes `path` when it
 // still names that regular file (never what a link points to, never a device
 // or anything put in its place); otherwise, when `fd` is still open on it,

@@ -1,6 +1,5 @@
 #include "common/layoutfile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -155,18 +154,14 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t format
 bool WriteLayoutFileBytes(const LayoutFilePlace& place, const std::vector<uint8_t>& bytes) {
   for (const std::string& data : place.dataFiles)
     if (!data.empty() && SameFile(place.path, data)) return false;
-  struct stat named {};
-  if (::stat(place.path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return false;
   // Emptied only once it is known to be a regular file of its own.
-  const int fd =
-      ::open(place.path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  FileId id;
+  const int fd = OpenRegularFileForWriting(place.path, &id);
   if (fd < 0) return false;
-  struct stat held {};
-  if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || IsDataFile(fd, place)) {
+  if (IsDataFile(fd, place)) {
     ::close(fd);
     return false;
   }
-  const FileId id{held.st_dev, held.st_ino};
   bool written = ::ftruncate(fd, 0) == 0;
   for (size_t done = 0; written && done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);

@@ -1,7 +1,5 @@
 #include "common/parameterfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -260,13 +258,10 @@ bool FitsParameterLine(const std::string& path) {
 bool WriteParameterFile(const std::string& path, const std::string& inputPath,
                         const std::string& outputPath, const std::string& row) {
   if (!FitsParameterLine(inputPath) || !FitsParameterLine(outputPath)) return false;
-  struct stat named {};
-  if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return false;
   // Emptied only once it is known to be a regular file.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  const int fd = OpenRegularFileForWriting(path);
   if (fd < 0) return false;
-  struct stat opened {};
-  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || ::ftruncate(fd, 0) != 0) {
+  if (::ftruncate(fd, 0) != 0) {
     ::close(fd);
     return false;
   }

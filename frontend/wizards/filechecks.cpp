@@ -1,11 +1,12 @@
 #include "frontend/wizards/filechecks.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
+
+#include "common/fileidentity.h"
 
 namespace kelvarin {
 
@@ -15,14 +16,12 @@ OutputFileState CheckOutputFile(const std::string& path) {
   std::error_code error;
   const bool present = std::filesystem::exists(std::filesystem::symlink_status(path, error));
   if (present) {
-    // Only a regular file is an output: a device or a pipe is never opened.
-    struct stat named {};
-    if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
-      return OutputFileState::kNotAccessible;
+    // Only a regular file is an output: a device or a pipe is never opened,
+    // and a folder does not open for writing.
+    if (NamesDeviceOrPipe(path)) return OutputFileState::kNotAccessible;
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return OutputFileState::kNotAccessible;
-    struct stat opened {};
-    const bool regular = ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode);
+    const bool regular = IsRegularFile(descriptor);
     ::close(descriptor);
     return regular ? OutputFileState::kExists : OutputFileState::kNotAccessible;
   }

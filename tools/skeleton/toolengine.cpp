@@ -1,7 +1,5 @@
 #include "tools/skeleton/toolengine.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -127,18 +125,13 @@ bool ToolEngine::OpenFiles() {
     // be opened.
     const std::string notRegular =
         declared.path + ":\r\nthe " + declared.role + " is not a regular file: program halted!";
-    struct stat named {};
-    if (!declared.temporary && ::stat(declared.path.c_str(), &named) == 0 &&
-        !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode))
-      return FailStart(notRegular);
+    if (!declared.temporary && NamesDeviceOrPipe(declared.path)) return FailStart(notRegular);
     declared.file = std::make_unique<ReportFile>();
     ReportFile& file = *declared.file;
     const bool opened =
         declared.temporary ? file.OpenTemporary(declared.path) : file.Open(declared.path);
     if (declared.temporary && opened) declared.path = file.path();
-    struct stat held {};
-    if (opened && (::fstat(file.fd(), &held) != 0 || !S_ISREG(held.st_mode)))
-      return FailStart(notRegular);
+    if (opened && !IsRegularFile(file.fd())) return FailStart(notRegular);
     if (opened) continue;
     if (file.inUse())
       return FailStart(declared.path + ":\r\nthe " + declared.role +

@@ -61,10 +61,8 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
     return false;
   }
   // A device or a pipe is no output file; one found there is not even opened.
-  struct stat named {
-  }, held{};
-  if ((::stat(outputFile.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) ||
-      !m_output.Open(outputFile) || ::fstat(m_output.fd(), &held) != 0 || !S_ISREG(held.st_mode)) {
+  if (NamesDeviceOrPipe(outputFile) || !m_output.Open(outputFile) ||
+      !IsRegularFile(m_output.fd())) {
     m_output.Discard();
     m_reader.Close();
     m_message = "Output file is not accessible!";
