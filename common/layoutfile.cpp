@@ -128,6 +128,14 @@ bool IsDataFile(int fd, const LayoutFilePlace& place) {
   return false;
 }
 
+// Whether the layout file's path names one of the run's data files, even
+// one yet to be written (an output named like the layout file).
+bool NamesDataFile(const LayoutFilePlace& place) {
+  for (const std::string& data : place.dataFiles)
+    if (!data.empty() && SameFile(place.path, data)) return true;
+  return false;
+}
+
 // Reads at most formatSize bytes of a regular file that opens for reading
 // and writing.
 LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t formatSize,
@@ -149,11 +157,9 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t format
 }
 
 // Creates or replaces a regular file with the bytes; removes it again when
-// writing or closing fails. Never a data file of the run, not even one yet
-// to be written (an output named like the layout file).
+// writing or closing fails. Never a data file of the run.
 bool WriteLayoutFileBytes(const LayoutFilePlace& place, const std::vector<uint8_t>& bytes) {
-  for (const std::string& data : place.dataFiles)
-    if (!data.empty() && SameFile(place.path, data)) return false;
+  if (NamesDataFile(place)) return false;
   // Emptied only once it is known to be a regular file of its own.
   FileId id;
   const int fd = OpenRegularFileForWriting(place.path, &id);
@@ -301,9 +307,8 @@ bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSetti
 
 bool RemoveLayoutFile(const LayoutFilePlace& place) {
   struct stat named {};
-  if (::stat(place.path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
-  for (const std::string& data : place.dataFiles)
-    if (!data.empty() && SameFile(place.path, data)) return false;
+  if (::stat(place.path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || NamesDataFile(place))
+    return false;
   return ::unlink(place.path.c_str()) == 0;
 }
 
