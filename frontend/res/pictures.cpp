@@ -245,10 +245,6 @@ QPixmap IconPicture(int id, int size, qreal devicePixelRatio) {
   return pixmap;
 }
 
-qreal BitmapAspect(int id) {
-  return id == kIdBitmapCheckFinish ? kCheckBitmapWidth / kCheckBitmapHeight : 1.0;
-}
-
 QPixmap BitmapPicture(int id, QSize size, qreal devicePixelRatio) {
   if (id != kIdBitmapCheckFinish || size.isEmpty()) return QPixmap();
   QPixmap pixmap = Blank(size, devicePixelRatio);

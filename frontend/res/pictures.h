@@ -18,7 +18,4 @@ QPixmap IconPicture(int id, int size, qreal devicePixelRatio = 1.0);
 // pixmap.
 QPixmap BitmapPicture(int id, QSize size, qreal devicePixelRatio = 1.0);
 
-// The width over the height of bitmap `id`, for laying it out.
-qreal BitmapAspect(int id);
-
 }  // namespace kelvarin
