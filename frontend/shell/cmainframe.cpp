@@ -107,11 +107,11 @@ void CMainFrame::CreateStatusBar() {
   m_wndStatusBar->SetIndicators(ids, texts, static_cast<int>(std::size(kLockPanes)));
   // The panes follow the lock keys while the program runs, where the window
   // system tells their state; elsewhere they stay blank.
-  if (ReadLockKeys()) {
+  if (const std::optional<unsigned> locks = ReadLockKeys()) {
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] { ShowLockKeys(ReadLockKeys().value_or(0)); });
     timer->start(kLockKeyPeriodMs);
-    ShowLockKeys(ReadLockKeys().value_or(0));
+    ShowLockKeys(*locks);
   }
 }
 
