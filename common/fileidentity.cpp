@@ -75,6 +75,23 @@ size_t ReadUpTo(int fd, void* buffer, size_t size, bool* failed) {
   return got;
 }
 
+bool WriteWhole(int fd, const void* data, size_t size, int* error) {
+  const char* bytes = static_cast<const char*>(data);
+  *error = 0;
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = ::write(fd, bytes + done, size - done);
+    if (n > 0) {
+      done += static_cast<size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      if (n < 0) *error = errno;
+      return false;
+    }
+  }
+  return true;
+}
+
 bool OpensAsRegularFile(const std::string& path, bool forUpdate) {
   OpenForReading result;
   const int fd = OpenRegularFile(path, &result, forUpdate);

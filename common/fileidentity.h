@@ -34,6 +34,9 @@ int OpenRegularFile(const std::string& path, OpenForReading* result, bool forUpd
 // Reads from a descriptor until `size` bytes, the end of the file or a read
 // error (*failed). Returns the count read.
 size_t ReadUpTo(int fd, void* buffer, size_t size, bool* failed);
+// Writes `size` bytes to a descriptor, going on after a signal; false when
+// a write fails (*error its errno) or writes nothing (*error 0).
+bool WriteWhole(int fd, const void* data, size_t size, int* error);
 
 // Whether a path names a regular file that opens so; nothing is changed.
 bool OpensAsRegularFile(const std::string& path, bool forUpdate = false);

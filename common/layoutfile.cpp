@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "common/fileidentity.h"
 #include "common/reportname.h"
@@ -168,14 +167,9 @@ bool WriteLayoutFileBytes(const LayoutFilePlace& place, const std::vector<uint8_
     ::close(fd);
     return false;
   }
-  bool written = ::ftruncate(fd, 0) == 0;
-  for (size_t done = 0; written && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0)
-      done += static_cast<size_t>(n);
-    else if (n == 0 || errno != EINTR)
-      written = false;
-  }
+  int error = 0;
+  const bool written =
+      ::ftruncate(fd, 0) == 0 && WriteWhole(fd, bytes.data(), bytes.size(), &error);
   if (!written) DiscardOwnFile(place.path.c_str(), fd, id);
   if (::close(fd) == 0 && written) return true;
   DiscardOwnFile(place.path.c_str(), -1, id);

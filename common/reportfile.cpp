@@ -83,17 +83,8 @@ void ReportFile::Fail(int errorNumber) {
 }
 
 bool ReportFile::Flush() {
-  size_t done = 0;
-  while (done < m_used && !m_failed) {
-    const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_used - done);
-    if (n > 0) {
-      done += static_cast<size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      Fail(n < 0 ? errno : 0);
-    }
-  }
+  int error = 0;
+  if (!m_failed && !WriteWhole(m_fd, m_buffer.data(), m_used, &error)) Fail(error);
   m_used = 0;
   return !m_failed;
 }
