@@ -1,9 +1,11 @@
 #include "common/layoutfile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "common/fileidentity.h"
 #include "common/reportname.h"
@@ -16,6 +18,8 @@ static_assert(kCheckLayoutFileSize == 104, "a .frm file holds 104 bytes");
 static_assert(kMultiplePrimaryLayoutFileSize == 64, "a .mpr file holds 64 bytes");
 static_assert(LayoutFileSize(LayoutFile::kConversion) == 52,
               "a .dfi file holds 52 bytes before its option words");
+static_assert(LongestLayoutFileSize(LayoutFile::kConversion) == 60,
+              "a .dfi file holds at most 60 bytes");
 
 // Appends the fields of a definition file in file order.
 class FieldWriter {
@@ -135,15 +139,24 @@ bool NamesDataFile(const LayoutFilePlace& place) {
   return false;
 }
 
-// Reads at most formatSize bytes of a regular file that opens for reading
+// Whether a file can be a layout file of its kind: a regular file no longer
+// than the longest of them. A copy of a data file, a folder or a pipe at the
+// name is never read, removed or written over.
+bool CanBeLayoutFile(const struct stat& info, LayoutFile file) {
+  return S_ISREG(info.st_mode) &&
+         static_cast<uintmax_t>(info.st_size) <= LongestLayoutFileSize(file);
+}
+
+// Reads at most formatSize bytes of a layout file that opens for reading
 // and writing.
-LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t formatSize,
-                                     std::vector<uint8_t>& bytes) {
+LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, LayoutFile file,
+                                     size_t formatSize, std::vector<uint8_t>& bytes) {
   bytes.clear();
   OpenForReading opened;
   const int fd = OpenRegularFile(place.path, &opened, /*forUpdate=*/true);
   if (fd < 0) return LayoutFileStatus::kNotOpened;
-  if (IsDataFile(fd, place)) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !CanBeLayoutFile(info, file) || IsDataFile(fd, place)) {
     ::close(fd);
     return LayoutFileStatus::kNotOpened;
   }
@@ -155,25 +168,44 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, size_t format
   return bytes.size() == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
 }
 
-// Creates or replaces a regular file with the bytes; removes it again when
-// writing or closing fails. Never a data file of the run.
-bool WriteLayoutFileBytes(const LayoutFilePlace& place, const std::vector<uint8_t>& bytes) {
-  if (NamesDataFile(place)) return false;
-  // Emptied only once it is known to be a regular file of its own.
-  FileId id;
-  const int fd = OpenRegularFileForWriting(place.path, &id);
-  if (fd < 0) return false;
-  if (IsDataFile(fd, place)) {
+// Creates a new file of this process's own beside `path`, in its folder so
+// that it can be renamed over it, with the permissions a new file gets.
+int CreateFileBeside(const std::string& path, std::string* created, FileId* id) {
+  static unsigned serial = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *created = path + ".new" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+    const int fd =
+        ::open(created->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return -1;
+    if (IsRegularFile(fd, id)) return fd;
     ::close(fd);
-    return false;
+    ::unlink(created->c_str());
+    return -1;
   }
+  return -1;
+}
+
+LayoutFileWrite WriteLayoutFileBytes(const LayoutFilePlace& place, LayoutFile file,
+                                     const std::vector<uint8_t>& bytes) {
+  if (NamesDataFile(place)) return LayoutFileWrite::kNotWritten;
+  // What the name reaches now, through a link too.
+  struct stat named {};
+  const bool present = ::stat(place.path.c_str(), &named) == 0;
+  if (present && !CanBeLayoutFile(named, file)) return LayoutFileWrite::kNotALayoutFile;
+  if (present && !OpensAsRegularFile(place.path, /*forUpdate=*/true))
+    return LayoutFileWrite::kNotWritten;  // read-only: kept as the user made it
+  std::string temporary;
+  FileId id;
+  const int fd = CreateFileBeside(place.path, &temporary, &id);
+  if (fd < 0) return LayoutFileWrite::kNotWritten;
   int error = 0;
-  const bool written =
-      ::ftruncate(fd, 0) == 0 && WriteWhole(fd, bytes.data(), bytes.size(), &error);
-  if (!written) DiscardOwnFile(place.path.c_str(), fd, id);
-  if (::close(fd) == 0 && written) return true;
-  DiscardOwnFile(place.path.c_str(), -1, id);
-  return false;
+  const bool written = (!present || ::fchmod(fd, named.st_mode & 0777) == 0) &&
+                       WriteWhole(fd, bytes.data(), bytes.size(), &error) && ::fsync(fd) == 0;
+  if (::close(fd) == 0 && written && ::rename(temporary.c_str(), place.path.c_str()) == 0)
+    return LayoutFileWrite::kWritten;
+  DiscardOwnFile(temporary.c_str(), -1, id);
+  return LayoutFileWrite::kNotWritten;
 }
 
 }  // namespace
@@ -279,7 +311,7 @@ LayoutFileStatus ReadLayoutFile(const LayoutFilePlace& place, LayoutFile file,
                                 RecordSettings& values, const OptionWords& words) {
   std::vector<uint8_t> bytes;
   const LayoutFileStatus status =
-      ReadLayoutFileBytes(place, LayoutFileSize(file, words.size()), bytes);
+      ReadLayoutFileBytes(place, file, LayoutFileSize(file, words.size()), bytes);
   if (status != LayoutFileStatus::kNotOpened) DecodeLayout(file, bytes, values, words);
   return status;
 }
@@ -289,19 +321,20 @@ LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, Record
   return ReadLayoutFile(LayoutFilePlace{path, {}}, file, values, words);
 }
 
-bool WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file, const RecordSettings& values,
-                     const OptionWords& words) {
-  return WriteLayoutFileBytes(place, EncodeLayout(file, values, words));
+LayoutFileWrite WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file,
+                                const RecordSettings& values, const OptionWords& words) {
+  return WriteLayoutFileBytes(place, file, EncodeLayout(file, values, words));
 }
 
-bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
-                     const OptionWords& words) {
+LayoutFileWrite WriteLayoutFile(const std::string& path, LayoutFile file,
+                                const RecordSettings& values, const OptionWords& words) {
   return WriteLayoutFile(LayoutFilePlace{path, {}}, file, values, words);
 }
 
-bool RemoveLayoutFile(const LayoutFilePlace& place) {
+bool RemoveLayoutFile(const LayoutFilePlace& place, LayoutFile file) {
   struct stat named {};
-  if (::stat(place.path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || NamesDataFile(place))
+  if (::stat(place.path.c_str(), &named) != 0 || !CanBeLayoutFile(named, file) ||
+      NamesDataFile(place))
     return false;
   return ::unlink(place.path.c_str()) == 0;
 }

@@ -69,6 +69,13 @@ constexpr size_t LayoutFileSize(LayoutFile file, size_t optionWords = 0) {
   return size;
 }
 
+// The longest file of a kind: a conversion page keeps at most its two
+// option words. A longer file, or anything but a regular file, cannot be a
+// layout file: it is never read, removed or written over.
+constexpr size_t LongestLayoutFileSize(LayoutFile file) {
+  return LayoutFileSize(file, file == LayoutFile::kConversion ? 2 : 0);
+}
+
 inline constexpr int kCheckLayoutVariables = LayoutVariableCount(LayoutFile::kCheck);
 inline constexpr size_t kCheckLayoutFileSize = LayoutFileSize(LayoutFile::kCheck);
 inline constexpr size_t kMultiplePrimaryLayoutFileSize =
@@ -101,7 +108,7 @@ void TakeLayoutValues(LayoutFile file, const RecordSettings& from, RecordSetting
                       const OptionWords& words = {});
 
 enum class LayoutFileStatus {
-  kNotOpened,  // absent, read-only, not a regular file, or one of the run's data files
+  kNotOpened,  // absent, read-only, not a layout file, or one of the run's data files
   kComplete,
   kTruncated,  // shorter than its format: only the whole fields were taken
   kReadError,  // a read failed: only the whole fields read before it were taken
@@ -119,25 +126,38 @@ struct LayoutFilePlace {
 LayoutFilePlace PlaceLayoutFile(LayoutFile file, const std::string& inputFile,
                                 const std::string& outputFile);
 
-// Reads a definition file into `values` (DecodeLayout); it must be a
-// regular file that opens for reading and writing (a file that cannot be
-// replaced counts as absent). No open or read waits.
+// Reads a definition file into `values` (DecodeLayout), through a link too;
+// it must be a regular file no longer than the longest of its kind that
+// opens for reading and writing (a file that cannot be replaced counts as
+// absent). No open or read waits.
 LayoutFileStatus ReadLayoutFile(const LayoutFilePlace& place, LayoutFile file,
                                 RecordSettings& values, const OptionWords& words = {});
 LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, RecordSettings& values,
                                 const OptionWords& words = {});
 
-// Creates or replaces a definition file. Returns false when it could not be
-// created, when something other than a regular file stands in its place, or
-// when writing or closing failed; a file left half-written is removed.
-bool WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file, const RecordSettings& values,
-                     const OptionWords& words = {});
-bool WriteLayoutFile(const std::string& path, LayoutFile file, const RecordSettings& values,
-                     const OptionWords& words = {});
+enum class LayoutFileWrite {
+  kWritten,
+  // Not created or replaced: a data file of the run or a read-only layout
+  // file at the name, a folder that takes no new file, a failed write.
+  kNotWritten,
+  // What the name reaches cannot be a layout file (a longer file, a folder,
+  // a pipe): it was left as it is.
+  kNotALayoutFile,
+};
+
+// Creates or replaces a definition file: the record is written whole into a
+// new file in the same folder, flushed, and renamed over the name, so that
+// a link at the name is replaced and never written through, another name of
+// the old file keeps its bytes, and a failure leaves the old file as it was
+// (the new file removed). A replaced file's permissions are kept.
+LayoutFileWrite WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file,
+                                const RecordSettings& values, const OptionWords& words = {});
+LayoutFileWrite WriteLayoutFile(const std::string& path, LayoutFile file,
+                                const RecordSettings& values, const OptionWords& words = {});
 
 // Removes a definition file that does not fit its input; false when the
-// path names no regular file, names a data file of the run, or cannot be
-// removed.
-bool RemoveLayoutFile(const LayoutFilePlace& place);
+// path names no layout file of its kind, names a data file of the run, or
+// cannot be removed.
+bool RemoveLayoutFile(const LayoutFilePlace& place, LayoutFile file);
 
 }  // namespace kelvarin

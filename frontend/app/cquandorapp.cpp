@@ -182,8 +182,11 @@ void CQuandorApp::OpenReportFile() {
       m_mainFrame.get(), tr("Open"), FromLocalPath(m_jobSettings.inputFolder),
       FileDialogFilters(QString::fromLatin1(kReportFileFilter)).join(QStringLiteral(";;")), nullptr,
       QFileDialog::HideNameFilterDetails);
-  if (path.isEmpty() || !OpensAsRegularFile(ToLocalPath(path))) return;
-  OpenDocumentFile(path);
+  if (path.isEmpty()) return;
+  // A file that vanished or cannot be read opens nothing. A pipe or a device
+  // is refused by the viewer with its message, as from the recent-file list.
+  const std::string local = ToLocalPath(path);
+  if (NamesDeviceOrPipe(local) || OpensAsRegularFile(local)) OpenDocumentFile(path);
 }
 
 }  // namespace kelvarin

@@ -77,10 +77,7 @@ int CCHKwizFinish::BackId() const {
 }
 
 bool CCHKwizFinish::validatePage() {
-  // A file that cannot be written is skipped: the check runs without it.
-  const JobSettings& job = settings();
-  WriteLayoutFile(PlaceLayoutFile(LayoutFile::kCheck, job.inputFile, job.outputFile),
-                  LayoutFile::kCheck, job);
+  SaveLayoutFile(LayoutFile::kCheck, settings());
   return true;
 }
 

@@ -86,9 +86,7 @@ void CCVTwizLayout::HandBack() {
   layout.femaleCode = job.femaleCode;
   const OptionWords words = FileWords();
   for (int32_t RecordSettings::*word : words) layout.*word = job.*word;
-  // A file that cannot be written is not reported: the conversion runs all
-  // the same, and the next one starts without it.
-  WriteLayoutFile(DefinitionFilePlace(), LayoutFile::kConversion, layout, words);
+  SaveLayoutFile(LayoutFile::kConversion, layout, words);
 }
 
 }  // namespace kelvarin

@@ -48,9 +48,7 @@ bool CMULwizFormat::validatePage() {
   if (!TakeDateFormat(m_incidenceFormats, QStringLiteral("Incidence date format is not defined!"),
                       &job.incidenceDateFormat))
     return false;
-  // A file that cannot be written is skipped: the search runs without it.
-  WriteLayoutFile(PlaceLayoutFile(LayoutFile::kMultiplePrimary, job.inputFile, job.outputFile),
-                  LayoutFile::kMultiplePrimary, job);
+  SaveLayoutFile(LayoutFile::kMultiplePrimary, job);
   return true;
 }
 

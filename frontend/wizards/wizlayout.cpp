@@ -187,7 +187,7 @@ OptionWords CWizLayout::FileWords() const {
 }
 
 void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
-  const LayoutFilePlace place = DefinitionFilePlace();
+  const LayoutFilePlace place = DefinitionFilePlace(m_descriptor.file);
   const OptionWords words = FileWords();
   // What the file does not hold stays: no columns, the carried codes and
   // options.
@@ -211,7 +211,7 @@ void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
                                  "It must be deleted to define new variable positions.\n"
                                  "Do you want the program to do it for you?")))
       return DefinitionAnswer::kNo;
-    if (RemoveLayoutFile(place)) {
+    if (RemoveLayoutFile(place, m_descriptor.file)) {
       ShowInformationMessage(this,
                              QStringLiteral("The definition file has been succesfuly removed!"));
       return DefinitionAnswer::kDeleted;
@@ -219,11 +219,6 @@ void CWizLayout::ReadDefinitionFile(std::vector<int32_t>& firstLast) {
     ShowInformationMessage(this, QStringLiteral("Cannot remove definition file!"));
     return DefinitionAnswer::kNotDeleted;
   });
-}
-
-LayoutFilePlace CWizLayout::DefinitionFilePlace() const {
-  const JobSettings& job = settings();
-  return PlaceLayoutFile(m_descriptor.file, job.inputFile, job.outputFile);
 }
 
 bool CWizLayout::validatePage() {

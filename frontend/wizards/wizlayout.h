@@ -85,8 +85,6 @@ class CWizLayout : public CWizPage {
   // page that keeps its options there.
   OptionWords FileWords() const;
   const LayoutPageDescriptor& descriptor() const { return m_descriptor; }
-  // The sheet's layout definition file, beside its input.
-  LayoutFilePlace DefinitionFilePlace() const;
   // Puts the option boxes' group at `rect`, their captions broken into lines
   // that fit it.
   void PlaceOptions(const QRect& rect);

@@ -1,5 +1,6 @@
 #include "frontend/wizards/wizpage.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 #include "frontend/res/pictures.h"
@@ -31,6 +32,20 @@ bool CWizPage::TakeDateFormat(const QListWidget* list, const QString& message, i
   }
   *format = selected;
   return true;
+}
+
+LayoutFilePlace CWizPage::DefinitionFilePlace(LayoutFile file) const {
+  const JobSettings& job = settings();
+  return PlaceLayoutFile(file, job.inputFile, job.outputFile);
+}
+
+void CWizPage::SaveLayoutFile(LayoutFile file, const RecordSettings& values,
+                              const OptionWords& words) {
+  const LayoutFilePlace place = DefinitionFilePlace(file);
+  if (WriteLayoutFile(place, file, values, words) != LayoutFileWrite::kNotALayoutFile) return;
+  ShowInformationMessage(this, QStringLiteral("%1 is not a column definition file: it was left "
+                                              "as it is, and the columns were not saved.")
+                                   .arg(QFileInfo(FromLocalPath(place.path)).fileName()));
 }
 
 QStringList CWizPage::PathLines() const {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWizardPage>
 
+#include "common/layoutfile.h"
 #include "frontend/job/jobsettings.h"
 #include "platform/pathtext.h"
 
@@ -62,6 +63,12 @@ class CWizPage : public QWizardPage {
   // Stores the selected row of a date-format list; refuses with the message
   // when nothing is selected.
   bool TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format);
+  // The sheet's layout definition file of a kind, beside its input.
+  LayoutFilePlace DefinitionFilePlace(LayoutFile file) const;
+  // Writes the sheet's layout definition file. When what stands at its name
+  // cannot be one, says that it was left as it is; any other failure is not
+  // reported: the run goes on, and the next one starts without the file.
+  void SaveLayoutFile(LayoutFile file, const RecordSettings& values, const OptionWords& words = {});
   // Icon `id` at the top left of the page.
   void SetLeftIcon(int id) { m_leftIcon = id; }
   // The page shows the sheet's icon in a control of its own.

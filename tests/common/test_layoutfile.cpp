@@ -2,10 +2,7 @@
 #include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -259,14 +256,21 @@ TEST(LayoutFileCodec, GarbageDecodesAndOnlyThePaddingIsLost) {
 
 TEST_F(LayoutFileTest, RoundTripThroughFiles) {
   const std::string frm = m_temp / "records.frm";
-  ASSERT_TRUE(WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout()));
+  ASSERT_EQ(LayoutFileWrite::kWritten,
+            WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout()));
   EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
   RecordSettings read;
   EXPECT_EQ(LayoutFileStatus::kComplete, ReadLayoutFile(frm, LayoutFile::kCheck, read));
   ExpectSameCheckLayout(SampleCheckLayout(), read);
+  // Written again, it keeps the permissions the user gave it.
+  const fs::perms given = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(frm, given);
+  ASSERT_EQ(LayoutFileWrite::kWritten, WriteLayoutFile(frm, LayoutFile::kCheck, read));
+  EXPECT_EQ(given, fs::status(frm).permissions());
 
   const std::string mpr = m_temp / "records.mpr";
-  ASSERT_TRUE(WriteLayoutFile(mpr, LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout()));
+  ASSERT_EQ(LayoutFileWrite::kWritten,
+            WriteLayoutFile(mpr, LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout()));
   const std::vector<uint8_t> bytes = ReadBytes(mpr);
   ASSERT_EQ(64u, bytes.size());
   EXPECT_EQ(0, bytes[61]);
@@ -275,12 +279,6 @@ TEST_F(LayoutFileTest, RoundTripThroughFiles) {
   EXPECT_EQ(LayoutFileStatus::kComplete,
             ReadLayoutFile(mpr, LayoutFile::kMultiplePrimary, readMpr));
   EXPECT_EQ(kSampleMultiplePrimaryPairs, LayoutPairs(LayoutFile::kMultiplePrimary, readMpr));
-}
-
-TEST_F(LayoutFileTest, WritingReplacesALongerFile) {
-  const std::string frm = WriteBytes("records.frm", std::vector<uint8_t>(300, 0xab));
-  ASSERT_TRUE(WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout()));
-  EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(frm));
 }
 
 TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
@@ -292,12 +290,18 @@ TEST_F(LayoutFileTest, TruncatedAndLongerFiles) {
   EXPECT_EQ('M', record.maleCode);
   EXPECT_EQ('2', record.femaleCode);
 
+  // A file longer than any of its kind is not a layout file; the longest
+  // .dfi is one for a page of one box too.
   std::vector<uint8_t> longer = golden;
-  longer.insert(longer.end(), 50, 0xee);
+  longer.push_back(0xee);
   RecordSettings fromLonger;
-  EXPECT_EQ(LayoutFileStatus::kComplete,
+  EXPECT_EQ(LayoutFileStatus::kNotOpened,
             ReadLayoutFile(WriteBytes("long.frm", longer), LayoutFile::kCheck, fromLonger));
-  ExpectSameCheckLayout(SampleCheckLayout(), fromLonger);
+  ExpectSameCheckLayout(RecordSettings(), fromLonger);
+  const std::vector<uint8_t> dfi(LongestLayoutFileSize(LayoutFile::kConversion), 1);
+  EXPECT_EQ(LayoutFileStatus::kComplete,
+            ReadLayoutFile(WriteBytes("two.dfi", dfi), LayoutFile::kConversion, fromLonger,
+                           {&RecordSettings::optionA}));
 
   RecordSettings mpr;
   EXPECT_EQ(LayoutFileStatus::kTruncated,
@@ -316,40 +320,34 @@ TEST_F(LayoutFileTest, FilesThatDoNotOpenForReadingAndWritingCountAsAbsent) {
     fs::permissions(readOnly, fs::perms::owner_read);
     EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadLayoutFile(readOnly, LayoutFile::kCheck, record));
     // Nor can it be replaced; it stays as it was.
-    EXPECT_FALSE(WriteLayoutFile(readOnly, LayoutFile::kCheck, RecordSettings()));
+    EXPECT_EQ(LayoutFileWrite::kNotWritten,
+              WriteLayoutFile(readOnly, LayoutFile::kCheck, RecordSettings()));
     EXPECT_EQ(Hex(kSampleCheckBytes), ReadBytes(readOnly));
   }
   ExpectSameCheckLayout(RecordSettings(), record);
 }
 
 TEST_F(LayoutFileTest, FileThatCannotBeCreatedIsNotWritten) {
-  EXPECT_FALSE(
-      WriteLayoutFile(m_temp / "missing/records.frm", LayoutFile::kCheck, SampleCheckLayout()));
+  EXPECT_EQ(LayoutFileWrite::kNotWritten, WriteLayoutFile(m_temp / "missing/records.frm",
+                                                          LayoutFile::kCheck, SampleCheckLayout()));
   EXPECT_FALSE(fs::exists(m_temp / "missing"));
 }
 
-TEST_F(LayoutFileTest, HalfWrittenFileIsRemoved) {
-  // A child process whose files may not grow beyond 10 bytes writes both
-  // kinds of file; neither may stay behind.
-  const std::string frm = m_temp / "records.frm";
-  const std::string mpr = m_temp / "records.mpr";
-  const pid_t child = fork();
-  ASSERT_NE(-1, child);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = {10, 10};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const bool frmWritten = WriteLayoutFile(frm, LayoutFile::kCheck, SampleCheckLayout());
-    const bool mprWritten =
-        WriteLayoutFile(mpr, LayoutFile::kMultiplePrimary, SampleMultiplePrimaryLayout());
-    _exit(frmWritten || mprWritten ? 1 : 0);
+TEST_F(LayoutFileTest, FailedWriteLeavesTheOldFileAsItWas) {
+  // Files may not grow past 10 bytes: an old file stays as it was, and
+  // nothing new is left behind.
+  const std::string old = WriteBytes("old.frm", Hex(kSampleCheckBytes));
+  for (const std::string& path : {old, m_temp / "new.frm"}) {
+    SCOPED_TRACE(path);
+    const std::string before = test::ReadFile(path);
+    {
+      test::FileSizeLimit limit(10);
+      EXPECT_EQ(LayoutFileWrite::kNotWritten,
+                WriteLayoutFile(path, LayoutFile::kCheck, RecordSettings()));
+    }
+    EXPECT_EQ(before, test::ReadFile(path));
   }
-  int status = 0;
-  ASSERT_EQ(child, waitpid(child, &status, 0));
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(0, WEXITSTATUS(status));
-  EXPECT_FALSE(fs::exists(frm));
-  EXPECT_FALSE(fs::exists(mpr));
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(m_temp.path()), fs::directory_iterator()));
 }
 
 TEST_F(LayoutFileTest, NeverOneOfTheRunsDataFilesNorAPipeNorADevice) {
@@ -363,6 +361,9 @@ TEST_F(LayoutFileTest, NeverOneOfTheRunsDataFilesNorAPipeNorADevice) {
   fs::create_hard_link(input, m_temp / "hard.frm");
   ASSERT_EQ(0, ::mkfifo((m_temp / "fifo.frm").c_str(), 0600));
   fs::create_symlink("/dev/zero", m_temp / "zero.frm");
+  // And what cannot be a layout file: longer than any, or a folder.
+  const std::string longer = m_temp.Write("long.frm", std::string(kCheckLayoutFileSize + 1, '7'));
+  fs::create_directory(m_temp / "folder.frm");
   const struct {
     LayoutFilePlace place;
     const char* stays;  // the bytes found at the place after every try
@@ -373,27 +374,33 @@ TEST_F(LayoutFileTest, NeverOneOfTheRunsDataFilesNorAPipeNorADevice) {
       {PlaceLayoutFile(LayoutFile::kCheck, other, m_temp / "other.frm"), "<missing>"},
       {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "fifo.dat", ""), nullptr},
       {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "zero.dat", ""), nullptr},
+      {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "long.dat", ""), nullptr},
+      {PlaceLayoutFile(LayoutFile::kCheck, m_temp / "folder.dat", ""), nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.place.path);
     RecordSettings record;
     EXPECT_EQ(LayoutFileStatus::kNotOpened, ReadLayoutFile(c.place, LayoutFile::kCheck, record));
     ExpectSameCheckLayout(RecordSettings(), record);
-    EXPECT_FALSE(WriteLayoutFile(c.place, LayoutFile::kCheck, SampleCheckLayout()));
-    EXPECT_FALSE(RemoveLayoutFile(c.place));
+    EXPECT_NE(LayoutFileWrite::kWritten,
+              WriteLayoutFile(c.place, LayoutFile::kCheck, SampleCheckLayout()));
+    EXPECT_FALSE(RemoveLayoutFile(c.place, LayoutFile::kCheck));
     if (c.stays != nullptr) {
       EXPECT_EQ(c.stays, test::ReadFile(c.place.path));
     }
   }
   EXPECT_TRUE(fs::is_fifo(m_temp / "fifo.frm"));
   EXPECT_TRUE(fs::is_symlink(m_temp / "zero.frm"));
+  EXPECT_EQ(std::string(kCheckLayoutFileSize + 1, '7'), test::ReadFile(longer));
+  EXPECT_TRUE(fs::is_directory(m_temp / "folder.frm"));
   // Beside another data file it is the layout file as ever.
   const LayoutFilePlace place = PlaceLayoutFile(LayoutFile::kCheck, other, "");
   EXPECT_EQ(m_temp / "other.frm", place.path);
-  ASSERT_TRUE(WriteLayoutFile(place, LayoutFile::kCheck, SampleCheckLayout()));
+  ASSERT_EQ(LayoutFileWrite::kWritten,
+            WriteLayoutFile(place, LayoutFile::kCheck, SampleCheckLayout()));
   RecordSettings read;
   EXPECT_EQ(LayoutFileStatus::kComplete, ReadLayoutFile(place, LayoutFile::kCheck, read));
-  EXPECT_TRUE(RemoveLayoutFile(place));
+  EXPECT_TRUE(RemoveLayoutFile(place, LayoutFile::kCheck));
   EXPECT_FALSE(fs::exists(place.path));
 }
 

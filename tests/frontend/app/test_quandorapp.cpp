@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -12,6 +13,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "frontend/app/caboutdlg.h"
 #include "frontend/app/cquandorapp.h"
@@ -340,6 +343,23 @@ class TestQuandorApp : public QObject {
     QVERIFY(seen.shown);
     QCOMPARE(app->RecentFiles().Size(), 9);
     QVERIFY(!app->RecentFiles().Files().contains(opened[5]));
+    Stop(app);
+  }
+
+  void fileOpenOfANamedPipeSaysItFailed() {
+    // Typed into the dialog, as chosen from the recent-file list.
+    auto app = Start();
+    const QString pipe = QDir(Home()).filePath("pipe.log");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    test::OnNextModal<QFileDialog>([&pipe](QFileDialog* dialog) {
+      dialog->selectFile(pipe);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    test::MessageSeen seen;
+    test::AnswerNextMessage(&seen);
+    app->Commands().Action(kIdFileOpen)->trigger();
+    QCOMPARE(seen.text, QStringLiteral("Failed to open document."));
+    QVERIFY(app->MainFrame()->Children().isEmpty());
     Stop(app);
   }
 

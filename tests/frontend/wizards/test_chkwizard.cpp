@@ -545,7 +545,7 @@ void CheckWizardTest::definitionFileIsReadAfterTheFilesPage() {
   stored.maleCode = 'H';
   stored.femaleCode = 'D';
   stored.incidenceDateFormat = 1;
-  QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
+  QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored) == LayoutFileWrite::kWritten);
   run.ToLayout();
   QCOMPARE(run.layout()->columns().Pair(kCheckTopography), std::make_pair(10, 13));
   QCOMPARE(run.layout()->columns().Owner(21), int(kCheckIncidenceDate));
@@ -592,7 +592,7 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   // file stays, and one question is enough.
   {
     CheckRun run;
-    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored) == LayoutFileWrite::kWritten);
     run.messages.Answer(false);
     run.ToLayout();
     QCOMPARE(run.messages.Take(), QStringList{question});
@@ -608,7 +608,7 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   // Yes: the file goes and the layout starts empty; the codes stay.
   {
     CheckRun run;
-    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored) == LayoutFileWrite::kWritten);
     run.messages.Answer(true);
     run.ToLayout();
     QCOMPARE(
@@ -625,7 +625,7 @@ void CheckWizardTest::definitionFileThatDoesNotCorrespond() {
   // its name by then): the pair is dropped and the next one is asked about.
   {
     CheckRun run;
-    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored));
+    QVERIFY(WriteLayoutFile(run.frm, LayoutFile::kCheck, stored) == LayoutFileWrite::kWritten);
     QStringList seen;
     int questions = 0;
     SetMessageHandler([&](MessageKind kind, const QString& text) {

@@ -1,6 +1,7 @@
 // The wizards under a hostile file system: a data file named like its own
-// layout file, named pipes and devices where files belong, line breaks in
-// paths. Whatever is answered, no data file changes and no window waits.
+// layout file, links and files of no layout at its name, named pipes and
+// devices where files belong, line breaks in paths. Whatever is answered, no
+// data file changes and no window waits.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "common/layoutfile.h"
 #include "frontend/wizards/chkwizard.h"
@@ -75,11 +77,12 @@ struct Run {
     return sheet;
   }
   const char* name() const { return kKindNames[static_cast<int>(kind)]; }
-  const char* layoutSuffix() const {
-    return LayoutFileSuffix(kind == Kind::kCheck      ? LayoutFile::kCheck
-                            : kind == Kind::kMultiple ? LayoutFile::kMultiplePrimary
-                                                      : LayoutFile::kConversion);
+  LayoutFile layoutFile() const {
+    return kind == Kind::kCheck      ? LayoutFile::kCheck
+           : kind == Kind::kMultiple ? LayoutFile::kMultiplePrimary
+                                     : LayoutFile::kConversion;
   }
+  const char* layoutSuffix() const { return LayoutFileSuffix(layoutFile()); }
   // Next on the Files page; true when it was left.
   bool Next(const QString& input, const QString& output) {
     files->inputEdit()->setText(input);
@@ -146,6 +149,7 @@ class HostileFilesTest : public QObject {
  private slots:
   void dataFileNamedLikeItsLayoutFileIsNeverTouched();
   void namedPipesNeverHoldTheWindow();
+  void layoutNameReachingAnotherFileLeavesThatFileAsItWas();
   void outputThatIsNotARegularFileIsRefused();
   void lineBreaksInPathsAreRefusedBeforeAnythingIsWritten();
 };
@@ -193,16 +197,58 @@ void HostileFilesTest::namedPipesNeverHoldTheWindow() {
     QVERIFY2(!run.Next(fifo, run.folder / "out.dat"), run.name());
     QCOMPARE(run.messages.Take(), QStringList{"stop: Cannot open input file!"});
   }
-  // A pipe named like the layout file counts as absent, and stays a pipe.
+}
+
+void HostileFilesTest::layoutNameReachingAnotherFileLeavesThatFileAsItWas() {
+  // At the layout file's name: a link or a hard link to another layout file,
+  // read through, then replaced by a file of the run's own; or what cannot be
+  // a layout file (20 records of 80 by a link, a hard link or a copy; a
+  // pipe), neither read nor written, which Finish says. Yes and No queued.
+  Watchdog watchdog;
+  enum At { kLink, kHardLink, kCopy, kPipe };
+  const std::pair<bool, At> cases[] = {{true, kLink},      {true, kHardLink}, {false, kLink},
+                                       {false, kHardLink}, {false, kCopy},    {false, kPipe}};
   for (Kind kind : kLayoutWizards) {
-    Run run(kind);
-    const std::string input = run.folder.Write("records.dat", Records(15, kRecordLength));
-    const std::string fifo = MakeFifo(run.folder, std::string("records") + run.layoutSuffix());
-    QVERIFY2(run.Next(input, run.folder / "out.dat"), run.name());
-    QVERIFY2(!HasColumns(run.layout()), run.name());
-    QVERIFY2(run.Finish(), run.name());
-    QCOMPARE(run.messages.Take(), QStringList());
-    QVERIFY2(fs::is_fifo(fifo), run.name());
+    for (const auto& [layoutFile, at] : cases) {
+      for (bool yes : {true, false}) {
+        Run run(kind);
+        const std::string name = run.folder / (std::string("records") + run.layoutSuffix());
+        const std::vector<uint8_t> layout = EncodeLayout(run.layoutFile(), RecordSettings());
+        const std::string bytes =
+            layoutFile ? std::string(layout.begin(), layout.end()) : Records(20, 80, "\n");
+        const std::string other = run.folder.Write("other", bytes);
+        if (at == kLink) fs::create_symlink(other, name);
+        if (at == kHardLink) fs::create_hard_link(other, name);
+        if (at == kCopy) fs::copy_file(other, name);
+        if (at == kPipe) MakeFifo(run.folder, fs::path(name).filename());
+        const fs::file_type type = fs::symlink_status(name).type();
+        const QString what =
+            QStringLiteral("%1 %2 %3 %4").arg(run.name()).arg(layoutFile).arg(at).arg(yes);
+        run.messages.Answer(yes);
+        QVERIFY2(run.Next(run.folder.Write("records.dat", Records(15, kRecordLength)),
+                          run.folder / "out.dat") &&
+                     !HasColumns(run.layout()) && run.Finish(),
+                 qPrintable(what));
+        QCOMPARE(run.messages.Take(),
+                 layoutFile ? QStringList()
+                            : QStringList{QStringLiteral("information: %1 is not a column "
+                                                         "definition file: it was left as it is, "
+                                                         "and the columns were not saved.")
+                                              .arg(fs::path(name).filename().c_str())});
+        QVERIFY2(ReadFile(other) == bytes, qPrintable(what));
+        RecordSettings saved;
+        if (layoutFile)  // the run's columns under the name, in a file of its own
+          QVERIFY2(
+              fs::symlink_status(name).type() == fs::file_type::regular &&
+                  ReadLayoutFile(name, run.layoutFile(), saved) == LayoutFileStatus::kComplete &&
+                  saved.regNoEnd == 8,
+              qPrintable(what));
+        else
+          QVERIFY2(
+              fs::symlink_status(name).type() == type && (at == kPipe || ReadFile(name) == bytes),
+              qPrintable(what));
+      }
+    }
   }
 }
 

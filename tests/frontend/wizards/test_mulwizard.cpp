@@ -232,7 +232,8 @@ void MultipleWizardTest::definitionFileIsRead() {
   stored.incidenceDateFormat = 1;
   stored.maleCode = 'A';
   stored.femaleCode = 'B';
-  QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored));
+  QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored) ==
+          LayoutFileWrite::kWritten);
   run.application.includeBrain = 1;
   run.ToLayout();
   QCOMPARE(run.messages.Take(), QStringList());  // ending at the record length fits
@@ -254,7 +255,8 @@ void MultipleWizardTest::definitionFileThatDoesNotCorrespond() {
                  {1, 8, -1, -1, 11, 11, 12, 15, 16, 19, 20, 20, 21, 31}, stored);
   for (bool yes : {false, true}) {
     MultipleRun run;
-    QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored));
+    QVERIFY(WriteLayoutFile(run.mpr, LayoutFile::kMultiplePrimary, stored) ==
+            LayoutFileWrite::kWritten);
     run.messages.Answer(yes);
     run.ToLayout();
     QStringList expected{
