@@ -10,7 +10,8 @@
 // After the closing quote a comma, a line end or the end of the file ends the
 // field; any other byte is stored and the field goes on unquoted. A byte-order
 // mark at the start of the file is not data. Only the bytes the file held
-// when it was opened are read. The file is read through a large buffer.
+// when it was opened are read; a file that is cut short meanwhile is a read
+// failure. The file is read through a large buffer.
 #pragma once
 
 #include <array>
@@ -66,9 +67,11 @@ class DelimitedFile {
   bool Rewind();
 
   bool isOpen() const { return m_file.isOpen(); }
-  // A read error happened; readError() is its errno.
+  // A read error happened (readError() is its errno), or the file ended
+  // before the length it had when it was opened (shrank()).
   bool failed() const { return m_file.failed; }
   int readError() const { return m_file.error; }
+  bool shrank() const { return m_file.shrank; }
 
   std::string m_path;
   uint64_t m_fileLength = 0;

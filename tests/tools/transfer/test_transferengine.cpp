@@ -241,6 +241,51 @@ TEST(Transfer, ReadsOnlyWhatTheInputHeldAtStart) {
   EXPECT_EQ(Records(1500, "  a\n"), ReadFile(t.output));
 }
 
+struct ShrinkCase {
+  const char* name;
+  TransferState pass;  // the pass during which the input changes
+  int recordsBefore;   // records that pass reads before
+  size_t kept;         // bytes of the input left
+  bool renamedOver;    // a shorter file renamed over it instead
+};
+
+void PrintTo(const ShrinkCase& c, std::ostream* os) { *os << c.name; }
+
+class InputShrinks : public ::testing::TestWithParam<ShrinkCase> {};
+
+// The input is the file opened at Start: cut short, it stops the transfer
+// and leaves no output; a file renamed over its name leaves it whole.
+TEST_P(InputShrinks, StopsAndRemovesTheOutput) {
+  const ShrinkCase& c = GetParam();
+  Transfer t;
+  const std::string input = Records(200, "1,\"a\nb\",c\n");
+  WriteFile(t.input, input);
+  WriteFile(t.output, "keep me\n");
+  TransferEngine engine(16);  // a small buffer, so that the cut is met
+  ASSERT_TRUE(engine.Start(t.input, t.output, false, {0, 1}));
+  for (int read = 0; engine.running(); engine.Step(1)) {
+    if (engine.state() != c.pass || read++ != c.recordsBefore) continue;
+    const std::string path = c.renamedOver ? t.dir / "new.csv" : t.input;
+    WriteFile(path, input.substr(0, c.kept));
+    if (c.renamedOver) {
+      ASSERT_EQ(0, ::rename(path.c_str(), t.input.c_str()));
+    }
+  }
+  EXPECT_EQ(c.renamedOver ? TransferState::kDone : TransferState::kFailed, engine.state());
+  EXPECT_EQ(c.renamedOver ? Records(200, "  1  a b\n") : "<missing>", ReadFile(t.output));
+  const std::string told = "The input file changed during the transfer: nothing was written.";
+  EXPECT_EQ(!c.renamedOver, engine.ResultText() == told) << engine.ResultText();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, InputShrinks,
+    ::testing::Values(ShrinkCase{"CutWhileMeasuring", TransferState::kMeasuring, 20, 500, false},
+                      ShrinkCase{"CutInsideQuotes", TransferState::kMeasuring, 20, 504, false},
+                      ShrinkCase{"CutBetweenThePasses", TransferState::kWriting, 0, 1500, false},
+                      ShrinkCase{"CutWhileWriting", TransferState::kWriting, 30, 1000, false},
+                      ShrinkCase{"RenamedOver", TransferState::kWriting, 30, 100, true}),
+    [](const ::testing::TestParamInfo<ShrinkCase>& info) { return std::string(info.param.name); });
+
 TEST(Transfer, WidthsMeasuredOverEveryRecord) {
   const std::string input =
       Records(1800, "1,2,3\n") + "1234567890,2,3\n" + Records(200, "\"1\",2,3\r\n");
