@@ -278,7 +278,7 @@ bool DelimitedFile::ReadField() {
       c = Get();
       if (c != '"') {
         EndLine(c);
-        ++m_joinedLineEnds;
+        m_joinedLineEnds += m_countStep;
         store(' ');
         continue;
       }
@@ -314,7 +314,7 @@ bool DelimitedFile::ReadField() {
     cut = true;
   }
   if (surplus) {
-    ++m_surplusFields;
+    m_surplusFields += m_countStep;
   } else {
     m_fieldCut[m_fieldCount] = cut;
     ++m_fieldCount;

@@ -88,13 +88,17 @@ class DelimitedFile {
   // Field i of the record last read was longer than a field keeps.
   std::array<bool, kMaxFields> m_fieldCut{};
   // Fields of the record last read beyond the hundredth, read and dropped.
-  int m_surplusFields = 0;
+  long long m_surplusFields = 0;
   // Line ends inside quotes in the record last read (each stored as a blank).
-  int m_joinedLineEnds = 0;
+  long long m_joinedLineEnds = 0;
   // When the record last read ends inside a quoted field (the file ended
   // first): the 1-based line of the file on which that field's opening quote
   // stands; 0 otherwise.
   uint64_t m_unclosedQuoteLine = 0;
+  // What each field dropped and each line end inside quotes adds to its
+  // count: 1, but a test makes it large to take the counts past 2^31 without
+  // a file of billions of fields.
+  long long m_countStep = 1;
 
  private:
   // Makes at least `count` bytes available unless the file ends first.

@@ -16,7 +16,10 @@ int ProgressPercent(uint64_t done, uint64_t total) {
   return static_cast<int>(done <= UINT64_MAX / 100 ? done * 100 / total : done / (total / 100));
 }
 
-TransferEngine::TransferEngine(size_t readerBufferSize) : m_reader(readerBufferSize) {}
+TransferEngine::TransferEngine(size_t readerBufferSize, long long countStep)
+    : m_reader(readerBufferSize) {
+  m_reader.m_countStep = countStep;
+}
 
 TransferEngine::~TransferEngine() { Cancel(); }
 

@@ -35,8 +35,10 @@ enum class TransferState {
 class TransferEngine {
  public:
   // The reader's buffer size matters to speed only; a test may make it tiny
-  // to move the buffer's edges through both passes.
-  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize);
+  // to move the buffer's edges through both passes. A test may make the
+  // reader's count step large (DelimitedFile::m_countStep).
+  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize,
+                          long long countStep = 1);
   // A transfer still running is closed as Cancel closes it.
   ~TransferEngine();
   TransferEngine(const TransferEngine&) = delete;

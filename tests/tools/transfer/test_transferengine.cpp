@@ -182,6 +182,38 @@ INSTANTIATE_TEST_SUITE_P(
                    1}),
     [](const ::testing::TestParamInfo<JoinedCase>& info) { return std::string(info.param.name); });
 
+struct CountCase {
+  const char* name;
+  std::string input;
+  long long events;  // fields dropped, and line ends inside quotes
+};
+
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+
+class CountsPastTwoToThe31 : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(CountsPastTwoToThe31, StayWhole) {
+  const CountCase& c = GetParam();
+  const long long step = 3LL << 30;  // what each event counts
+  Transfer t;
+  WriteFile(t.input, c.input);
+  TransferEngine engine(DelimitedFile::kDefaultBufferSize, step);
+  ASSERT_TRUE(engine.Start(t.input, t.output, false, {0}));
+  while (engine.running()) engine.Step(kTransferBatch);
+  EXPECT_EQ(c.events * step, engine.fieldsDropped());
+  EXPECT_EQ(c.events * step, engine.lineEndsJoined());
+  const std::string text = engine.ResultText();
+  EXPECT_NE(std::string::npos, text.find(std::to_string(c.events * step) + " field(s)")) << text;
+  EXPECT_NE(std::string::npos, text.find(std::to_string(c.events * step) + " line break(s)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, CountsPastTwoToThe31,
+    ::testing::Values(CountCase{"InOneRecord", "\"a\n\nb\"" + Records(101, ",f") + "\n", 2},
+                      CountCase{"OverRecords", Records(2, "\"a\nb\"" + Records(100, ",f") + "\n"),
+                                2}),
+    [](const ::testing::TestParamInfo<CountCase>& info) { return std::string(info.param.name); });
+
 struct UnclosedCase {
   const char* name;
   std::string input;
