@@ -38,8 +38,8 @@ struct FileBuffer {
   uint64_t fileSize = 0;
   // Nothing at or beyond this offset is read, so that a file still being
   // appended to ends where it ended when it was opened. A file that ends
-  // before it was cut short meanwhile: a failure (shrank, error 0). Adopt
-  // sets it to no limit.
+  // before this offset has been cut short since: a failure (failed and
+  // shrank, error 0). Adopt sets it to no limit.
   uint64_t limit = UINT64_MAX;
   bool eof = false;
   bool failed = false;

@@ -148,17 +148,17 @@ TransferState TransferEngine::FailReading() {
   if (!m_reader.shrank())
     return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
   m_inputChanged = true;
-  return Stop("The input file changed during the transfer: nothing was written.");
+  return FailWith("The input file changed during the transfer: nothing was written.");
 }
 
 TransferState TransferEngine::Fail(const std::string& what, const std::string& path,
                                    int errorNumber) {
   std::string text = what + "\n" + path + "\n";
   if (errorNumber != 0) text += std::string(std::strerror(errorNumber)) + "\n";
-  return Stop(text + "The transfer was stopped and the output file removed.");
+  return FailWith(text + "The transfer was stopped and the output file removed.");
 }
 
-TransferState TransferEngine::Stop(const std::string& text) {
+TransferState TransferEngine::FailWith(const std::string& text) {
   m_reader.Close();
   // An output found while measuring has not been emptied yet: it goes as an
   // emptied one does.

@@ -96,7 +96,7 @@ class TransferEngine {
   TransferState FailReading();
   TransferState Fail(const std::string& what, const std::string& path, int errorNumber);
   // Stops with `text` as the result text and removes the output.
-  TransferState Stop(const std::string& text);
+  TransferState FailWith(const std::string& text);
   // The input ends inside a quoted field: nothing is written.
   TransferState FailUnclosedQuote(uint64_t line);
   void CloseFiles();
