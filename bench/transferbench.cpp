@@ -57,15 +57,16 @@ int RunTransferBench(const char* parameterFile) {
   while (engine.running()) engine.Step(kTransferBatch);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  // Measuring found the file ending inside quotes: nothing was written.
-  const bool unclosed = engine.unclosedQuoteLine() > 0;
-  if (engine.state() != TransferState::kDone && !unclosed)
+  // The file ends inside quotes, or was cut short while it was read: the
+  // result text says so after the counts.
+  const bool toldLast = engine.unclosedQuoteLine() > 0 || engine.inputChanged();
+  if (engine.state() != TransferState::kDone && !toldLast)
     std::fprintf(stderr, "%s\n", engine.ResultText().c_str());
   const long long records = engine.recordsWritten();
   std::printf("records=%lld cut=%lld surplus=%lld joined=%lld seconds=%.3f records_per_s=%.0f\n",
               records, engine.valuesCut(), engine.fieldsDropped(), engine.lineEndsJoined(), seconds,
               seconds > 0 ? records / seconds : 0.0);
-  if (unclosed) std::printf("%s\n", engine.ResultText().c_str());
+  if (toldLast) std::printf("%s\n", engine.ResultText().c_str());
   return engine.state() == TransferState::kDone ? 0 : 1;
 }
 

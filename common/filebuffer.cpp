@@ -22,7 +22,7 @@ bool FileBuffer::Adopt(int descriptor, size_t capacity) {
   pos = end = 0;
   offset = 0;
   limit = UINT64_MAX;
-  eof = failed = false;
+  eof = failed = shrank = false;
   error = 0;
   return true;
 }
@@ -56,6 +56,7 @@ bool FileBuffer::Refill() {
     }
     if (n == 0) {
       eof = true;
+      if (limit != UINT64_MAX) failed = shrank = true;
       return false;
     }
     if (errno == EINTR) continue;

@@ -23,7 +23,7 @@ struct FileBuffer {
   bool isOpen() const { return fd >= 0; }
   // Moves the bytes from pos on to the front and reads more after them.
   // False at the end of the file or at `limit` (eof), or on a read error
-  // (failed, error).
+  // or an end before `limit` (failed).
   bool Refill();
   // Goes back to the start of the file; false on a seek error.
   bool Rewind();
@@ -37,11 +37,13 @@ struct FileBuffer {
   uint64_t offset = 0;  // file offset of bytes[0]
   uint64_t fileSize = 0;
   // Nothing at or beyond this offset is read, so that a file still being
-  // appended to ends where it ended when it was opened. Adopt sets it to no
-  // limit.
+  // appended to ends where it ended when it was opened. A file that ends
+  // before this offset has been cut short since: a failure (failed and
+  // shrank, error 0). Adopt sets it to no limit.
   uint64_t limit = UINT64_MAX;
   bool eof = false;
   bool failed = false;
+  bool shrank = false;
   int error = 0;  // errno of a read or seek error
 };
 

@@ -47,11 +47,24 @@ char PlainDelimiter(const std::string& file) {
   const size_t sample = std::min<size_t>(5000, file.size());
   std::vector<std::array<long, 4>> lines;
   std::array<long, 4> line{}, totals{};
-  bool inQuotes = false;
+  // A quote opens a quoted stretch only where a field may begin: first in
+  // the sample, after a line end, after a comma outside quotes.
+  bool quoted = false;
+  bool mayOpen = true;
   for (size_t i = HasByteOrderMark(file) ? 3 : 0; i < sample; ++i) {
     const char c = file[i];
-    if (c == '"') inQuotes = !inQuotes;
-    if (inQuotes || c == '"') continue;
+    if (quoted) {
+      const bool doubled = c == '"' && i + 1 < sample && file[i + 1] == '"';
+      if (doubled) ++i;
+      quoted = c != '"' || doubled;
+      continue;
+    }
+    if (c == '"' && mayOpen) {
+      quoted = true;
+      mayOpen = false;
+      continue;
+    }
+    mayOpen = c == ',' || IsLineEnd(c);
     if (IsLineEnd(c)) {
       if (c == '\r' && i + 1 < sample && file[i + 1] == '\n') ++i;
       lines.push_back(line);

@@ -92,16 +92,33 @@ bool DelimitedFile::DetectDelimiter() {
   long long onFirst[4] = {};  // on the first line
   bool sameOnEach[4] = {true, true, true, true};
   long long lineEnds = 0;
+  // As the reader reads a comma file: a quote opens a quoted stretch only
+  // where a field begins (at the start, after a line end or after a comma);
+  // inside it a doubled quote stays inside and a single one ends it, and the
+  // field goes on unquoted. Any other quote is an ordinary byte.
+  bool fieldStart = true;
   bool inQuotes = false;
   while (taken < sample) {
     const int c = Get();
     if (c < 0) break;
     ++taken;
-    if (c == '"') {
-      inQuotes = !inQuotes;
+    if (inQuotes) {
+      if (c == '"') {
+        if (taken < sample && Ensure(1) && m_file.bytes[m_file.pos] == '"') {
+          ++m_file.pos;
+          ++taken;
+        } else {
+          inQuotes = false;
+        }
+      }
       continue;
     }
-    if (inQuotes) continue;
+    if (c == '"' && fieldStart) {
+      inQuotes = true;
+      fieldStart = false;
+      continue;
+    }
+    fieldStart = c == ',' || c == '\r' || c == '\n';
     if (c == '\r' || c == '\n') {
       // A CR LF pair is one line end.
       if (c == '\r' && taken < sample && Ensure(1) && m_file.bytes[m_file.pos] == '\n') {
@@ -261,7 +278,7 @@ bool DelimitedFile::ReadField() {
       c = Get();
       if (c != '"') {
         EndLine(c);
-        ++m_joinedLineEnds;
+        m_joinedLineEnds += m_countStep;
         store(' ');
         continue;
       }
@@ -297,7 +314,7 @@ bool DelimitedFile::ReadField() {
     cut = true;
   }
   if (surplus) {
-    ++m_surplusFields;
+    m_surplusFields += m_countStep;
   } else {
     m_fieldCut[m_fieldCount] = cut;
     ++m_fieldCount;

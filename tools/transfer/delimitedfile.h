@@ -10,7 +10,8 @@
 // After the closing quote a comma, a line end or the end of the file ends the
 // field; any other byte is stored and the field goes on unquoted. A byte-order
 // mark at the start of the file is not data. Only the bytes the file held
-// when it was opened are read. The file is read through a large buffer.
+// when it was opened are read; a file that is cut short meanwhile is a read
+// failure. The file is read through a large buffer.
 #pragma once
 
 #include <array>
@@ -66,9 +67,11 @@ class DelimitedFile {
   bool Rewind();
 
   bool isOpen() const { return m_file.isOpen(); }
-  // A read error happened; readError() is its errno.
+  // A read error happened (readError() is its errno), or the file ended
+  // before the length it had when it was opened (shrank()).
   bool failed() const { return m_file.failed; }
   int readError() const { return m_file.error; }
+  bool shrank() const { return m_file.shrank; }
 
   std::string m_path;
   uint64_t m_fileLength = 0;
@@ -85,13 +88,17 @@ class DelimitedFile {
   // Field i of the record last read was longer than a field keeps.
   std::array<bool, kMaxFields> m_fieldCut{};
   // Fields of the record last read beyond the hundredth, read and dropped.
-  int m_surplusFields = 0;
+  long long m_surplusFields = 0;
   // Line ends inside quotes in the record last read (each stored as a blank).
-  int m_joinedLineEnds = 0;
+  long long m_joinedLineEnds = 0;
   // When the record last read ends inside a quoted field (the file ended
   // first): the 1-based line of the file on which that field's opening quote
   // stands; 0 otherwise.
   uint64_t m_unclosedQuoteLine = 0;
+  // What each field dropped and each line end inside quotes adds to its
+  // count: 1, but a test makes it large to take the counts past 2^31 without
+  // a file of billions of fields.
+  long long m_countStep = 1;
 
  private:
   // Makes at least `count` bytes available unless the file ends first.

@@ -16,7 +16,10 @@ int ProgressPercent(uint64_t done, uint64_t total) {
   return static_cast<int>(done <= UINT64_MAX / 100 ? done * 100 / total : done / (total / 100));
 }
 
-TransferEngine::TransferEngine(size_t readerBufferSize) : m_reader(readerBufferSize) {}
+TransferEngine::TransferEngine(size_t readerBufferSize, long long countStep)
+    : m_reader(readerBufferSize) {
+  m_reader.m_countStep = countStep;
+}
 
 TransferEngine::~TransferEngine() { Cancel(); }
 
@@ -30,6 +33,7 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
   m_bytesMeasured = m_bytesDone = 0;
   m_recordsWritten = m_valuesCut = m_fieldsDropped = m_lineEndsJoined = 0;
   m_unclosedQuoteLine = 0;
+  m_inputChanged = false;
   m_message.clear();
   m_failure.clear();
   m_widths.fill(0);
@@ -75,8 +79,7 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
 TransferState TransferEngine::Step(int maxRecords) {
   for (int n = 0; running() && n < maxRecords; ++n) {
     if (!m_reader.ReadRecord()) {
-      if (m_reader.failed())
-        return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+      if (m_reader.failed()) return FailReading();
       return m_state == TransferState::kMeasuring ? StartWriting() : Complete();
     }
     if (m_state == TransferState::kMeasuring) {
@@ -100,15 +103,13 @@ TransferState TransferEngine::StartWriting() {
   size_t lineLength = 1;
   for (int i : m_columns) lineLength += static_cast<size_t>(m_widths[i]);
   m_line.assign(lineLength, '\n');
-  if (!m_reader.Rewind())
-    return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  if (!m_reader.Rewind()) return FailReading();
   if (!m_output.Truncate())
     return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
   m_state = TransferState::kWriting;
   // The header names the columns and is not written.
   if (m_firstRowHasNames && m_reader.ReadRecord()) m_bytesDone += m_reader.m_recordBytes;
-  if (m_reader.failed())
-    return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  if (m_reader.failed()) return FailReading();
   return m_state;
 }
 
@@ -143,16 +144,27 @@ TransferState TransferEngine::Complete() {
   return m_state;
 }
 
+TransferState TransferEngine::FailReading() {
+  if (!m_reader.shrank())
+    return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  m_inputChanged = true;
+  return FailWith("The input file changed during the transfer: nothing was written.");
+}
+
 TransferState TransferEngine::Fail(const std::string& what, const std::string& path,
                                    int errorNumber) {
+  std::string text = what + "\n" + path + "\n";
+  if (errorNumber != 0) text += std::string(std::strerror(errorNumber)) + "\n";
+  return FailWith(text + "The transfer was stopped and the output file removed.");
+}
+
+TransferState TransferEngine::FailWith(const std::string& text) {
   m_reader.Close();
   // An output found while measuring has not been emptied yet: it goes as an
   // emptied one does.
   if (m_output.isOpen() && !m_output.owned()) m_output.Truncate();
   m_output.Discard();
-  m_failure = what + "\n" + path + "\n";
-  if (errorNumber != 0) m_failure += std::string(std::strerror(errorNumber)) + "\n";
-  m_failure += "The transfer was stopped and the output file removed.";
+  m_failure = text;
   m_state = TransferState::kFailed;
   return m_state;
 }

@@ -3,7 +3,8 @@
 // line (ending in LF) per record; a column a record does not reach is
 // written as blanks, so every line has the same length. A timer drives it in
 // small steps: first a pass that measures every record's fields, then the
-// pass that writes. Both read the input only as far as it reached at Start.
+// pass that writes. Both read the input only as far as it reached at Start;
+// an input cut short before that stops the transfer.
 #pragma once
 
 #include <array>
@@ -26,15 +27,18 @@ enum class TransferState {
   kWriting,
   kDone,       // every record written and the output closed
   kCancelled,  // stopped by the user; what was written stays
-  kFailed,     // a read or write error or an unclosed quote stopped it; the
-               // output was removed (or, found while measuring, never touched)
+  kFailed,     // a read or write error, an input cut short or an unclosed
+               // quote stopped it; the output was removed (or, after an
+               // unclosed quote, left as it was found)
 };
 
 class TransferEngine {
  public:
   // The reader's buffer size matters to speed only; a test may make it tiny
-  // to move the buffer's edges through both passes.
-  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize);
+  // to move the buffer's edges through both passes. A test may make the
+  // reader's count step large (DelimitedFile::m_countStep).
+  explicit TransferEngine(size_t readerBufferSize = DelimitedFile::kDefaultBufferSize,
+                          long long countStep = 1);
   // A transfer still running is closed as Cancel closes it.
   ~TransferEngine();
   TransferEngine(const TransferEngine&) = delete;
@@ -72,6 +76,10 @@ class TransferEngine {
   // The line on which the quoted field opens when the input ends inside it
   // (the transfer then failed before writing anything); 0 otherwise.
   uint64_t unclosedQuoteLine() const { return m_unclosedQuoteLine; }
+  // Whether the transfer failed because the input was cut short while it
+  // ran (the input is the file opened at Start: one renamed over its name
+  // changes nothing).
+  bool inputChanged() const { return m_inputChanged; }
   // Why Start refused.
   const std::string& message() const { return m_message; }
   // The result text of a done or failed transfer, lines joined by "\n";
@@ -84,7 +92,11 @@ class TransferEngine {
   TransferState StartWriting();
   void WriteRecord();
   TransferState Complete();
+  // The input could not be read, or ended before the length it had at Start.
+  TransferState FailReading();
   TransferState Fail(const std::string& what, const std::string& path, int errorNumber);
+  // Stops with `text` as the result text and removes the output.
+  TransferState FailWith(const std::string& text);
   // The input ends inside a quoted field: nothing is written.
   TransferState FailUnclosedQuote(uint64_t line);
   void CloseFiles();
@@ -105,6 +117,7 @@ class TransferEngine {
   long long m_fieldsDropped = 0;
   long long m_lineEndsJoined = 0;
   uint64_t m_unclosedQuoteLine = 0;
+  bool m_inputChanged = false;
   std::string m_message;
   std::string m_failure;  // the result text of a failed transfer
 };

@@ -177,6 +177,13 @@ INSTANTIATE_TEST_SUITE_P(
                    ','},
         DetectCase{"LineEndsInQuotes", "a,b,\"x\ny\"\nc,d,e\n", ','},
         DetectCase{"OpenQuoteHidesTheSample", "\"" + Lines(9, "a,b,c\n"), 0},
+        // A quote opens only where a quoted field can begin: at the start,
+        // after a line end or after a comma; anywhere else it is a byte.
+        DetectCase{"InchMarkInTabFile", "1\t12\" ruler\tM\n2\tbox\tF\n3\tpen\tM\n", '\t'},
+        DetectCase{"MidFieldQuoteBeforeQuotedField", Lines(3, "1,5\" pipe,\"a;b;c\"\n"), ','},
+        DetectCase{"QuoteAfterClosingQuoteIsAByte", Lines(3, "id,\"a\"b\"c;d;e;f,g\n"), ';'},
+        DetectCase{"QuoteAfterLineEndOpens", Lines(3, "a;b;c;d\n") + "\"p,q,r,s,t,u,v,w,x,y,z\"\n",
+                   ';'},
         // The same count on every line beats a higher total,
         // unless a blank line breaks the sameness.
         DetectCase{"SameOnEveryLineWins", "a;b;c;d,e\nf;g;h;i,j,k,l,m,n,o,p\n", ';'},

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -239,6 +240,60 @@ TEST(Transfer, ReadsOnlyWhatTheInputHeldAtStart) {
   EXPECT_EQ(TransferState::kDone, t.engine.state());
   EXPECT_EQ(1500, t.engine.recordsWritten());
   EXPECT_EQ(Records(1500, "  a\n"), ReadFile(t.output));
+}
+
+// The input is the file opened at Start: cut short, it stops the transfer
+// and leaves no output; a shorter file renamed over its name leaves it whole.
+TEST(Transfer, InputCutShortStopsIt) {
+  const std::string input = Records(200, "1,\"a\nb\",c\n");
+  const struct {
+    TransferState pass;  // the pass during which the input changes
+    int recordsBefore;   // records that pass reads first
+    size_t kept;         // bytes of the input left (504: inside quotes)
+    bool renamedOver;
+  } cases[] = {{TransferState::kMeasuring, 20, 500, false},
+               {TransferState::kMeasuring, 20, 504, false},
+               {TransferState::kWriting, 0, 1500, false},
+               {TransferState::kWriting, 30, 1000, false},
+               {TransferState::kWriting, 30, 100, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kept);
+    Transfer t;
+    WriteFile(t.input, input);
+    WriteFile(t.output, "keep me\n");
+    TransferEngine engine(16);  // a small buffer, so that the cut is met
+    ASSERT_TRUE(engine.Start(t.input, t.output, false, {0, 1}));
+    for (int read = 0; engine.running(); engine.Step(1)) {
+      if (engine.state() != c.pass || read++ != c.recordsBefore) continue;
+      const std::string path = c.renamedOver ? t.dir / "new.csv" : t.input;
+      WriteFile(path, input.substr(0, c.kept));
+      ASSERT_EQ(0, std::rename(path.c_str(), t.input.c_str()));  // onto itself: nothing
+    }
+    EXPECT_EQ(c.renamedOver ? TransferState::kDone : TransferState::kFailed, engine.state());
+    EXPECT_EQ(c.renamedOver ? Records(200, "  1  a b\n") : "<missing>", ReadFile(t.output));
+    EXPECT_EQ(
+        !c.renamedOver,
+        engine.ResultText() == "The input file changed during the transfer: nothing was written.");
+  }
+}
+
+TEST(Transfer, CountsPastTwoToThe31) {
+  // Each field dropped and each line end inside quotes counts 3 * 2^30; two
+  // of each, in one record or in two, take the counts past 2^32.
+  const long long step = 3LL << 30;
+  for (const std::string& input : {"\"a\n\nb\"" + Records(101, ",f") + "\n",
+                                   Records(2, "\"a\nb\"" + Records(100, ",f") + "\n")}) {
+    Transfer t;
+    WriteFile(t.input, input);
+    TransferEngine engine(DelimitedFile::kDefaultBufferSize, step);
+    ASSERT_TRUE(engine.Start(t.input, t.output, false, {0}));
+    while (engine.running()) engine.Step(kTransferBatch);
+    EXPECT_EQ(2 * step, engine.fieldsDropped());
+    EXPECT_EQ(2 * step, engine.lineEndsJoined());
+    const std::string text = engine.ResultText();
+    EXPECT_NE(std::string::npos, text.find(std::to_string(2 * step) + " field(s)")) << text;
+    EXPECT_NE(std::string::npos, text.find(std::to_string(2 * step) + " line break(s)"));
+  }
 }
 
 TEST(Transfer, WidthsMeasuredOverEveryRecord) {
