@@ -1,9 +1,12 @@
 // The pictures of the wizard pages at their first showing: the wizard's icon
 // at the top right of every page, the Files pages' icon at the top left, the
 // picture beside the list of checks and the icons of the transfer's columns;
-// each drawn (not plain background) and clear of every control.
+// each drawn (not plain background) and clear of every control; and the
+// list of variables of every layout page inside its box.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -134,6 +137,27 @@ class PagePictures : public QObject {
     const QImage before = shown->grab(icon).toImage();
     sheet->settings().inputFile = sheet->settings().outputFile = std::string(400, 'W');
     QCOMPARE(shown->grab(icon).toImage(), before);
+  }
+
+  // On every layout page the list stands inside its box, below the box's
+  // title and top border, and shows whole rows only.
+  void variableListInsideItsBox() {
+    for (int index = -2; index < kConversionCount; ++index) {
+      std::unique_ptr<CWizardSheet> sheet = MakeSheet(std::min(index + 2, int(kConversion)), index);
+      sheet->setStartId(index == -2   ? int(CCHKwizard::kLayoutPage)
+                        : index == -1 ? int(CMULwizard::kLayoutPage)
+                                      : CCVTwizard::kFirstLayoutPage + index);
+      sheet->show();
+      auto* page = qobject_cast<CWizLayout*>(sheet->currentPage());
+      const QListWidget* list = page->variableList();
+      for (const QGroupBox* box : page->findChildren<QGroupBox*>())
+        if (box->title() == QStringLiteral("Variables"))
+          QVERIFY2(
+              QRect(box->mapTo(page, box->contentsRect().topLeft()), box->contentsRect().size())
+                  .contains(InPage(page, list)),
+              qPrintable(QString::number(index)));
+      QCOMPARE(list->viewport()->height() % list->visualItemRect(list->item(0)).height(), 0);
+    }
   }
 
   // Each column of the transfer shows a small coloured icon before its name.
