@@ -1,6 +1,6 @@
 // The flat menus, tool bar and status bar: the colour shades, the item
-// sizes, pixels of a grabbed menu, tool bar and status bar, and the mnemonic
-// rule.
+// sizes, pixels of a grabbed menu, tool bar and status bar, the cards of the
+// conversions, and the mnemonic rule.
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -20,6 +20,7 @@
 #include "frontend/shell/flatstyle.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
+#include "frontend/shell/toolbarimages.h"
 
 namespace kelvarin {
 
@@ -392,6 +393,34 @@ class TestFlatBars : public QObject {
     QLabel* caps = status->Indicator(kIdIndicatorCaps);
     QCOMPARE(panes[1], caps->geometry().adjusted(-1, -1, 1, 1));
     QVERIFY(panes[0].right() < panes[1].left());
+  }
+
+  // Each light pixel of a card's label lies between the first and the last
+  // pixel of the card in its row: the label stays inside the badge.
+  void cardLabelsStayInsideTheirBadges() {
+    for (int command : {32771, 32772, 32773, 32774, 32775, 32776, 32777, 32780, kIdWebIcd10}) {
+      const QImage image =
+          ToolBarImage(command, QSize(MenuImageBar().imageWidth, MenuImageBar().imageHeight))
+              .toImage()
+              .convertToFormat(QImage::Format_ARGB32);
+      auto light = [&image](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return c.alpha() >= 128 && std::min({c.red(), c.green(), c.blue()}) >= 160;
+      };
+      int lightPixels = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        int first = image.width(), last = -1;
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixelColor(x, y).alpha() == 255 && !light(x, y))
+            first = std::min(first, x), last = x;
+        for (int x = 0; x < image.width(); ++x) {
+          if (!light(x, y)) continue;
+          ++lightPixels;
+          QVERIFY2(first < x && x < last, qPrintable(QString::number(command)));
+        }
+      }
+      QVERIFY(lightPixels > 0);
+    }
   }
 
   void mnemonicRunsTheFirstItemThatMarksTheLetter() {
