@@ -456,6 +456,32 @@ class TestFlatBars : public QObject {
     QCOMPARE(secondRuns.count(), 0);
     QTRY_VERIFY(!menu->isVisible());
   }
+
+  // Right in a submenu that opened under the mouse goes into it, and Return
+  // then runs its first item, not an item of the bar's next menu.
+  void rightEntersASubmenuOpenedByHovering() {
+    auto frame = MakeFrame();
+    QMenuBar* bar = frame->window.menuBar();
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Help Topics"));
+    QMenu* internet = help->addMenu(QStringLiteral("On the &Internet"));
+    QAction* home = internet->addAction(QStringLiteral("&Home Page"));
+    for (QMenu* menu : {help, internet})
+      connect(menu, &QMenu::aboutToShow, menu,
+              [&, menu] { UpdateMenu(&frame->window, menu, true); });
+    QSignalSpy homeRuns(home, &QAction::triggered);
+    QSignalSpy openRuns(frame->commands.Action(kIdFileOpen), &QAction::triggered);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help->menuAction()).center());
+    QTRY_VERIFY(help->isVisible());
+    QTest::mouseMove(help, help->actionGeometry(internet->menuAction()).center());
+    QTRY_VERIFY(internet->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QVERIFY(!frame->menu->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QCOMPARE(homeRuns.count(), 1);
+    QCOMPARE(openRuns.count(), 0);
+  }
 };
 
 }  // namespace kelvarin
