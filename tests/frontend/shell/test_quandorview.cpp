@@ -329,25 +329,20 @@ class TestQuandorView : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("9"));
   }
 
-  // The up-down control is the edit's: against its right edge, from its top
+  // The up-down control stands against the edit's right edge, from its top
   // to its bottom.
   void upDownStandsAgainstTheEdit() {
     CFontSheet sheet;
     sheet.Tabs().setCurrentIndex(3);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    QWidget& page = sheet.Page4();
-    auto place = [&page](const char* suffix) {
-      const QWidget* control = page.findChild<QWidget*>(
-          suffix[0] ? CTextPage::ControlName(CPage4::kIdUpDown) + QLatin1String(suffix)
-                    : CTextPage::ControlName(CPage4::kIdSize));
-      return QRect(control->mapTo(&page, QPoint(0, 0)), control->size());
-    };
-    const QRect edit = place(""), up = place("up"), down = place("down");
-    QCOMPARE(up.left(), edit.right() + 1);
-    QCOMPARE(down.left(), up.left());
-    QCOMPARE(up.top(), edit.top());
-    QCOMPARE(down.top(), up.bottom() + 1);
+    const QString upDown = CTextPage::ControlName(CPage4::kIdUpDown);
+    const QRect edit =
+        sheet.Page4().findChild<QLineEdit*>(CTextPage::ControlName(CPage4::kIdSize))->geometry();
+    const QRect up = sheet.Page4().findChild<QToolButton*>(upDown + "up")->geometry();
+    const QRect down = sheet.Page4().findChild<QToolButton*>(upDown + "down")->geometry();
+    QCOMPARE(up.topLeft(), edit.topRight() + QPoint(1, 0));
+    QCOMPARE(down.topLeft(), up.bottomLeft() + QPoint(0, 1));
     QCOMPARE(down.bottom(), edit.bottom());
   }
 
