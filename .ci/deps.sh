@@ -1,6 +1,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs
 # when they are missing (as root with apt-get; otherwise it prints the command
-# and stops), then configures and builds into build/.
+# and stops), then configures and builds into build/: the target named by
+# build_target when the caller sets it (run.sh: dist, the install tree
+# alone), else everything.
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev clang-format)
 
 missing=()
@@ -25,4 +27,4 @@ fi
 
 build_dir=${BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARIN_WERROR=ON
-cmake --build "$build_dir" -j "$(nproc)"
+cmake --build "$build_dir" -j "$(nproc)" --target "${build_target:-all}"

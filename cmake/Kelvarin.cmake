@@ -12,6 +12,7 @@ function(add_kelvarin_tool name)
   set_target_properties(${name} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${KELVARIN_PGM_DIR}
     AUTOMOC ON)
+  add_dependencies(dist ${name})
 endfunction()
 
 # A test executable registered with ctest. GoogleTest by default; QT for a QTest

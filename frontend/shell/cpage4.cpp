@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,16 +20,24 @@ CPage4::CPage4(QWidget* parent) : CTextPage(parent) {
   m_sizeEdit->setObjectName(ControlName(kIdSize));
   m_sizeEdit->setAlignment(Qt::AlignCenter);
   m_sizeEdit->installEventFilter(this);
+  // The up-down control stands against the edit's right edge, as tall as
+  // the edit, one arrow over the other.
   auto* arrows = new QVBoxLayout;
   arrows->setSpacing(0);
+  const int height = m_sizeEdit->sizeHint().height();
+  const int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
   m_up = new QToolButton(this);
   m_up->setObjectName(ControlName(kIdUpDown) + QStringLiteral("up"));
   m_up->setArrowType(Qt::UpArrow);
+  m_up->setFixedSize(width, height / 2);
   m_down = new QToolButton(this);
   m_down->setObjectName(ControlName(kIdUpDown) + QStringLiteral("down"));
   m_down->setArrowType(Qt::DownArrow);
+  m_down->setFixedSize(width, height - height / 2);
   arrows->addWidget(m_up);
   arrows->addWidget(m_down);
+  row->setSpacing(0);
+  m_sizeEdit->setFixedHeight(height);
   row->addWidget(m_sizeEdit);
   row->addLayout(arrows);
   row->addStretch();

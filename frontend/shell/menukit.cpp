@@ -64,11 +64,36 @@ class MenuWindowFilter : public QObject {
       if (MenuShadowOf(menu) == MenuShadow::kFromScreen) GrabScreenBehind(menu);
     }
     if (event->type() == QEvent::Hide) menu->setProperty(kBackgroundProperty, QVariant());
-    if (event->type() == QEvent::KeyPress) return RunMnemonic(menu, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Right && EnterHoverOpenedSubmenu(menu)) return true;
+      return RunMnemonic(menu, key);
+    }
     return false;
   }
 
  private:
+  // A submenu opened under the mouse has no selected item, and the menu
+  // passes Right on to the menu bar, which would open the next menu there:
+  // Right goes into the submenu instead, to its first item that can be
+  // chosen, so that Return then runs an item of this submenu.
+  static bool EnterHoverOpenedSubmenu(QMenu* menu) {
+    if (menu->activeAction()) return false;
+    const QList<QObject*> openers = menu->menuAction()->associatedObjects();
+    const bool opened = std::any_of(openers.begin(), openers.end(), [menu](QObject* object) {
+      const auto* parent = qobject_cast<QMenu*>(object);
+      return parent && parent->isVisible() && parent->activeAction() == menu->menuAction();
+    });
+    if (!opened) return false;
+    for (QAction* action : menu->actions()) {
+      if (action->isVisible() && !action->isSeparator() && action->isEnabled()) {
+        menu->setActiveAction(action);
+        break;
+      }
+    }
+    return true;
+  }
+
   static bool RunMnemonic(QMenu* menu, QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier);

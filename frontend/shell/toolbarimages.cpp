@@ -1,5 +1,6 @@
 #include "frontend/shell/toolbarimages.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -115,14 +116,19 @@ void Window(QPainter& p, const QRectF& r, const QColor& colour) {
   p.drawRect(QRectF(r.left(), r.top(), r.width(), qMax<qreal>(2.5, r.height() / 4)));
 }
 
-// Bold white text in the middle, its height a share of the image's.
-void WhiteLabel(QPainter& p, qreal w, qreal h, qreal share, const QString& text) {
+// Bold white text in the middle of `box`, its height a share of the image's
+// height `h`. A text wider than the box is set smaller until it fits, so
+// that a label never runs past its card.
+void WhiteLabel(QPainter& p, const QRectF& box, qreal h, qreal share, const QString& text) {
   QFont font = p.font();
-  font.setPixelSize(static_cast<int>(h * share));
   font.setBold(true);
+  for (int pixels = static_cast<int>(h * share); pixels >= 1; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetricsF(font).boundingRect(text).width() <= box.width()) break;
+  }
   p.setFont(font);
   p.setPen(Qt::white);
-  p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, text);
+  p.drawText(box, Qt::AlignCenter, text);
 }
 
 void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
@@ -188,7 +194,7 @@ void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
       p.setPen(QPen(outline, 1));
       p.setBrush(colour);
       p.drawEllipse(QRectF(0.5, 0.5, w - 1, h - 1));
-      WhiteLabel(p, w, h, 0.8, QStringLiteral("?"));
+      WhiteLabel(p, QRectF(0, 0, w, h), h, 0.8, QStringLiteral("?"));
       break;
     case Glyph::kBook: {
       p.setPen(QPen(outline, 1));
@@ -270,7 +276,8 @@ void DrawGlyph(QPainter& p, const ImageRecipe& recipe, qreal w, qreal h) {
       p.setPen(QPen(outline, 1));
       p.setBrush(colour);
       p.drawRoundedRect(QRectF(0.5, 1.5, w - 1, h - 3), 2, 2);
-      WhiteLabel(p, w, h, 0.55, QString::fromLatin1(recipe.label));
+      // Inside the outline with a pixel to spare on each side.
+      WhiteLabel(p, QRectF(2, 0, w - 4, h), h, 0.55, QString::fromLatin1(recipe.label));
       break;
   }
 }

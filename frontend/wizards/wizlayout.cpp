@@ -53,19 +53,35 @@ QGroupBox* AddFrame(QWidget* page, const QString& title, const QRect& rect) {
   return frame;
 }
 
+// The list inside its frame, below the frame's title and border, 6 dialog
+// units in from each side and as tall as the whole rows that fit: a row cut
+// in half would show a variable that cannot be read.
+void PlaceInFrame(QListWidget* list, QGroupBox* frame) {
+  frame->ensurePolished();
+  list->ensurePolished();
+  const QRect inside = frame->contentsRect().translated(frame->pos());
+  const int side = DialogRect(frame, 0, 0, 6, 0).width();
+  const int border = 2 * list->frameWidth();
+  const int row = std::max(1, list->sizeHintForRow(0));
+  const int rows = std::max(1, (inside.height() - border) / row);
+  list->setGeometry(inside.left() + side, inside.top(), inside.width() - 2 * side,
+                    rows * row + border);
+}
+
 }  // namespace
 
 CWizLayout::CWizLayout(const LayoutPageDescriptor& descriptor, QWidget* parent)
     : CWizPage(descriptor.page, parent), m_descriptor(descriptor), m_columns(descriptor.rules) {
   assert(m_columns.variableCount() <= LayoutVariableCount(descriptor.file));
   AddFrame(this, QString::fromLatin1(descriptor.previewTitle), DialogRect(this, 5, 108, 390, 140));
-  AddFrame(this, QStringLiteral("Variables"), DialogRect(this, 255, 45, 137, 63));
+  QGroupBox* variables =
+      AddFrame(this, QStringLiteral("Variables"), DialogRect(this, 255, 45, 137, 63));
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("variables"));
-  m_list->setGeometry(DialogRect(this, 261, 54, 125, 51));
   for (const LayoutVariable& variable : descriptor.rules.variables)
     m_list->addItem(QString::fromLatin1(variable.ListText()));
   m_list->setCurrentRow(0);
+  PlaceInFrame(m_list, variables);
   connect(m_list, &QListWidget::currentRowChanged, this, [this] { update(); });
 
   if (!descriptor.options.empty()) {

@@ -1,6 +1,6 @@
 // The flat menus, tool bar and status bar: the colour shades, the item
-// sizes, pixels of a grabbed menu, tool bar and status bar, and the mnemonic
-// rule.
+// sizes, pixels of a grabbed menu, tool bar and status bar, the cards of the
+// conversions, and the mnemonic rule.
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -20,6 +20,7 @@
 #include "frontend/shell/flatstyle.h"
 #include "frontend/shell/menukit.h"
 #include "frontend/shell/shadecolor.h"
+#include "frontend/shell/toolbarimages.h"
 
 namespace kelvarin {
 
@@ -394,6 +395,22 @@ class TestFlatBars : public QObject {
     QVERIFY(panes[0].right() < panes[1].left());
   }
 
+  // No light pixel of a card's label lies on the card's outline, at the
+  // image's left or right edge: the label stays inside the badge.
+  void cardLabelsStayInsideTheirBadges() {
+    const QSize size(MenuImageBar().imageWidth, MenuImageBar().imageHeight);
+    for (int command = 32771; command <= 32781; ++command) {
+      const QImage image =
+          ToolBarImage(command, size).toImage().convertToFormat(QImage::Format_ARGB32);
+      for (int y = 0; y < size.height(); ++y)
+        for (int x : {0, size.width() - 1}) {
+          const QColor c = image.pixelColor(x, y);
+          QVERIFY2(c.alpha() < 128 || std::min({c.red(), c.green(), c.blue()}) < 160,
+                   qPrintable(QString::number(command)));
+        }
+    }
+  }
+
   void mnemonicRunsTheFirstItemThatMarksTheLetter() {
     const struct {
       QStringList labels;
@@ -426,6 +443,30 @@ class TestFlatBars : public QObject {
     QCOMPARE(firstRuns.count(), 1);
     QCOMPARE(secondRuns.count(), 0);
     QTRY_VERIFY(!menu->isVisible());
+  }
+
+  // Right in a submenu that opened under the mouse goes into it, and Return
+  // then runs its first item, not an item of the bar's next menu.
+  void rightEntersASubmenuOpenedByHovering() {
+    auto frame = MakeFrame();
+    QMenuBar* bar = frame->window.menuBar();
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* internet = help->addMenu(QStringLiteral("On the &Internet"));
+    QAction* home = internet->addAction(QStringLiteral("&Home Page"));
+    UpdateMenu(&frame->window, help, true);
+    UpdateMenu(&frame->window, internet, true);
+    QSignalSpy homeRuns(home, &QAction::triggered);
+    QSignalSpy openRuns(frame->commands.Action(kIdFileOpen), &QAction::triggered);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help->menuAction()).center());
+    QTRY_VERIFY(help->isVisible());
+    QTest::mouseMove(help, help->actionGeometry(internet->menuAction()).center());
+    QTRY_VERIFY(internet->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QVERIFY(!frame->menu->isVisible());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QCOMPARE(homeRuns.count(), 1);
+    QCOMPARE(openRuns.count(), 0);
   }
 };
 

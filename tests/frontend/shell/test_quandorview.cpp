@@ -329,6 +329,23 @@ class TestQuandorView : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("9"));
   }
 
+  // The up-down control stands against the edit's right edge, from its top
+  // to its bottom.
+  void upDownStandsAgainstTheEdit() {
+    CFontSheet sheet;
+    sheet.Tabs().setCurrentIndex(3);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    const QString upDown = CTextPage::ControlName(CPage4::kIdUpDown);
+    const QRect edit =
+        sheet.Page4().findChild<QLineEdit*>(CTextPage::ControlName(CPage4::kIdSize))->geometry();
+    const QRect up = sheet.Page4().findChild<QToolButton*>(upDown + "up")->geometry();
+    const QRect down = sheet.Page4().findChild<QToolButton*>(upDown + "down")->geometry();
+    QCOMPARE(up.topLeft(), edit.topRight() + QPoint(1, 0));
+    QCOMPARE(down.topLeft(), up.bottomLeft() + QPoint(0, 1));
+    QCOMPARE(down.bottom(), edit.bottom());
+  }
+
   void charFormatFollowsTheMembers() {
     CFontSheet sheet;
     const struct {

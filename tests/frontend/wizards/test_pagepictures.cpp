@@ -1,9 +1,12 @@
 // The pictures of the wizard pages at their first showing: the wizard's icon
 // at the top right of every page, the Files pages' icon at the top left, the
 // picture beside the list of checks and the icons of the transfer's columns;
-// each drawn (not plain background) and clear of every control.
+// each drawn (not plain background) and clear of every control; and the
+// list of variables of every layout page inside its box.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -97,7 +100,7 @@ class PagePictures : public QObject {
     QTest::newRow("multiple layout") << int(kMultiple) << int(CMULwizard::kLayoutPage) << false;
     QTest::newRow("multiple format") << int(kMultiple) << int(CMULwizard::kFormatPage) << false;
     QTest::newRow("conversion files") << int(kConversion) << int(CCVTwizard::kFilesPage) << true;
-    for (int index : {4, 6, 9})
+    for (int index = 0; index < kConversionCount; ++index)
       QTest::addRow("conversion layout %d", index)
           << int(kConversion) << CCVTwizard::kFirstLayoutPage + index << false;
     QTest::newRow("transfer files") << int(kTransfer) << int(CTRANSwizard::kFilesPage) << true;
@@ -128,6 +131,18 @@ class PagePictures : public QObject {
       ExpectPicture(shown, kLeft, InPage(shown, bitmap), bitmap);
     QCOMPARE(shown->findChild<QWidget*>(QStringLiteral("picture")) != nullptr,
              page == CCHKwizard::kFinishPage);
+
+    // A layout page's list stands inside its box, below the box's title and
+    // top border, and shows whole rows only.
+    if (auto* layout = qobject_cast<CWizLayout*>(shown)) {
+      const QListWidget* list = layout->variableList();
+      for (const QGroupBox* box : shown->findChildren<QGroupBox*>())
+        if (box->title() == QStringLiteral("Variables"))
+          QVERIFY(
+              QRect(box->mapTo(shown, box->contentsRect().topLeft()), box->contentsRect().size())
+                  .contains(InPage(shown, list)));
+      QCOMPARE(list->viewport()->height() % list->visualItemRect(list->item(0)).height(), 0);
+    }
 
     // Paths longer than the page is wide leave the icon as it was.
     const QRect icon = shown->sheetIconRect();
