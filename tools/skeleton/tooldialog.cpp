@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "platform/dialogunits.h"
@@ -139,8 +141,14 @@ void CToolDlg::UpdateCounters(bool counters) {
 }
 
 void CToolDlg::FinishRun() {
-  if (!m_engine.Finish() && m_engine.closeFailed())
+  if (m_engine.Finish()) {
+    // Tells whoever started the program that a signal from now on loses
+    // nothing: the run's files are whole.
+    std::fputs(kRunFinishedLine, stdout);
+    std::fflush(stdout);
+  } else if (m_engine.closeFailed()) {
     ShowStopMessage(this, QString::fromLocal8Bit(m_engine.message().c_str()));
+  }
 }
 
 void CToolDlg::OnStop() {
