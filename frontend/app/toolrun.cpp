@@ -116,6 +116,8 @@ void RunConversion(const ToolRunHost& host, int conversionIndex) {
   // fails with the launcher's message. Nothing is opened after a conversion.
   const JobSettings& job = *host.job;
   const char* tool = ToolNames[static_cast<size_t>(conversionIndex)];
+  // A program that writes no warning file leaves one of that name as it was,
+  // so it is not among the files its run made or changed.
   RunToolWithRow(host, FormatRow(kConversionRowType, job), tool,
                  {job.outputFile, DeriveReportName(job.inputFile, std::string(".e") + tool),
                   DeriveReportName(job.inputFile, std::string(".w") + tool)});
