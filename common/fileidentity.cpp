@@ -122,6 +122,26 @@ int OpenRegularFileForWriting(const std::string& path, FileId* id) {
   return -1;
 }
 
+FileState StateOfFile(const std::string& path) {
+  FileState state;
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return state;
+  state.regular = true;
+  state.id = FileId{named.st_dev, named.st_ino};
+  state.size = named.st_size;
+  state.modified = named.st_mtim;
+  state.changed = named.st_ctim;
+  return state;
+}
+
+bool SameState(const FileState& a, const FileState& b) {
+  const auto same = [](const timespec& x, const timespec& y) {
+    return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
+  };
+  return a.regular == b.regular && a.id.device == b.id.device && a.id.inode == b.id.inode &&
+         a.size == b.size && same(a.modified, b.modified) && same(a.changed, b.changed);
+}
+
 void DiscardOwnFile(const char* path, int fd, FileId id) {
   struct stat named {};
   if (::lstat(path, &named) == 0 && S_ISREG(named.st_mode) && named.st_dev == id.device &&

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <ctime>
 #include <string>
 
 namespace kelvarin {
@@ -53,6 +54,20 @@ bool IsRegularFile(int fd, FileId* id = nullptr);
 // pipe without being opened; no open waits. Returns the descriptor (its
 // device and inode in *id when asked for), or -1.
 int OpenRegularFileForWriting(const std::string& path, FileId* id = nullptr);
+
+// What a path names at one moment (the link itself when it is one): whether
+// a regular file, and which, how large, last written and changed when. Two
+// states are the same when nothing made, wrote, emptied or replaced the file
+// between them.
+struct FileState {
+  bool regular = false;
+  FileId id;
+  off_t size = 0;
+  timespec modified{};
+  timespec changed{};
+};
+FileState StateOfFile(const std::string& path);
+bool SameState(const FileState& a, const FileState& b);
 
 // Takes back a file this process created or emptied: removes `path` when it
 // still names that regular file (never what a link points to, never a device

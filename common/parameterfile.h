@@ -14,6 +14,11 @@ namespace kelvarin {
 
 inline constexpr const char* kParameterFileName = "parameter.dat";
 
+// The line a tool program writes to its standard output once its run has
+// reached the end of its input and its files are whole on disk, before OK:
+// whoever started it then knows that a signal ending it later loses nothing.
+inline constexpr const char* kRunFinishedLine = "The run is finished; its files are complete.\n";
+
 // The longest record the tool programs read; the wizards refuse a data file
 // of longer records before a row is written.
 inline constexpr int kMaxRecordLength = 1024;

@@ -41,7 +41,8 @@ bool ReportFile::OpenTemporary(const std::string& pattern) {
   m_errorNumber = 0;
   const int fd = ::mkostemp(m_path.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  return Adopt(fd, true);
+  ::unlink(m_path.c_str());
+  return Adopt(fd, false);
 }
 
 bool ReportFile::Adopt(int fd, bool created) {

@@ -25,8 +25,9 @@ class ReportFile {
   // be opened (a pipe with no reader included: no open waits) or when
   // another run holds its lock (inUse()).
   bool Open(const std::string& path);
-  // Creates a new file of its own from a mkstemp pattern ("/tmp/x.XXXXXX");
-  // path() then names it.
+  // Creates a new file of its own from a mkstemp pattern ("/tmp/x.XXXXXX")
+  // and removes its name at once: the file lives while it is open and leaves
+  // nothing behind, whatever ends the program. path() names the name it had.
   bool OpenTemporary(const std::string& pattern);
   // Empties the opened file; done only once every file of a run has opened.
   bool Truncate();

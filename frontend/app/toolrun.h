@@ -17,9 +17,15 @@ namespace kelvarin {
 // The one argument every tool is given; no tool reads it.
 inline constexpr const char* kLaunchToken = "730462";
 
-// Starts a tool program and waits for it to end. Returns its exit code; -1
-// when it cannot be started (after "Cannot run conversion program!"), -2
-// when it did not end by itself (a crash or a kill).
+// What RunTool returns besides an exit code.
+enum ToolEnd {
+  kToolNotStarted = -1,     // after "Cannot run conversion program!"
+  kToolEndedEarly = -2,     // a signal ended it (a crash, a kill) before its run finished
+  kToolEndedFinished = -3,  // a signal ended it after its run finished, its files whole
+};
+
+// Starts a tool program and waits for it to end. Returns its exit code, or
+// one of ToolEnd.
 int RunTool(QWidget* parent, const QString& path);
 
 // What a run command needs of the application.

@@ -15,6 +15,9 @@ namespace {
 
 const char kProgramTitle[] = "Orvo/Semu multiple primaries program";
 const char kReading[] = "Reading data file...";
+const char kSorting[] = "Sorting data file...";
+const char kLookingForDuplicates[] = "Looking for duplicates...";
+const char kLookingForMultiples[] = "Looking for multiple primaries...";
 const char kCreatingOutput[] = "Creating output file...";
 const char kCompleted[] = "Completed!";
 // The index grows as records come, so the room set aside at the start only
@@ -91,6 +94,9 @@ void MultipleEngine::WriteHeaders() {
   multiple.Write(
       "2. The histology of the excluded case marked with ** should be reported in the\n");
   multiple.Write("case with the non-specific diagnosis which is recorded in the output file.\n\n");
+  // On disk at once: a run that ends before the list is whole, by a Stop or
+  // by a signal, leaves the same header.
+  multiple.Flush();
 }
 
 void MultipleEngine::ProcessRecord(std::string_view record) {
@@ -124,7 +130,7 @@ StepStatus MultipleEngine::Step(int maxRecords) {
 }
 
 StepStatus MultipleEngine::ReadBatch(int maxRecords) {
-  if (m_status.empty()) m_status = kReading;
+  if (StatusText().empty()) SetStatus(kReading);
   const std::size_t length = static_cast<std::size_t>(recordLength());
   for (int i = 0; i < maxRecords; ++i) {
     std::string_view record;
@@ -142,22 +148,30 @@ StepStatus MultipleEngine::ReadBatch(int maxRecords) {
   return CheckWrites();
 }
 
-// Sorts the index, then walks it person by person: every record of a person
-// with several records goes to the key file, and the rules mark that
-// person's duplicate registrations.
+// Sorts the index and counts the records of persons with several records
+// from their keys alone; when there are any, walks the index person by
+// person: every record of such a person goes to the key file, and the rules
+// mark that person's duplicate registrations. The status line names each
+// part as it begins.
 StepStatus MultipleEngine::SortAndSearch() {
+  SetStatus(kSorting);
   m_index.Sort();
-  ReportFile& keyFile = File(kKeySlot);
+  SetStatus(kLookingForDuplicates);
   const std::size_t count = m_index.Size();
-  for (std::size_t first = 0; first < count;) {
-    const std::size_t end = m_index.PersonEnd(first);
-    if (end - first > 1) {
+  for (std::size_t first = 0, end = 0; first < count; first = end) {
+    end = m_index.PersonEnd(first);
+    if (end - first > 1) m_multiples += static_cast<long long>(end - first);
+  }
+  if (m_multiples != 0) {
+    SetStatus(kLookingForMultiples);
+    ReportFile& keyFile = File(kKeySlot);
+    for (std::size_t first = 0, end = 0; first < count; first = end) {
+      end = m_index.PersonEnd(first);
+      if (end - first < 2) continue;
       if (!ReadPerson(first, end)) return FailRead();
       keyFile.Write(m_personRecords);
-      m_multiples += static_cast<long long>(end - first);
       ResolvePerson(first, end);
     }
-    first = end;
   }
   if (m_duplicates != 0 && writesMultipleFile()) {
     ReportFile& multiple = File(kMultipleSlot);
@@ -167,7 +181,7 @@ StepStatus MultipleEngine::SortAndSearch() {
   // The list is whole now: it stays whatever ends the run from here on.
   if (writesMultipleFile() && !CompleteFile(kMultipleSlot)) return FailWrite();
   m_phase = Phase::kWriting;
-  m_status = kCreatingOutput;
+  SetStatus(kCreatingOutput);
   m_cursor = 0;
   return CheckWrites();
 }
@@ -224,7 +238,7 @@ StepStatus MultipleEngine::WriteBatch(int maxRecords) {
   if (CheckWrites() == StepStatus::kFailed) return StepStatus::kFailed;
   if (m_cursor < m_index.Size()) return StepStatus::kRunning;
   m_phase = Phase::kCompleted;
-  m_status = kCompleted;
+  SetStatus(kCompleted);
   return FinishInput();
 }
 
@@ -252,8 +266,6 @@ long long MultipleEngine::Counter(int slot) const {
       return ToolEngine::Counter(slot);
   }
 }
-
-std::string MultipleEngine::StatusText() const { return m_status; }
 
 void MultipleEngine::WriteSummaries() {
   if (m_excluded != 0) File(kExcludedSlot).Printf("\n%lld record(s)\n", m_excluded);

@@ -34,7 +34,6 @@ class MultipleEngine : public ToolEngine {
 
   int Progress() const override;
   long long Counter(int slot) const override;
-  std::string StatusText() const override;
   bool ProgressVisible() const override { return m_phase != Phase::kCompleted; }
 
   Phase phase() const { return m_phase; }
@@ -71,7 +70,6 @@ class MultipleEngine : public ToolEngine {
   std::string m_personRecords;
   std::string m_lines;
   Phase m_phase = Phase::kReading;
-  std::string m_status;
   bool m_wrongLength = false;
   long long m_included = 0;
   long long m_excluded = 0;

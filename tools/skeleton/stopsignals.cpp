@@ -49,8 +49,12 @@ void WriteError(const char* text) {
 }
 
 void OnStopSignal(int signo) {
+  bool tookBack = false;
   for (Claim& claim : g_claims)
-    if (claim.used) DiscardOwnFile(claim.path, claim.fd, claim.id);
+    if (claim.used) {
+      DiscardOwnFile(claim.path, claim.fd, claim.id);
+      tookBack = true;
+    }
 
   char number[12];
   int at = sizeof number - 1;
@@ -63,7 +67,8 @@ void OnStopSignal(int signo) {
   WriteError(g_programName);
   WriteError(": stopped by signal ");
   WriteError(number + at);
-  WriteError("; the files of this run were removed.\n");
+  // Once the run has finished its files are whole and stay.
+  WriteError(tookBack ? "; the files of this run were removed.\n" : ".\n");
 
   // End as the signal ends a process, so that whoever waits on it knows.
   struct sigaction standard {};

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "common/parameterfile.h"
 #include "common/reportname.h"
 #include "platform/dialogunits.h"
@@ -78,11 +80,20 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
   }
 
   if (m_ok) m_ok->hide();
+  // The status line shows each text as the engine sets it, painted at once:
+  // a long step (a sort of the whole file) does not wait for the next tick.
+  if (m_status)
+    m_engine.SetStatusListener([this](const std::string& text) {
+      m_status->setText(QString::fromStdString(text));
+      m_status->repaint();
+    });
   m_timer = new QTimer(this);
   m_timer->setInterval(descriptor.timerMilliseconds);
   connect(m_timer, &QTimer::timeout, this, &CToolDlg::OnTimer);
   m_timer->start();  // also after a failed start: its ticks then do nothing
 }
+
+CToolDlg::~CToolDlg() { m_engine.SetStatusListener(nullptr); }
 
 QPoint CToolDlg::DialogUnits(int x, int y) const { return DialogRect(this, x, y, 0, 0).topLeft(); }
 
@@ -97,6 +108,7 @@ void CToolDlg::OnTimer() {
       break;
     case StepStatus::kFinished:
       if (m_progress) m_progress->setValue(100);
+      FinishRun();
       Beep();
       OnStop();
       break;
@@ -122,13 +134,20 @@ void CToolDlg::UpdateCounters(bool counters) {
   if (counters)
     for (const auto& counter : m_counters)
       counter.first->setText(QString::number(m_engine.Counter(counter.second)));
-  if (m_status) {
-    const std::string status = m_engine.StatusText();
-    if (!status.empty()) m_status->setText(QString::fromStdString(status));
-  }
   if (m_progress) {
     m_progress->setVisible(m_engine.ProgressVisible());
     if (!m_engine.running() && m_engine.endOfInput()) m_progress->setValue(100);
+  }
+}
+
+void CToolDlg::FinishRun() {
+  if (m_engine.Finish()) {
+    // Tells whoever started the program that a signal from now on loses
+    // nothing: the run's files are whole.
+    std::fputs(kRunFinishedLine, stdout);
+    std::fflush(stdout);
+  } else if (m_engine.closeFailed()) {
+    ShowStopMessage(this, QString::fromLocal8Bit(m_engine.message().c_str()));
   }
 }
 
@@ -182,10 +201,8 @@ int CToolApp::InitInstance() {
     CToolDlg dialog(m_engine, m_descriptor);
     dialog.exec();
   }
-  const bool finished = m_engine.Finish();
-  if (m_engine.closeFailed())
-    ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
-  return finished ? 0 : 1;
+  // A finished run was ended by the dialog already; a stopped one ends now.
+  return m_engine.Finish() ? 0 : 1;
 }
 
 }  // namespace kelvarin

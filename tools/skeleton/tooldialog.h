@@ -25,6 +25,7 @@ class CToolDlg : public QDialog {
 
  public:
   CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidget* parent = nullptr);
+  ~CToolDlg() override;
 
   // Dialog units to pixels, from the dialog's font.
   QPoint DialogUnits(int x, int y) const;
@@ -34,7 +35,9 @@ class CToolDlg : public QDialog {
   bool timerRunning() const;
 
  public slots:
-  // One timer tick: up to recordsPerTick records.
+  // One timer tick: up to recordsPerTick records. At the end of the input
+  // the run is finished there and then (summaries, closing, removal of empty
+  // reports), so that its files are whole on disk while OK waits.
   void OnTimer();
   // Stop, Esc and the close box: the run stops, OK replaces Stop.
   void OnStop();
@@ -45,8 +48,10 @@ class CToolDlg : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Shows the status line and the bar, and the counters when asked.
+  // Shows the bar, and the counters when asked.
   void UpdateCounters(bool counters);
+  // The end of a run that reached the end of its input.
+  void FinishRun();
 
   ToolEngine& m_engine;
   const DialogDescriptor& m_descriptor;

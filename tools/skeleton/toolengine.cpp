@@ -16,13 +16,7 @@ const char kCannotOpenFiles[] = "Cannot open file(s). Program halted\n";
 
 ToolEngine::ToolEngine(std::string programTitle) : m_programTitle(std::move(programTitle)) {}
 
-ToolEngine::~ToolEngine() {
-  // A run given up without Finish (a test, an early return) leaves no
-  // temporary file behind.
-  for (auto& declared : m_files)
-    if (declared.temporary && declared.file) declared.file->Discard();
-  ReleaseClaims();
-}
+ToolEngine::~ToolEngine() { ReleaseClaims(); }
 
 void ToolEngine::ReleaseClaims() {
   for (auto& declared : m_files) {
@@ -311,6 +305,11 @@ StepStatus ToolEngine::FinishInput() {
   m_endOfInput = true;
   m_running = false;
   return StepStatus::kFinished;
+}
+
+void ToolEngine::SetStatus(const std::string& text) {
+  m_status = text;
+  if (m_statusListener) m_statusListener(m_status);
 }
 
 bool ToolEngine::KeepFile(int, bool completed) const { return completed; }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -83,7 +84,12 @@ class ToolEngine {
   // Path shown by a file line: kInputSlot or a declared file's slot.
   std::string FilePath(int slot) const;
   // Text of the status line of programs that have one.
-  virtual std::string StatusText() const { return std::string(); }
+  const std::string& StatusText() const { return m_status; }
+  // Called with the status text each time a step sets it, also in the middle
+  // of a long step, so that a window can show it at once.
+  void SetStatusListener(std::function<void(const std::string&)> listener) {
+    m_statusListener = std::move(listener);
+  }
   virtual bool ProgressVisible() const { return true; }
 
   long long records() const { return m_records; }
@@ -116,8 +122,9 @@ class ToolEngine {
   // open = false is named (and shown) but not written.
   int DeclareFile(const std::string& path, const std::string& role, bool open = true);
   // Declares a temporary file of the run's own, made new from a mkstemp
-  // pattern when the files open and removed at the end of the run in every
-  // case; FilePath(slot) names it once it exists.
+  // pattern when the files open and without a name from then on, so that
+  // nothing is left of it whatever ends the program; FilePath(slot) names
+  // the name it had.
   int DeclareTemporaryFile(const std::string& pattern, const std::string& role);
   // Closes a file whose content is whole before the end of the run, so that
   // it stays as it is whatever ends the run. False on a write error.
@@ -158,6 +165,8 @@ class ToolEngine {
   StepStatus FailWrite();
   // Marks the end of the input reached.
   StepStatus FinishInput();
+  // Sets the status text and tells the listener.
+  void SetStatus(const std::string& text);
   // kFailed when a file has failed a write, else kRunning.
   StepStatus CheckWrites();
 
@@ -202,6 +211,8 @@ class ToolEngine {
   bool m_closeFailed = false;
   std::string m_message;
   MessageIcon m_messageIcon = MessageIcon::kStop;
+  std::string m_status;
+  std::function<void(const std::string&)> m_statusListener;
 };
 
 }  // namespace kelvarin

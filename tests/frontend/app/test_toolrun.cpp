@@ -4,7 +4,13 @@
 // are looked at.
 #include <QTest>
 
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include "frontend/app/toolrun.h"
 #include "frontend/wizards/transwiz1.h"
@@ -16,6 +22,7 @@
 using namespace kelvarin;
 using namespace kelvarin::test;
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -41,6 +48,34 @@ struct ToolRun {
   }
 };
 
+// Kills the program at `path` by SIGKILL from a thread of its own once
+// `watched` holds something (in the middle of its run), or after 30 seconds.
+struct KillWhenWritten {
+  std::atomic<bool> done{false};
+  std::thread killer;
+  KillWhenWritten(const std::string& path, const std::string& watched)
+      : killer([this, program = fs::canonical(path), watched] {
+          const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+          for (std::error_code error; !done; std::this_thread::sleep_for(5ms)) {
+            const auto size = fs::file_size(watched, error);
+            if ((error || size == 0) && std::chrono::steady_clock::now() < deadline) continue;
+            for (const auto& entry : fs::directory_iterator("/proc", error))
+              if (fs::read_symlink(entry.path() / "exe", error) == program)
+                return void(::kill(std::stoi(entry.path().filename()), SIGKILL));
+          }
+        }) {}
+  ~KillWhenWritten() {
+    done = true;
+    killer.join();
+  }
+};
+
+QString KilledMessage(const char* tool) {
+  return QStringLiteral("stop: ") + tool +
+         " ended before the end of its run: the files of this run are incomplete and were "
+         "removed.";
+}
+
 }  // namespace
 
 class ToolRunTest : public QObject {
@@ -50,6 +85,7 @@ class ToolRunTest : public QObject {
   void checkRunsTesmarAndOpensItsLog();
   void logNamedAsTheToolNamesIt();
   void toolThatDidNotFinishOpensNothing();
+  void builtToolKilledMidRunLeavesWhatItsStopLeaves();
   void missingToolGivesItsMessage();
   void parameterFileThatCannotBeWrittenStopsTheRun();
   void cancelLeavesTheJobUntouched();
@@ -100,13 +136,55 @@ void ToolRunTest::logNamedAsTheToolNamesIt() {
 }
 
 void ToolRunTest::toolThatDidNotFinishOpensNothing() {
-  for (int exitCode : {1, 3, -1}) {
+  const struct {
+    int exitCode;   // negative: the tool kills itself
+    bool finished;  // it said first that its run finished
+    bool logStays;
+    QStringList messages;
+  } cases[] = {{1, false, true, {}},
+               {3, false, true, {}},
+               {-1, false, false, {KilledMessage("Tesmar")}},
+               {-1, true, true, {}}};
+  for (const auto& c : cases) {
     ToolRun run;
-    WriteStandIn(run.pgm + "/Tesmar", exitCode, run.folder / "checked.log");
+    const std::string earlier = run.folder.Write("records.err", "an earlier run's\n");
+    WriteStandIn(run.pgm + "/Tesmar", c.exitCode, run.folder / "checked.log", c.finished);
     run.RunCheckCommand();
-    QVERIFY(fs::exists(run.folder / "checked.log"));
+    QCOMPARE(fs::exists(run.folder / "checked.log"), c.logStays);
+    QCOMPARE(ReadFile(earlier), std::string("an earlier run's\n"));  // not this run's
     QCOMPARE(run.opened, QStringList());
-    QCOMPARE(run.messages.Take(), QStringList());
+    QCOMPARE(run.messages.Take(), c.messages);
+  }
+}
+
+void ToolRunTest::builtToolKilledMidRunLeavesWhatItsStopLeaves() {
+  const struct {
+    const char* tool;
+    const char* watched;
+    std::set<std::string> left;  // the input, its layout file and what a stop keeps
+  } cases[] = {{"Tesmar", "records.err", {"records.txt", "records.frm"}},
+               {"Multiple", "records.exl", {"records.txt", "records.mpr", "records.mul"}}};
+  for (const auto& c : cases) {
+    ToolRun run;
+    run.input = run.folder.Write("records.txt", Records(50000, 40));
+    const std::string program = run.pgm + "/" + c.tool;
+    fs::copy_file(fs::path(KELVARIN_PGM_DIR) / c.tool, program);
+    {
+      KillWhenWritten killing(program, run.folder / c.watched);
+      if (std::string(c.tool) == "Tesmar") {
+        run.RunCheckCommand();
+      } else {
+        WhenShown<CMULwizard>(
+            [&run](CMULwizard& wizard) { DriveMultiple(wizard, run.input, run.output, true); });
+        RunMultiplePrimary(run.Host());
+      }
+    }
+    QCOMPARE(run.messages.Take(), QStringList{KilledMessage(c.tool)});
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(run.folder.path()))
+      if (entry.is_regular_file()) left.insert(entry.path().filename());
+    QCOMPARE(left, c.left);
+    QCOMPARE(run.opened, QStringList());
   }
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "common/parameterfile.h"
 #include "frontend/wizards/chkwizard.h"
 #include "frontend/wizards/chkwizfiles.h"
 #include "frontend/wizards/chkwizlayout.h"
@@ -24,15 +25,17 @@
 namespace kelvarin::test {
 // A stand-in tool: it keeps its arguments and the parameter file it found,
 // notes whether the file "wizard.gone" stood beside it, writes a report
-// where the real tool would, and exits as told. A negative exit makes it
-// kill itself.
-inline void WriteStandIn(const std::string& path, int exitCode, const std::string& report) {
+// where the real tool would, says that its run finished when told, and
+// exits as told. A negative exit makes it kill itself.
+inline void WriteStandIn(const std::string& path, int exitCode, const std::string& report,
+                         bool finished = false) {
   std::string script =
       "#!/bin/sh\nhere=$(dirname \"$0\")\n"
       "printf '%s\\n' \"$#\" \"$@\" > \"$here/arguments.txt\"\n"
       "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n"
       "ls \"$here/wizard.gone\" > \"$here/wizard.seen\" 2>/dev/null\n";
   if (!report.empty()) script += "printf 'report\\n' > '" + report + "'\n";
+  if (finished) script += std::string("printf '%s' '") + kRunFinishedLine + "'\n";
   script += exitCode < 0 ? "kill -SEGV $$\n" : "exit " + std::to_string(exitCode) + "\n";
   WriteFile(path, script);
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);

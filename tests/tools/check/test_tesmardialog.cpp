@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <filesystem>
+#include <map>
+
 #include "tests/support/enginerun.h"
 #include "tools/check/tesmardlg.h"
 
@@ -79,9 +82,18 @@ class TesmarDialogTest : public QObject {
     QVERIFY(Shown(dialog, kIdOk));
     QVERIFY(!Shown(dialog, kIdStop));
     QVERIFY(!dialog.timerRunning());
+    // While OK waits the run's files are whole on disk: OK changes none.
+    const auto files = [&run] {
+      std::map<std::string, std::string> contents;
+      for (const auto& entry : std::filesystem::directory_iterator(run.dir.path()))
+        contents[entry.path().filename().string()] = ReadFile(entry.path().string());
+      return contents;
+    };
+    const auto atOk = files();
     QTest::mouseClick(qobject_cast<QPushButton*>(dialog.control(kIdOk)), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(run.engine.Finish());
+    QVERIFY(files() == atOk);
     QVERIFY(Exists(run.output));
     QVERIFY(Exists(run.dir / "data.err"));
     QVERIFY(Exists(run.dir / "out.log"));

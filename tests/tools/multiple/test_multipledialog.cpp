@@ -46,6 +46,18 @@ std::string ThreeRecordsEach() {
   return data;
 }
 
+// The texts a label shows each time it is painted, without repeats.
+struct PaintedTexts : QObject {
+  QLabel* label;
+  QStringList texts;
+  explicit PaintedTexts(QLabel* shown) : label(shown) { label->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && texts.value(texts.size() - 1) != label->text())
+      texts << label->text();
+    return false;
+  }
+};
+
 QString Text(CToolDlg& dialog, int id) { return qobject_cast<QLabel*>(dialog.control(id))->text(); }
 bool Shown(CToolDlg& dialog, int id) { return !dialog.control(id)->isHidden(); }
 QPushButton* Button(CToolDlg& dialog, int id) {
@@ -124,6 +136,31 @@ class MultipleDialogTest : public QObject {
     QCOMPARE(ReadFile(run.output).size(), std::size_t{4000 * 41});
     QVERIFY(Exists(run.dir / "data.exl"));
     QVERIFY(Exists(run.dir / "data.mul"));
+  }
+
+  // Each part of the run is painted on the status line as it begins, also
+  // the parts of the search that run inside one tick.
+  void statusLinePaintsEachPartAsItBegins() {
+    const QStringList reading = {"Reading data file...", "Sorting data file...",
+                                 "Looking for duplicates..."};
+    const QStringList writing = {"Creating output file...", "Completed!"};
+    const struct {
+      int recordsPerPerson;
+      QStringList texts;
+    } cases[] = {{3, reading + QStringList{"Looking for multiple primaries..."} + writing},
+                 {1, reading + writing}};  // nobody with two records: no rules to apply
+    for (const auto& c : cases) {
+      std::string data;
+      for (int i = 0; i < 60; ++i) data += Record(i / c.recordsPerPerson) + "\n";
+      MultipleDialogRun run;
+      QVERIFY(run.Start(data));
+      CMultipleDlg dialog(run.engine);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      PaintedTexts painted(qobject_cast<QLabel*>(dialog.control(1014)));
+      while (dialog.timerRunning()) dialog.OnTimer();
+      QCOMPARE(painted.texts, c.texts);
+    }
   }
 
   // The box about a bad record is shown with the timer already stopped, so no
