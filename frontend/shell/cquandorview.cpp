@@ -1,9 +1,11 @@
 #include "frontend/shell/cquandorview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -15,6 +17,7 @@
 #include "frontend/shell/cpage1.h"
 #include "frontend/shell/cpage2.h"
 #include "frontend/shell/cpage4.h"
+#include "frontend/shell/cprintingdlg.h"
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/textprint.h"
 #include "platform/messagebox.h"
@@ -96,17 +99,28 @@ void CQuandorView::PreparePrinter(QPrinter* printer) const {
   printer->setOutputFileName(proposed);
 }
 
-int CQuandorView::PrintDocument(QPrinter* printer) const {
-  // Inside the printer's own margins: half an inch until the user sets others.
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const int pages = PrintPlainText(*document(), printer);
-  QGuiApplication::restoreOverrideCursor();
-  return pages;
-}
-
 void CQuandorView::PrintOrSay(QPrinter* printer, bool sayNoPage) {
-  const int pages = PrintDocument(printer);
+  // The preview lays its pages out on a picture engine put in front of the
+  // printer: a Cancel there leaves it the pages laid out so far.
+  const bool preview = printer->paintEngine()->type() == QPaintEngine::Picture;
+  QWidget* over = QApplication::activeModalWidget();
+  CPrintingDlg progress(printer->docName(), over ? over : this);
+  // Inside the printer's own margins: half an inch until the user sets others.
+  const int pages = PrintPlainText(*document(), printer, [&](int page, bool printed) {
+    if (progress.GoOn(page, printed)) return true;
+    // Throws the job away where the printer can; a PDF file is removed below.
+    if (!preview && printer->printerState() == QPrinter::Active) printer->abort();
+    return false;
+  });
   const QString file = printer->outputFileName();
+  if (progress.Cancelled()) {
+    // A print that has begun has created or emptied its file: a part of the
+    // report is of no use there. One stopped before its first page has not
+    // touched it.
+    if (!preview && pages != 0 && printer->outputFormat() == QPrinter::PdfFormat && !file.isEmpty())
+      QFile::remove(file);
+    return;
+  }
   if (pages == 0 && sayNoPage)
     ShowStopMessage(this, tr("The report has no page in the range chosen; nothing was printed."));
   else if (pages < 0)

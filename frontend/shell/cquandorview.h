@@ -47,10 +47,6 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   void OnFilePrint();
   void OnFilePrintDirect();
   void OnFilePrintPreview();
-  // Prints the text on `printer` inside its margins, breaking the lines
-  // that are wider than the page; returns the pages printed, 0 when the
-  // printer's page range holds none, -1 when the printer failed.
-  int PrintDocument(QPrinter* printer) const;
 
   bool HandlesCommand(int id) const override;
   bool IsCommandEnabled(int id) const override;
@@ -65,9 +61,12 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
  private:
   // Names the print job, and a file to print to, after this document.
   void PreparePrinter(QPrinter* printer) const;
-  // Prints, or says why nothing was printed: the printer failed, or (with
-  // `sayNoPage`) its page range holds no page of the report. The preview,
-  // which draws its pages and prints through here, only says a failure.
+  // Prints the text on `printer` inside its margins, breaking the lines that
+  // are wider than the page, while a printing dialog names the document and
+  // the page and offers Cancel; or says why nothing was printed: the printer
+  // failed, or (with `sayNoPage`) its page range holds no page of the
+  // report. The preview, which draws its pages and prints through here, only
+  // says a failure. Cancel says nothing and leaves no part of a PDF file.
   void PrintOrSay(QPrinter* printer, bool sayNoPage = true);
   // Formats the whole text, then puts the caret at the start; the document
   // counts as changed only if it was before.

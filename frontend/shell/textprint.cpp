@@ -8,6 +8,7 @@
 #include <QTextLayout>
 #include <climits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace kelvarin {
@@ -84,17 +85,18 @@ class PagedText {
 
 }  // namespace
 
-int PrintPlainText(const QTextDocument& text, QPrinter* printer) {
+int PrintPlainText(const QTextDocument& text, QPrinter* printer, const PageCallback& goOn) {
   PagedText pages(text, printer, QSizeF(printer->width(), printer->height()));
   const QPageRanges ranges = printer->pageRanges();
   auto wanted = [&ranges](int page) { return ranges.isEmpty() || ranges.contains(page); };
   const int lastWanted = ranges.isEmpty() ? INT_MAX : ranges.lastPage();
+  auto goesOn = [&goOn](int page, bool printed) { return !goOn || goOn(page, printed); };
 
   // Printed in the printer's order, the text is walked once and each page
   // wanted is drawn as it comes; last page first, the walk only notes where
   // the pages start and they are drawn afterwards.
   const bool lastFirst = printer->pageOrder() == QPrinter::LastPageFirst;
-  std::vector<PageStart> lastFirstStarts;
+  std::vector<std::pair<int, PageStart>> lastFirstStarts;
   QPainter painter;
   int printed = 0;
   auto startPage = [&]() {
@@ -103,21 +105,24 @@ int PrintPlainText(const QTextDocument& text, QPrinter* printer) {
     ++printed;
     return true;
   };
+  bool stopped = false;
   // An empty text still has one page, with its one empty line.
   PageStart at{text.firstBlock(), 0};
   for (int page = 1; page <= lastWanted; ++page) {
-    QPainter* drawOn = nullptr;
-    if (wanted(page) && lastFirst) lastFirstStarts.push_back(at);
-    if (wanted(page) && !lastFirst) {
-      if (!startPage()) return -1;
-      drawOn = &painter;
+    const bool drawNow = wanted(page) && !lastFirst;
+    if (!goesOn(page, drawNow)) {
+      stopped = true;
+      break;
     }
-    at = pages.Page(at, drawOn);
+    if (wanted(page) && lastFirst) lastFirstStarts.emplace_back(page, at);
+    if (drawNow && !startPage()) return -1;
+    at = pages.Page(at, drawNow ? &painter : nullptr);
     if (pages.AtEnd(at)) break;
   }
-  for (auto it = lastFirstStarts.rbegin(); it != lastFirstStarts.rend(); ++it) {
+  for (auto it = lastFirstStarts.rbegin(); !stopped && it != lastFirstStarts.rend(); ++it) {
+    if (!goesOn(it->first, true)) break;
     if (!startPage()) return -1;
-    pages.Page(*it, &painter);
+    pages.Page(it->second, &painter);
   }
   if (printed > 0 && (!painter.end() || printer->printerState() == QPrinter::Error)) return -1;
   return printed;

@@ -5,10 +5,12 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +28,7 @@
 #include "frontend/shell/cpage2.h"
 #include "frontend/shell/cpage3.h"
 #include "frontend/shell/cpage4.h"
+#include "frontend/shell/cprintingdlg.h"
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/cquandorview.h"
 #include "tests/frontend/shell/modalhelper.h"
@@ -158,12 +161,14 @@ class TestQuandorView : public QObject {
   }
 
   // Prints the view's report with `command` on `printer`, set to write the
-  // PDF file `pdf` (by default named after the report) afresh; returns its
-  // path.
-  QString PrintToPdf(QPrinter* printer, int command = kIdFilePrintDirect, QString pdf = {}) {
+  // PDF file `pdf` (by default named after the report) afresh or over a file
+  // of these bytes; returns its path.
+  QString PrintToPdf(QPrinter* printer, int command = kIdFilePrintDirect, QString pdf = {},
+                     const QByteArray& before = {}) {
     if (pdf.isEmpty())
       pdf = m_dir->filePath(QFileInfo(m_doc->PathName()).completeBaseName() + ".pdf");
     QFile::remove(pdf);
+    if (!before.isEmpty()) test::WriteTestFile(pdf, before);
     printer->setOutputFileName(pdf);
     m_view->SetPrinter(printer);
     m_view->OnCommand(command);
@@ -437,6 +442,7 @@ class TestQuandorView : public QObject {
       int lines;
       int length;  // characters of each line
     } cases[] = {{200000, 6}, {200, 300}, {0, 0}};
+    const test::WatchdogPause longPrint;
     for (const auto& c : cases) {
       QByteArray bytes;
       for (int i = 0; i < c.lines; ++i)
@@ -556,6 +562,68 @@ class TestQuandorView : public QObject {
       } else {
         QCOMPARE(PrintedLinesPerPage(test::ReadTestFile(pdf)), c.linesPerPage);
       }
+    }
+  }
+
+  void printingDialogShowsThePagesAndCancelStopsAtTheNext() {
+    // Some 300 pages printed to a PDF file, or previewed, over a file of that
+    // name; Cancel pressed once the dialog shows a page from the second on,
+    // or at once (before the range's first page).
+    enum Left { kWholePdf, kNoFile, kFileAsBefore };
+    const struct {
+      int command;
+      const char* pages;
+      int cancelFrom;  // the page shown when Cancel is pressed; -1 never
+      Left left;
+    } cases[] = {
+        {kIdFilePrintDirect, "", -1, kWholePdf},
+        {kIdFilePrintDirect, "", 2, kNoFile},
+        {kIdFilePrintDirect, "290-300", 0, kFileAsBefore},
+        {kIdFilePrintPreview, "", 2, kFileAsBefore},
+    };
+    QByteArray bytes;
+    for (int i = 1; i <= 20000; ++i) bytes += QByteArray::number(i) + '\n';
+    OpenView(bytes);
+    const test::WatchdogPause longPrint;
+    int total = 0;  // pages of the whole report
+    for (const auto& c : cases) {
+      QStringList shown;  // what the dialog showed, each text once
+      int shownAtCancel = -1;
+      QTimer watch;
+      connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<CPrintingDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        int page = 0;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+          if (!shown.contains(label->text())) shown << label->text();
+          if (label->text().startsWith("Page ")) page = label->text().mid(5).toInt();
+        }
+        if (shownAtCancel < 0 && c.cancelFrom >= 0 && page >= c.cancelFrom) {
+          shownAtCancel = page;
+          dialog->findChild<QPushButton*>()->click();
+        }
+      });
+      watch.start(0);
+      int previewPages = -1;
+      if (c.command == kIdFilePrintPreview)
+        test::OnNextModal<QPrintPreviewDialog>([&previewPages](QPrintPreviewDialog* dialog) {
+          previewPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+          dialog->reject();
+        });
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setPageRanges(QPageRanges::fromString(c.pages));
+      const QString pdf = PrintToPdf(&printer, c.command, {}, "a file that was there\n");
+      watch.stop();
+
+      // The document, then the pages as they go; none after Cancel.
+      QCOMPARE(shown.first(), "report.err");
+      const QStringList pages = shown.filter(QRegularExpression("^Page \\d+$"));
+      QVERIFY(c.cancelFrom == 0 ? pages.isEmpty() : pages.size() >= 2);
+      if (c.cancelFrom > 0) QCOMPARE(pages.last(), QString("Page %1").arg(shownAtCancel));
+      if (c.left == kWholePdf) total = PdfPageCount(test::ReadTestFile(pdf));
+      QCOMPARE(QFileInfo::exists(pdf), c.left != kNoFile);
+      if (c.left == kFileAsBefore) QCOMPARE(test::ReadTestFile(pdf), "a file that was there\n");
+      if (c.command == kIdFilePrintPreview) QVERIFY(previewPages >= 1 && previewPages < total);
     }
   }
 
