@@ -123,6 +123,7 @@ StepStatus MultipleEngine::Step(int maxRecords) {
       return ReadBatch(maxRecords);
     case Phase::kWriting:
       return WriteBatch(maxRecords);
+    case Phase::kSearching:  // begins and ends within one step
     case Phase::kCompleted:
       break;
   }
@@ -154,6 +155,7 @@ StepStatus MultipleEngine::ReadBatch(int maxRecords) {
 // mark that person's duplicate registrations. The status line names each
 // part as it begins.
 StepStatus MultipleEngine::SortAndSearch() {
+  m_phase = Phase::kSearching;
   SetStatus(kSorting);
   m_index.Sort();
   SetStatus(kLookingForDuplicates);
@@ -248,6 +250,7 @@ int MultipleEngine::Progress() const {
       return ProgressOf(m_included);
     case Phase::kWriting:
       return m_index.Size() == 0 ? 0 : static_cast<int>(m_cursor * 100 / m_index.Size());
+    case Phase::kSearching:
     case Phase::kCompleted:
       break;
   }

@@ -22,7 +22,7 @@ class MultipleEngine : public ToolEngine {
   // Counters beyond the skeleton's.
   enum Counter { kExcludedCounter = kFirstOwnCounter, kMultiplesCounter, kDuplicatesCounter };
   // The run's phases, one after the other.
-  enum class Phase { kReading, kWriting, kCompleted };
+  enum class Phase { kReading, kSearching, kWriting, kCompleted };
 
   MultipleEngine();
   ~MultipleEngine() override;
@@ -34,7 +34,10 @@ class MultipleEngine : public ToolEngine {
 
   int Progress() const override;
   long long Counter(int slot) const override;
-  bool ProgressVisible() const override { return m_phase != Phase::kCompleted; }
+  // The bar is hidden while the index is sorted and searched, and at the end.
+  bool ProgressVisible() const override {
+    return m_phase == Phase::kReading || m_phase == Phase::kWriting;
+  }
 
   Phase phase() const { return m_phase; }
   const MultiplePrimaryRow& row() const { return m_layout; }

@@ -80,12 +80,14 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
   }
 
   if (m_ok) m_ok->hide();
-  // The status line shows each text as the engine sets it, painted at once:
-  // a long step (a sort of the whole file) does not wait for the next tick.
+  // The status line shows each text as the engine sets it, with the bar
+  // shown or hidden for that part of the run, painted at once: a long step
+  // (a sort of the whole file) does not wait for the next tick.
   if (m_status)
     m_engine.SetStatusListener([this](const std::string& text) {
       m_status->setText(QString::fromStdString(text));
-      m_status->repaint();
+      if (m_progress) m_progress->setVisible(m_engine.ProgressVisible());
+      repaint();
     });
   m_timer = new QTimer(this);
   m_timer->setInterval(descriptor.timerMilliseconds);
