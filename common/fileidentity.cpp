@@ -122,40 +122,56 @@ int OpenRegularFileForWriting(const std::string& path, FileId* id) {
   return -1;
 }
 
-FileState StateOfFile(const std::string& path) {
-  FileState state;
+bool RegularFileAt(const std::string& path, FileId* id) {
   struct stat named {};
-  if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return state;
-  state.regular = true;
-  state.id = FileId{named.st_dev, named.st_ino};
-  state.size = named.st_size;
-  state.modified = named.st_mtim;
-  state.changed = named.st_ctim;
-  return state;
+  if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+  *id = FileId{named.st_dev, named.st_ino};
+  return true;
 }
 
-bool SameState(const FileState& a, const FileState& b) {
-  const auto same = [](const timespec& x, const timespec& y) {
-    return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
-  };
-  return a.regular == b.regular && a.id.device == b.id.device && a.id.inode == b.id.inode &&
-         a.size == b.size && same(a.modified, b.modified) && same(a.changed, b.changed);
+namespace {
+
+bool IsFile(const struct stat& info, FileId id) {
+  return S_ISREG(info.st_mode) && info.st_dev == id.device && info.st_ino == id.inode;
 }
 
-void DiscardOwnFile(const char* path, int fd, FileId id) {
-  struct stat named {};
-  if (::lstat(path, &named) == 0 && S_ISREG(named.st_mode) && named.st_dev == id.device &&
-      named.st_ino == id.inode) {
-    ::unlink(path);
-    return;
-  }
+// Empties the file through a descriptor that is open on it.
+bool EmptyThrough(int fd, FileId id) {
   struct stat held {};
-  if (fd >= 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_dev == id.device &&
-      held.st_ino == id.inode) {
-    if (::ftruncate(fd, 0) != 0) {
-      // Nothing more can be done from here.
-    }
+  return fd >= 0 && ::fstat(fd, &held) == 0 && IsFile(held, id) && ::ftruncate(fd, 0) == 0;
+}
+
+// Empties the file through `fd` when it is open on it, else through a
+// descriptor of its own opened at `path` (through a link when `follow`).
+bool Empty(const char* path, int fd, FileId id, bool follow) {
+  if (EmptyThrough(fd, id)) return true;
+  const int own =
+      ::open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
+  if (own < 0) return false;
+  const bool emptied = EmptyThrough(own, id);
+  ::close(own);
+  return emptied;
+}
+
+}  // namespace
+
+TakeBack DiscardOwnFile(const char* path, int fd, FileId id) {
+  struct stat named {};
+  if (::lstat(path, &named) == 0 && IsFile(named, id)) {
+    const bool emptied = named.st_nlink > 1 && Empty(path, fd, id, false);
+    if (::unlink(path) == 0) return TakeBack::kRemoved;
+    return emptied || Empty(path, fd, id, false) ? TakeBack::kEmptied : TakeBack::kFailed;
   }
+  if (::stat(path, &named) == 0 && IsFile(named, id))
+    return Empty(path, fd, id, true) ? TakeBack::kEmptied : TakeBack::kFailed;
+  // The name holds another file now, or nothing. The run's file is emptied
+  // where it still lives; one that has no name left is gone with the
+  // program, and is only emptied to free its room.
+  struct stat held {};
+  if (fd < 0 || ::fstat(fd, &held) != 0 || !IsFile(held, id)) return TakeBack::kLeftAlone;
+  const bool emptied = ::ftruncate(fd, 0) == 0;
+  if (held.st_nlink == 0) return TakeBack::kLeftAlone;
+  return emptied ? TakeBack::kEmptied : TakeBack::kFailed;
 }
 
 }  // namespace kelvarin

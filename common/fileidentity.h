@@ -4,7 +4,6 @@
 
 #include <sys/types.h>
 
-#include <ctime>
 #include <string>
 
 namespace kelvarin {
@@ -55,25 +54,26 @@ bool IsRegularFile(int fd, FileId* id = nullptr);
 // device and inode in *id when asked for), or -1.
 int OpenRegularFileForWriting(const std::string& path, FileId* id = nullptr);
 
-// What a path names at one moment (the link itself when it is one): whether
-// a regular file, and which, how large, last written and changed when. Two
-// states are the same when nothing made, wrote, emptied or replaced the file
-// between them.
-struct FileState {
-  bool regular = false;
-  FileId id;
-  off_t size = 0;
-  timespec modified{};
-  timespec changed{};
-};
-FileState StateOfFile(const std::string& path);
-bool SameState(const FileState& a, const FileState& b);
+// Whether `path` reaches a regular file (through links too), with its
+// device and inode in *id.
+bool RegularFileAt(const std::string& path, FileId* id);
 
-// Takes back a file this process created or emptied: removes `path` when it
-// still names that regular file (never what a link points to, never a device
-// or anything put in its place); otherwise, when `fd` is still open on it,
-// empties it through the descriptor. Uses only async-signal-safe calls, so a
-// signal handler may call it.
-void DiscardOwnFile(const char* path, int fd, FileId id);
+// What became of a file taken back.
+enum class TakeBack {
+  kRemoved,    // its name is gone (another name of it was emptied first)
+  kEmptied,    // reached through a link, or in a folder that keeps its names
+  kLeftAlone,  // the name holds another file now, or nothing
+  kFailed,     // it could be neither removed nor emptied
+};
+
+// Takes back a file a run created or emptied, known by its device and inode:
+// where `path` still names that regular file it is removed (emptied first
+// when it has a second name, so no part of it stays there; emptied instead
+// when the folder keeps the name); where `path` reaches it through a link it
+// is emptied; otherwise, when `fd` is still open on it, it is emptied through
+// the descriptor (left alone when it has no name left). Anything else at the
+// name is never touched. `fd` may be -1.
+// Uses only async-signal-safe calls, so a signal handler may call it.
+TakeBack DiscardOwnFile(const char* path, int fd, FileId id);
 
 }  // namespace kelvarin

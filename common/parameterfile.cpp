@@ -277,4 +277,73 @@ bool WriteParameterFile(const std::string& path, const std::string& inputPath,
   return ok;
 }
 
+namespace {
+
+constexpr std::string_view kRunFilePrefix = "Run file ";
+
+// "<device> <inode>: <path>" of a run file line, or false.
+bool ParseRunFileId(const std::string& text, RunFile* file) {
+  unsigned long long device = 0;
+  unsigned long long inode = 0;
+  int pathAt = -1;
+  if (std::sscanf(text.c_str(), "%llu %llu:%n", &device, &inode, &pathAt) != 2 || pathAt < 0)
+    return false;
+  // One blank parts the numbers from the path, which may begin with blanks.
+  const size_t pathStart = static_cast<size_t>(pathAt) + 1;
+  if (pathStart >= text.size() || text[pathStart - 1] != ' ') return false;
+  file->path = text.substr(pathStart);
+  file->id = FileId{static_cast<dev_t>(device), static_cast<ino_t>(inode)};
+  return true;
+}
+
+}  // namespace
+
+std::string RunFileLine(const std::string& path, FileId id) {
+  return std::string(kRunFilePrefix) + std::to_string(static_cast<unsigned long long>(id.device)) +
+         " " + std::to_string(static_cast<unsigned long long>(id.inode)) + ": " + path + "\n";
+}
+
+const char* RunFileTakeBackWord(TakeBack result) {
+  switch (result) {
+    case TakeBack::kRemoved:
+      return "removed";
+    case TakeBack::kEmptied:
+      return "emptied";
+    case TakeBack::kFailed:
+      return "failed";
+    case TakeBack::kLeftAlone:
+      break;
+  }
+  return nullptr;
+}
+
+std::vector<RunFile> ParseRunFileLines(std::string_view output) {
+  constexpr TakeBack kResults[] = {TakeBack::kRemoved, TakeBack::kEmptied, TakeBack::kFailed};
+  std::vector<RunFile> files;
+  for (size_t end; (end = output.find('\n')) != std::string_view::npos;) {
+    std::string line(output.substr(0, end));  // a last line without its end is cut short
+    output.remove_prefix(end + 1);
+    if (line.compare(0, kRunFilePrefix.size(), kRunFilePrefix) != 0) continue;
+    line.erase(0, kRunFilePrefix.size());
+    RunFile file;
+    if (ParseRunFileId(line, &file)) {
+      files.push_back(file);
+      continue;
+    }
+    for (TakeBack result : kResults) {
+      const std::string word = std::string(RunFileTakeBackWord(result)) + " ";
+      if (line.compare(0, word.size(), word) != 0 ||
+          !ParseRunFileId(line.substr(word.size()), &file))
+        continue;
+      for (RunFile& told : files)
+        if (told.path == file.path && told.id.device == file.id.device &&
+            told.id.inode == file.id.inode) {
+          told.takenBack = true;
+          told.result = result;
+        }
+    }
+  }
+  return files;
+}
+
 }  // namespace kelvarin

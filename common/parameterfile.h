@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/fileidentity.h"
 #include "common/recordsettings.h"
 
 namespace kelvarin {
@@ -18,6 +20,27 @@ inline constexpr const char* kParameterFileName = "parameter.dat";
 // reached the end of its input and its files are whole on disk, before OK:
 // whoever started it then knows that a signal ending it later loses nothing.
 inline constexpr const char* kRunFinishedLine = "The run is finished; its files are complete.\n";
+
+// The line a tool program writes to its standard output as it makes or
+// empties a file that its Stop would take back, before anything is written
+// into it: "Run file <device> <inode>: <path>". Should a signal end the
+// program before its run finishes, whoever started it takes back the files
+// so named, and only those, while their names still hold them. A stop
+// signal the program catches takes them back itself and says what became of
+// each: "Run file removed <device> <inode>: <path>" (emptied, failed).
+std::string RunFileLine(const std::string& path, FileId id);
+// The word of such a line for what became of a file, or nullptr when no
+// line is written (a file left alone). Safe in a signal handler.
+const char* RunFileTakeBackWord(TakeBack result);
+struct RunFile {
+  std::string path;
+  FileId id;
+  bool takenBack = false;  // the program said what became of it
+  TakeBack result = TakeBack::kLeftAlone;
+};
+// The run files a program's standard output names, in the order it told
+// them, each with what it said became of it; other lines are passed over.
+std::vector<RunFile> ParseRunFileLines(std::string_view output);
 
 // The longest record the tool programs read; the wizards refuse a data file
 // of longer records before a row is written.

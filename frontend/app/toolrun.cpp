@@ -3,9 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QStringList>
 #include <QWidget>
-
-#include <vector>
 
 #include "common/fileidentity.h"
 #include "common/parameterfile.h"
@@ -28,32 +27,70 @@ void OpenReportIfReadable(const ToolRunHost& host, const std::string& path) {
   if (OpensAsRegularFile(path)) host.openReport(FromLocalPath(path));
 }
 
+// The stop box of a tool that a signal ended before the end of its run: it
+// says what became of the files of the run, and names those that stay.
+QString EndedEarlyMessage(const char* tool, int removed, int emptied, const QStringList& failed) {
+  QString text = QString::fromLatin1(tool) + QStringLiteral(" ended before the end of its run");
+  if (removed + emptied > 0)
+    text += QStringLiteral(": the files of this run are incomplete and were %1.")
+                .arg(emptied == 0   ? QStringLiteral("removed")
+                     : removed == 0 ? QStringLiteral("emptied")
+                                    : QStringLiteral("removed or emptied"));
+  else if (!failed.isEmpty())
+    text += QStringLiteral(": the files of this run are incomplete.");
+  else
+    text += QLatin1Char('.');
+  if (!failed.isEmpty())
+    text += (failed.size() == 1 ? QStringLiteral("\n\nThis file could be neither removed nor "
+                                                 "emptied:\n")
+                                : QStringLiteral("\n\nThese files could be neither removed nor "
+                                                 "emptied:\n")) +
+            failed.join(QLatin1Char('\n'));
+  return text;
+}
+
 // Writes the row, starts the tool and tells whether it ended with 0. When a
-// signal ends the tool before its run finished, those of `stopRemoves` (the
-// files its Stop takes back) that the run made or changed are removed as its
-// Stop would have removed them, and the user is told; the input and the
-// parameter file are never removed.
-bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char* tool,
-                    const std::vector<std::string>& stopRemoves) {
+// signal ends the tool before its run finished, the files it said it made or
+// emptied are taken back as its Stop takes them back, each only while its
+// name still holds that very file, and the user is told what became of them.
+// Nothing else is touched: not the input, not the parameter file, not a file
+// put at one of the run's names by someone else.
+bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char* tool) {
   if (!WriteToolParameterFile(host, row)) return false;
-  std::vector<FileState> before;
-  for (const std::string& path : stopRemoves) before.push_back(StateOfFile(path));
   const QDir pgm(host.pgmFolder);
-  const int end = RunTool(host.parent, pgm.filePath(QString::fromLatin1(tool)));
+  QByteArray output;
+  const int end = RunTool(host.parent, pgm.filePath(QString::fromLatin1(tool)), &output);
   if (end != kToolEndedEarly) return end == 0;
 
   const std::string parameterFile =
       ToLocalPath(pgm.filePath(QString::fromLatin1(kParameterFileName)));
-  for (size_t i = 0; i < stopRemoves.size(); ++i) {
-    const std::string& path = stopRemoves[i];
-    const FileState now = StateOfFile(path);
-    if (now.regular && !SameState(now, before[i]) && !SameFile(path, host.job->inputFile) &&
-        !SameFile(path, parameterFile))
-      DiscardOwnFile(path.c_str(), -1, now.id);
+  const auto isFile = [](const std::string& path, FileId id) {
+    FileId named;
+    return RegularFileAt(path, &named) && named.device == id.device && named.inode == id.inode;
+  };
+  int removed = 0;
+  int emptied = 0;
+  QStringList failed;
+  for (const RunFile& file : ParseRunFileLines(output.toStdString())) {
+    // A stop signal the tool caught has taken its files back already.
+    TakeBack result = file.result;
+    if (!file.takenBack && !isFile(host.job->inputFile, file.id) && !isFile(parameterFile, file.id))
+      result = DiscardOwnFile(file.path.c_str(), -1, file.id);
+    switch (result) {
+      case TakeBack::kRemoved:
+        ++removed;
+        break;
+      case TakeBack::kEmptied:
+        ++emptied;
+        break;
+      case TakeBack::kFailed:
+        failed << FromLocalPath(file.path);
+        break;
+      case TakeBack::kLeftAlone:
+        break;
+    }
   }
-  ShowStopMessage(host.parent, QStringLiteral("%1 ended before the end of its run: the files of "
-                                              "this run are incomplete and were removed.")
-                                   .arg(QString::fromLatin1(tool)));
+  ShowStopMessage(host.parent, EndedEarlyMessage(tool, removed, emptied, failed));
   return false;
 }
 
@@ -86,7 +123,7 @@ bool RunWizard(const ToolRunHost& host, RowType row, Arguments... arguments) {
 
 }  // namespace
 
-int RunTool(QWidget* parent, const QString& path) {
+int RunTool(QWidget* parent, const QString& path, QByteArray* output) {
   QProcess process;
   // The tool's messages go where the front-end's go; its standard output
   // tells whether its run finished.
@@ -97,9 +134,10 @@ int RunTool(QWidget* parent, const QString& path) {
     return kToolNotStarted;
   }
   process.waitForFinished(-1);
+  const QByteArray said = process.readAllStandardOutput();
+  if (output != nullptr) *output = said;
   if (process.exitStatus() == QProcess::NormalExit) return process.exitCode();
-  return process.readAllStandardOutput().contains(kRunFinishedLine) ? kToolEndedFinished
-                                                                    : kToolEndedEarly;
+  return said.contains(kRunFinishedLine) ? kToolEndedFinished : kToolEndedEarly;
 }
 
 bool WriteToolParameterFile(const ToolRunHost& host, const std::string& row) {
@@ -116,21 +154,13 @@ void RunConversion(const ToolRunHost& host, int conversionIndex) {
   // fails with the launcher's message. Nothing is opened after a conversion.
   const JobSettings& job = *host.job;
   const char* tool = ToolNames[static_cast<size_t>(conversionIndex)];
-  // A program that writes no warning file leaves one of that name as it was,
-  // so it is not among the files its run made or changed.
-  RunToolWithRow(host, FormatRow(kConversionRowType, job), tool,
-                 {job.outputFile, DeriveReportName(job.inputFile, std::string(".e") + tool),
-                  DeriveReportName(job.inputFile, std::string(".w") + tool)});
+  RunToolWithRow(host, FormatRow(kConversionRowType, job), tool);
 }
 
 void RunCheck(const ToolRunHost& host) {
   if (!RunWizard<CCHKwizard>(host, kCheckRowType)) return;
   JobSettings& job = *host.job;
-  if (!RunToolWithRow(
-          host, FormatRow(kCheckRowType, job), "Tesmar",
-          {job.outputFile, DeriveReportName(job.inputFile, ".err"),
-           DeriveReportName(job.inputFile, ".chk"), DeriveReportName(job.outputFile, ".log")}))
-    return;
+  if (!RunToolWithRow(host, FormatRow(kCheckRowType, job), "Tesmar")) return;
   // The check program removes a log that recorded nothing.
   OpenReportIfReadable(host, DeriveReportName(job.outputFile, ".log"));
 }
@@ -138,10 +168,7 @@ void RunCheck(const ToolRunHost& host) {
 void RunMultiplePrimary(const ToolRunHost& host) {
   if (!RunWizard<CMULwizard>(host, kMultiplePrimaryRowType)) return;
   JobSettings& job = *host.job;
-  // A Stop keeps the list of multiples, whatever part of it is written.
-  if (!RunToolWithRow(host, FormatRow(kMultiplePrimaryRowType, job), "Multiple",
-                      {job.outputFile, DeriveReportName(job.inputFile, ".exl")}))
-    return;
+  if (!RunToolWithRow(host, FormatRow(kMultiplePrimaryRowType, job), "Multiple")) return;
   if (job.duplicatesToFile != 0) {
     OpenReportIfReadable(host, DeriveReportName(job.inputFile, ".mul"));
     return;

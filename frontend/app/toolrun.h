@@ -10,6 +10,7 @@
 
 #include "frontend/job/jobsettings.h"
 
+class QByteArray;
 class QWidget;
 
 namespace kelvarin {
@@ -25,8 +26,9 @@ enum ToolEnd {
 };
 
 // Starts a tool program and waits for it to end. Returns its exit code, or
-// one of ToolEnd.
-int RunTool(QWidget* parent, const QString& path);
+// one of ToolEnd; what the tool wrote on its standard output goes to
+// *output when asked for.
+int RunTool(QWidget* parent, const QString& path, QByteArray* output = nullptr);
 
 // What a run command needs of the application.
 struct ToolRunHost {

@@ -233,3 +233,25 @@ TEST(ParameterFile, SizeBoundAndNulInAPath) {
     EXPECT_EQ(c.status, ReadParameterFile(dir / "parameter.dat", &lines)) << c.name;
   }
 }
+
+// What a tool tells on its standard output of the files of its run, read back
+// among the other lines it writes: any path a parameter line can hold, and
+// only whole lines.
+TEST(RunFileLines, ReadBackAmongOtherOutput) {
+  const FileId a{2049, 12345678901ULL};
+  const FileId b{7, 8};
+  const std::string output = "Qt says something\n" + RunFileLine("/data/out.txt", a) +
+                             RunFileLine(" lead: blank.txt", b) + "Run file 1 2:\n" +
+                             "Run file removed 2049 12345678901: /data/out.txt\n" +
+                             "Run file emptied 9 9: /elsewhere\n" + kRunFinishedLine +
+                             RunFileLine("/cut/short", a).substr(0, 20);
+  const std::vector<RunFile> files = ParseRunFileLines(output);
+  ASSERT_EQ(2u, files.size());
+  EXPECT_EQ("/data/out.txt", files[0].path);
+  EXPECT_EQ(a.inode, files[0].id.inode);
+  EXPECT_TRUE(files[0].takenBack);
+  EXPECT_EQ(TakeBack::kRemoved, files[0].result);
+  EXPECT_EQ(" lead: blank.txt", files[1].path);
+  EXPECT_EQ(b.device, files[1].id.device);
+  EXPECT_FALSE(files[1].takenBack);
+}

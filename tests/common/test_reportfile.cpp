@@ -10,11 +10,15 @@
 #include <filesystem>
 
 #include "common/recordreader.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/testfiles.h"
 
 using namespace kelvarin;
+using kelvarin::test::ChildEnd;
+using kelvarin::test::DropRootRights;
 using kelvarin::test::Exists;
 using kelvarin::test::ReadFile;
+using kelvarin::test::RunInChild;
 using kelvarin::test::TempDir;
 using kelvarin::test::WriteFile;
 
@@ -76,6 +80,84 @@ TEST(ReportFile, DiscardTakesBackOnlyWhatTheRunMadeOrEmptied) {
     EXPECT_EQ(c.targetAfter, ReadFile(target)) << c.name;
     EXPECT_EQ(c.movedAfter, ReadFile(moved)) << c.name;
     EXPECT_TRUE(IsLink(link)) << c.name;
+  }
+}
+
+// Taken back by name and identity alone, as after a kill of the program that
+// wrote it: only the very file is touched, and no part of it stays readable
+// under any of its names.
+TEST(DiscardOwnFile, TakesBackOnlyTheVeryFileAndLeavesNoPartOfIt) {
+  struct Case {
+    const char* name;
+    // Makes the run's file run.txt and what stands at the name; returns the name.
+    std::string (*make)(const TempDir&);
+    bool asUser;  // taken back without root's rights
+    TakeBack result;
+    const char* runAfter;    // what run.txt reaches afterwards
+    const char* otherAfter;  // what other.txt holds afterwards
+  };
+  const Case cases[] = {
+      {"the name is the file: removed", [](const TempDir& d) { return d / "run.txt"; }, false,
+       TakeBack::kRemoved, "<missing>", "<missing>"},
+      {"a second name: emptied, then this one removed",
+       [](const TempDir& d) {
+         ::link((d / "run.txt").c_str(), (d / "other.txt").c_str());
+         return d / "run.txt";
+       },
+       false, TakeBack::kRemoved, "<missing>", ""},
+      {"reached through a link: emptied, the link stays",
+       [](const TempDir& d) {
+         ::symlink((d / "run.txt").c_str(), (d / "other.txt").c_str());
+         return d / "other.txt";
+       },
+       false, TakeBack::kEmptied, "", ""},
+      {"another file moved onto the name: left alone",
+       [](const TempDir& d) {
+         ::rename((d / "run.txt").c_str(), (d / "moved.txt").c_str());
+         WriteFile(d / "other.txt", "the user's");
+         ::rename((d / "other.txt").c_str(), (d / "run.txt").c_str());
+         return d / "run.txt";
+       },
+       false, TakeBack::kLeftAlone, "the user's", "<missing>"},
+      {"nothing at the name: left alone",
+       [](const TempDir& d) {
+         ::rename((d / "run.txt").c_str(), (d / "moved.txt").c_str());
+         return d / "run.txt";
+       },
+       false, TakeBack::kLeftAlone, "<missing>", "<missing>"},
+      {"a folder that keeps its names: emptied",
+       [](const TempDir& d) {
+         ::chmod(d.path().c_str(), 01777);
+         ::chmod((d / "run.txt").c_str(), 0666);
+         return d / "run.txt";
+       },
+       true, TakeBack::kEmptied, "", "<missing>"},
+      {"neither removable nor writable: named as failed",
+       [](const TempDir& d) {
+         ::chmod(d.path().c_str(), 01777);
+         ::chmod((d / "run.txt").c_str(), 0644);
+         return d / "run.txt";
+       },
+       true, TakeBack::kFailed, "half a report", "<missing>"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    WriteFile(dir / "run.txt", "half a report");
+    struct stat info {};
+    ASSERT_EQ(0, ::stat((dir / "run.txt").c_str(), &info));
+    const FileId id{info.st_dev, info.st_ino};
+    const std::string name = c.make(dir);
+    const ChildEnd end = RunInChild([&] {
+      if (c.asUser && !DropRootRights()) return 100;
+      return static_cast<int>(DiscardOwnFile(name.c_str(), -1, id));
+    });
+    EXPECT_TRUE(end.Exited(static_cast<int>(c.result))) << c.name << ": " << end.status;
+    EXPECT_EQ(c.runAfter, ReadFile(dir / "run.txt")) << c.name;
+    EXPECT_EQ(c.otherAfter, ReadFile(dir / "other.txt")) << c.name;
+    if (Exists(dir / "moved.txt")) {
+      EXPECT_EQ("half a report", ReadFile(dir / "moved.txt")) << c.name;  // out of reach
+    }
+    ::chmod(dir.path().c_str(), 0700);
   }
 }
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/parameterfile.h"
+
 namespace kelvarin {
 
 namespace {
@@ -35,11 +37,11 @@ sigset_t StopSignalSet() {
 }
 
 // write(2) of a whole text; only async-signal-safe calls.
-void WriteError(const char* text) {
+void WriteText(int fd, const char* text) {
   size_t length = 0;
   while (text[length] != '\0') ++length;
   while (length > 0) {
-    const ssize_t n = ::write(STDERR_FILENO, text, length);
+    const ssize_t n = ::write(fd, text, length);
     if (n <= 0 && errno != EINTR) return;
     if (n > 0) {
       text += n;
@@ -48,27 +50,56 @@ void WriteError(const char* text) {
   }
 }
 
-void OnStopSignal(int signo) {
-  bool tookBack = false;
-  for (Claim& claim : g_claims)
-    if (claim.used) {
-      DiscardOwnFile(claim.path, claim.fd, claim.id);
-      tookBack = true;
-    }
-
-  char number[12];
-  int at = sizeof number - 1;
-  number[at] = '\0';
-  int n = signo;
+void WriteNumber(int fd, unsigned long long n) {
+  char digits[24];
+  int at = sizeof digits - 1;
+  digits[at] = '\0';
   do {
-    number[--at] = static_cast<char>('0' + n % 10);
+    digits[--at] = static_cast<char>('0' + n % 10);
     n /= 10;
   } while (n > 0 && at > 0);
-  WriteError(g_programName);
-  WriteError(": stopped by signal ");
-  WriteError(number + at);
+  WriteText(fd, digits + at);
+}
+
+// Tells whoever started the program what became of a file of the run, in
+// the words of RunFileTakeBackWord.
+void WriteTakenBack(const Claim& claim, TakeBack result) {
+  const char* word = RunFileTakeBackWord(result);
+  if (word == nullptr) return;
+  WriteText(STDOUT_FILENO, "Run file ");
+  WriteText(STDOUT_FILENO, word);
+  WriteText(STDOUT_FILENO, " ");
+  WriteNumber(STDOUT_FILENO, static_cast<unsigned long long>(claim.id.device));
+  WriteText(STDOUT_FILENO, " ");
+  WriteNumber(STDOUT_FILENO, static_cast<unsigned long long>(claim.id.inode));
+  WriteText(STDOUT_FILENO, ": ");
+  WriteText(STDOUT_FILENO, claim.path);
+  WriteText(STDOUT_FILENO, "\n");
+}
+
+void OnStopSignal(int signo) {
+  bool removed = false;
+  bool emptied = false;
+  bool failed = false;
+  for (Claim& claim : g_claims) {
+    if (!claim.used) continue;
+    const TakeBack result = DiscardOwnFile(claim.path, claim.fd, claim.id);
+    WriteTakenBack(claim, result);
+    removed = removed || result == TakeBack::kRemoved;
+    emptied = emptied || result == TakeBack::kEmptied;
+    failed = failed || result == TakeBack::kFailed;
+  }
+
+  WriteText(STDERR_FILENO, g_programName);
+  WriteText(STDERR_FILENO, ": stopped by signal ");
+  WriteNumber(STDERR_FILENO, static_cast<unsigned long long>(signo));
   // Once the run has finished its files are whole and stay.
-  WriteError(tookBack ? "; the files of this run were removed.\n" : ".\n");
+  if (removed || emptied)
+    WriteText(STDERR_FILENO, !emptied  ? "; the files of this run were removed"
+                             : removed ? "; the files of this run were removed or emptied"
+                                       : "; the files of this run were emptied");
+  WriteText(STDERR_FILENO,
+            failed ? "; a file of this run could be neither removed nor emptied.\n" : ".\n");
 
   // End as the signal ends a process, so that whoever waits on it knows.
   struct sigaction standard {};

@@ -196,6 +196,12 @@ int CToolApp::InitInstance() {
   const std::tm start = LocalNow();
   const QString parameterFile =
       ProgramFolder() + QLatin1Char('/') + QLatin1String(kParameterFileName);
+  // Whoever started the program learns each file of the run it may have to
+  // take back, before anything is written into it.
+  m_engine.SetRunFileListener([](const std::string& path, FileId id) {
+    std::fputs(RunFileLine(path, id).c_str(), stdout);
+    std::fflush(stdout);
+  });
   if (!m_engine.Start(ToLocalPath(parameterFile), start))
     ShowStopMessage(nullptr, QString::fromLocal8Bit(m_engine.message().c_str()));
 

@@ -126,6 +126,7 @@ bool ToolEngine::OpenFiles() {
         declared.temporary ? file.OpenTemporary(declared.path) : file.Open(declared.path);
     if (declared.temporary && opened) declared.path = file.path();
     if (opened && !IsRegularFile(file.fd())) return FailStart(notRegular);
+    if (opened && file.owned()) TakeIntoCare(static_cast<size_t>(&declared - m_files.data()));
     if (opened) continue;
     if (file.inUse())
       return FailStart(declared.path + ":\r\nthe " + declared.role +
@@ -133,12 +134,22 @@ bool ToolEngine::OpenFiles() {
     return FailStart(kCannotOpenFiles);
   }
   // Only now, with every file open, are earlier contents emptied.
-  for (auto& declared : m_files)
-    if (declared.file && !declared.file->Truncate()) return FailStart(kCannotOpenFiles);
-  for (auto& declared : m_files)
-    if (declared.file && declared.file->owned())
-      declared.claim = ClaimRunFile(declared.path, declared.file->fd(), declared.file->id());
+  for (size_t i = 0; i < m_files.size(); ++i) {
+    if (!m_files[i].file) continue;
+    if (!m_files[i].file->Truncate()) return FailStart(kCannotOpenFiles);
+    TakeIntoCare(i);
+  }
   return true;
+}
+
+void ToolEngine::TakeIntoCare(size_t index) {
+  DeclaredFile& declared = m_files[index];
+  if (declared.inCare || !declared.file || !declared.file->owned()) return;
+  declared.inCare = true;
+  // A file the Stop keeps (a list already begun) stays whatever ends the run.
+  if (declared.temporary || KeepFile(static_cast<int>(index) + 1, false)) return;
+  declared.claim = ClaimRunFile(declared.path, declared.file->fd(), declared.file->id());
+  if (m_runFileListener) m_runFileListener(declared.path, declared.file->id());
 }
 
 int ToolEngine::DeclareFile(const std::string& path, const std::string& role, bool open) {

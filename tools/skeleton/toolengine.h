@@ -91,6 +91,13 @@ class ToolEngine {
     m_statusListener = std::move(listener);
   }
   virtual bool ProgressVisible() const { return true; }
+  // Called with each file the run makes or empties that a Stop would take
+  // back, as soon as it is made or emptied and before anything is written
+  // into it: whoever started the program takes back these files, and only
+  // these, should it end before the end of its run.
+  void SetRunFileListener(std::function<void(const std::string& path, FileId id)> listener) {
+    m_runFileListener = std::move(listener);
+  }
 
   long long records() const { return m_records; }
   long long errors() const { return m_errors; }
@@ -181,7 +188,8 @@ class ToolEngine {
     bool open = true;
     bool temporary = false;
     std::unique_ptr<ReportFile> file;
-    int claim = -1;  // its claim for the stop signals' handler
+    int claim = -1;       // its claim for the stop signals' handler
+    bool inCare = false;  // claimed and told to the run file listener
   };
 
   bool FailStart(const std::string& message);
@@ -191,6 +199,10 @@ class ToolEngine {
   // not leave it.
   void DiscardUnlessKept(size_t index, bool completed);
   void ReleaseClaims();
+  // Once the file of a slot (index into m_files) is made or emptied: when a
+  // Stop would take it back, puts it in the stop signals' care and tells
+  // the run file listener.
+  void TakeIntoCare(size_t index);
   std::string WriteFailure(const DeclaredFile& declared) const;
 
   std::string m_programTitle;
@@ -213,6 +225,7 @@ class ToolEngine {
   MessageIcon m_messageIcon = MessageIcon::kStop;
   std::string m_status;
   std::function<void(const std::string&)> m_statusListener;
+  std::function<void(const std::string&, FileId)> m_runFileListener;
 };
 
 }  // namespace kelvarin

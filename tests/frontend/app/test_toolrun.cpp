@@ -2,6 +2,7 @@
 // temporary tools folder: the wizard is driven inside its modal run, then
 // the parameter file, the tool's argument, its exit and the report opened
 // are looked at.
+#include <QScopeGuard>
 #include <QTest>
 
 #include <signal.h>
@@ -9,6 +10,8 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -17,7 +20,9 @@
 #include "frontend/wizards/transwiz2.h"
 #include "frontend/wizards/transwizard.h"
 #include "tests/frontend/app/toolruntesting.h"
+#include "tests/support/enginerun.h"
 #include "tests/support/testfiles.h"
+#include "tools/check/tesmarengine.h"
 
 using namespace kelvarin;
 using namespace kelvarin::test;
@@ -48,32 +53,51 @@ struct ToolRun {
   }
 };
 
-// Kills the program at `path` by SIGKILL from a thread of its own once
-// `watched` holds something (in the middle of its run), or after 30 seconds.
-struct KillWhenWritten {
+// Kills the program at `path` with `signo` from a thread of its own once
+// `ready` holds (in the middle of its run), or after 30 seconds; `meanwhile`
+// runs just before the kill.
+struct KillWhen {
   std::atomic<bool> done{false};
   std::thread killer;
-  KillWhenWritten(const std::string& path, const std::string& watched)
-      : killer([this, program = fs::canonical(path), watched] {
+  KillWhen(const std::string& path, std::function<bool()> ready, int signo = SIGKILL,
+           std::function<void()> meanwhile = {})
+      : killer([this, program = fs::canonical(path), ready, signo, meanwhile] {
           const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
           for (std::error_code error; !done; std::this_thread::sleep_for(5ms)) {
-            const auto size = fs::file_size(watched, error);
-            if ((error || size == 0) && std::chrono::steady_clock::now() < deadline) continue;
+            if (!ready() && std::chrono::steady_clock::now() < deadline) continue;
             for (const auto& entry : fs::directory_iterator("/proc", error))
-              if (fs::read_symlink(entry.path() / "exe", error) == program)
-                return void(::kill(std::stoi(entry.path().filename()), SIGKILL));
+              if (fs::read_symlink(entry.path() / "exe", error) == program) {
+                if (meanwhile) meanwhile();
+                return void(::kill(std::stoi(entry.path().filename()), signo));
+              }
           }
         }) {}
-  ~KillWhenWritten() {
+  ~KillWhen() {
     done = true;
     killer.join();
   }
 };
 
-QString KilledMessage(const char* tool) {
+// Whether `watched` holds something.
+std::function<bool()> Written(const std::string& watched) {
+  return [watched] {
+    std::error_code error;
+    const auto size = fs::file_size(watched, error);
+    return !error && size != 0;
+  };
+}
+
+// The regular files of a folder, by name.
+std::set<std::string> Listing(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.is_regular_file()) names.insert(entry.path().filename());
+  return names;
+}
+
+QString KilledMessage(const char* tool, const char* end = " were removed.") {
   return QStringLiteral("stop: ") + tool +
-         " ended before the end of its run: the files of this run are incomplete and were "
-         "removed.";
+         " ended before the end of its run: the files of this run are incomplete and" + end;
 }
 
 }  // namespace
@@ -85,7 +109,9 @@ class ToolRunTest : public QObject {
   void checkRunsTesmarAndOpensItsLog();
   void logNamedAsTheToolNamesIt();
   void toolThatDidNotFinishOpensNothing();
+  void killedToolTakesBackOnlyWhatItToldOf();
   void builtToolKilledMidRunLeavesWhatItsStopLeaves();
+  void secondRunRefusedAndKilledLeavesTheFirstRunAlone();
   void missingToolGivesItsMessage();
   void parameterFileThatCannotBeWrittenStopsTheRun();
   void cancelLeavesTheJobUntouched();
@@ -157,21 +183,86 @@ void ToolRunTest::toolThatDidNotFinishOpensNothing() {
   }
 }
 
+void ToolRunTest::killedToolTakesBackOnlyWhatItToldOf() {
+  // Stand-ins of Tesmar that write into the folder of the run as told, then
+  // kill themselves; "notes.txt" and "records.chk" are the user's.
+  const struct {
+    const char* name;
+    const char* script;
+    std::map<std::string, std::string> after;  // name -> content; "<missing>" when gone
+    QString message;
+  } cases[] = {
+      {"told files are removed",
+       "echo half > checked.txt; tell checked.txt; tell records.err",
+       {{"checked.txt", "<missing>"}, {"records.chk", "the user's\n"}},
+       KilledMessage("Tesmar")},
+      {"a file moved onto a told name stays",
+       "echo half > checked.txt; tell checked.txt; mv notes.txt checked.txt; tell records.err",
+       {{"checked.txt", "notes\n"}, {"records.err", "<missing>"}},
+       KilledMessage("Tesmar")},
+      {"a file it never told stays, though it changed during the run",
+       "tell checked.txt; echo more >> records.chk",
+       {{"checked.txt", "<missing>"}, {"records.chk", "the user's\nmore\n"}},
+       KilledMessage("Tesmar")},
+      {"a file reached through a link is emptied",
+       "echo half > elsewhere.txt; ln -sf elsewhere.txt records.err; tell records.err",
+       {{"elsewhere.txt", ""}, {"records.chk", "the user's\n"}},
+       KilledMessage("Tesmar", " were emptied.")},
+      {"a file the tool took back itself counts as removed",
+       "tell checked.txt; printf 'Run file removed %s: %s\\n' "
+       "\"$(stat -c '%d %i' checked.txt)\" \"$PWD/checked.txt\"; rm checked.txt",
+       {{"checked.txt", "<missing>"}},
+       KilledMessage("Tesmar")},
+      {"nothing told, nothing touched",
+       "echo half > checked.txt",
+       {{"checked.txt", "half\n"}, {"notes.txt", "notes\n"}},
+       "stop: Tesmar ended before the end of its run."},
+  };
+  for (const auto& c : cases) {
+    ToolRun run;
+    run.folder.Write("notes.txt", "notes\n");
+    run.folder.Write("records.chk", "the user's\n");
+    run.folder.Write("records.err", "an earlier run's\n");
+    WriteFile(run.pgm + "/Tesmar", std::string("#!/bin/sh\ncd '") + run.folder.path() + "'\n" +
+                                       kTellRunFile + "touch checked.txt records.err\n" + c.script +
+                                       "\nkill -KILL $$\n");
+    fs::permissions(run.pgm + "/Tesmar", fs::perms::owner_all);
+    run.RunCheckCommand();
+    const QStringList messages = run.messages.Take();
+    QVERIFY2(messages == QStringList{c.message}, qPrintable(c.name + (": " + messages.join('|'))));
+    for (const auto& [name, content] : c.after)
+      QVERIFY2(ReadFile(run.folder / name) == content, (std::string(c.name) + ": " + name).c_str());
+    QCOMPARE(ReadFile(run.input), Records(15, 40));
+    QCOMPARE(run.opened, QStringList());
+  }
+}
+
 void ToolRunTest::builtToolKilledMidRunLeavesWhatItsStopLeaves() {
   const struct {
     const char* tool;
+    int signo;
     const char* watched;
     std::set<std::string> left;  // the input, its layout file and what a stop keeps
-  } cases[] = {{"Tesmar", "records.err", {"records.txt", "records.frm"}},
-               {"Multiple", "records.exl", {"records.txt", "records.mpr", "records.mul"}}};
+  } cases[] = {
+      // A file the user moves onto the output's name stays.
+      {"Tesmar", SIGKILL, "records.err", {"records.txt", "records.frm", "checked.txt"}},
+      {"Tesmar", SIGTERM, "records.err", {"records.txt", "records.frm", "checked.txt"}},
+      // The list of multiples begun while the records are read stays.
+      {"Multiple", SIGKILL, "records.exl", {"records.txt", "records.mpr", "records.mul"}},
+      {"Multiple", SIGTERM, "records.exl", {"records.txt", "records.mpr", "records.mul"}},
+  };
   for (const auto& c : cases) {
     ToolRun run;
     run.input = run.folder.Write("records.txt", Records(50000, 40));
     const std::string program = run.pgm + "/" + c.tool;
     fs::copy_file(fs::path(KELVARIN_PGM_DIR) / c.tool, program);
+    const bool check = std::string(c.tool) == "Tesmar";
+    const std::string notes = run.folder.Write("notes.dat", "the user's notes\n");
     {
-      KillWhenWritten killing(program, run.folder / c.watched);
-      if (std::string(c.tool) == "Tesmar") {
+      KillWhen killing(program, Written(run.folder / c.watched), c.signo, [&] {
+        if (check) fs::rename(notes, run.output);
+      });
+      if (check) {
         run.RunCheckCommand();
       } else {
         WhenShown<CMULwizard>(
@@ -180,12 +271,57 @@ void ToolRunTest::builtToolKilledMidRunLeavesWhatItsStopLeaves() {
       }
     }
     QCOMPARE(run.messages.Take(), QStringList{KilledMessage(c.tool)});
-    std::set<std::string> left;
-    for (const auto& entry : fs::directory_iterator(run.folder.path()))
-      if (entry.is_regular_file()) left.insert(entry.path().filename());
+    std::set<std::string> left = Listing(run.folder.path());
+    if (!check) left.erase("notes.dat");
     QCOMPARE(left, c.left);
+    if (check) QCOMPARE(ReadFile(run.output), std::string("the user's notes\n"));
     QCOMPARE(run.opened, QStringList());
   }
+}
+
+// A check of the same input while another run checks it: its Tesmar refuses
+// to start, since the first run holds the error file, and is then killed.
+// The first run's files are left alone, and it ends whole.
+void ToolRunTest::secondRunRefusedAndKilledLeavesTheFirstRunAlone() {
+  ToolRun run;
+  run.input = run.folder.Write("records.txt", Records(50000, 40));
+  const std::string first = run.folder / "first.txt";
+  const std::string parameters =
+      run.folder.Write("first.parameters", run.input + "\n" + first + "\n1 8 -1 -1 10 13" +
+                                               Repeat(" -1", 16) + " 5 6 7 7 1 2 40 0 0 999\n");
+  TesmarEngine engine;
+  QVERIFY(engine.Start(parameters, FixedStartTime()));
+  const std::set<std::string> during = Listing(run.folder.path());
+  // The first run goes on meanwhile, at a pace that outlasts the second.
+  std::thread firstRun([&engine] {
+    while (engine.Step(100) == StepStatus::kRunning) std::this_thread::sleep_for(10ms);
+  });
+  const auto joinFirstRun = qScopeGuard([&firstRun] {
+    if (firstRun.joinable()) firstRun.join();
+  });
+
+  const std::string program = run.pgm + "/Tesmar";
+  fs::copy_file(fs::path(KELVARIN_PGM_DIR) / "Tesmar", program);
+  const auto started = std::chrono::steady_clock::now();
+  {
+    // The refusal's box waits for its OK when the kill comes.
+    KillWhen killing(program,
+                     [started] { return std::chrono::steady_clock::now() - started > 1500ms; });
+    run.RunCheckCommand();
+  }
+  QCOMPARE(run.messages.Take(), QStringList{"stop: Tesmar ended before the end of its run."});
+  std::set<std::string> now = Listing(run.folder.path());
+  now.erase("records.frm");  // the second run's layout
+  QCOMPARE(now, during);
+
+  firstRun.join();
+  QVERIFY(engine.endOfInput());
+  QVERIFY(engine.Finish());
+  // Its log names its reports, and they are there.
+  const std::string log = ReadFile(run.folder / "first.log");
+  QVERIFY(log.find("recorded in " + (run.folder / "records.err")) != std::string::npos);
+  QVERIFY(Exists(run.folder / "records.err"));
+  QCOMPARE(log.find("records.chk") != std::string::npos, Exists(run.folder / "records.chk"));
 }
 
 void ToolRunTest::missingToolGivesItsMessage() {

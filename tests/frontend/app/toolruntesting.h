@@ -23,10 +23,17 @@
 #include "tests/support/testfiles.h"
 
 namespace kelvarin::test {
+// Shell lines of a stand-in tool: `tell FILE` says on its standard output,
+// as a tool does, that the run made or emptied FILE.
+inline const char* kTellRunFile =
+    "tell() { printf 'Run file %s: %s\\n' \"$(stat -L -c '%d %i' \"$1\")\" \"$(realpath -s "
+    "\"$1\")\"; "
+    "}\n";
+
 // A stand-in tool: it keeps its arguments and the parameter file it found,
 // notes whether the file "wizard.gone" stood beside it, writes a report
-// where the real tool would, says that its run finished when told, and
-// exits as told. A negative exit makes it kill itself.
+// where the real tool would and tells it, says that its run finished when
+// told, and exits as told. A negative exit makes it kill itself.
 inline void WriteStandIn(const std::string& path, int exitCode, const std::string& report,
                          bool finished = false) {
   std::string script =
@@ -34,7 +41,9 @@ inline void WriteStandIn(const std::string& path, int exitCode, const std::strin
       "printf '%s\\n' \"$#\" \"$@\" > \"$here/arguments.txt\"\n"
       "cp \"$here/parameter.dat\" \"$here/parameter.seen\"\n"
       "ls \"$here/wizard.gone\" > \"$here/wizard.seen\" 2>/dev/null\n";
-  if (!report.empty()) script += "printf 'report\\n' > '" + report + "'\n";
+  if (!report.empty())
+    script += std::string(kTellRunFile) + "printf 'report\\n' > '" + report + "'\ntell '" + report +
+              "'\n";
   if (finished) script += std::string("printf '%s' '") + kRunFinishedLine + "'\n";
   script += exitCode < 0 ? "kill -SEGV $$\n" : "exit " + std::to_string(exitCode) + "\n";
   WriteFile(path, script);

@@ -9,8 +9,10 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
+#include "common/parameterfile.h"
 #include "tests/support/childprocess.h"
 #include "tests/support/enginerun.h"
 #include "tests/tools/faults/toolprograms.h"
@@ -220,6 +222,65 @@ TEST_P(ToolFaults, SecondRunOnTheSameFilesIsRefusedAndTouchesNothing) {
   EXPECT_EQ(data, ReadFile(run.input));
   EXPECT_EQ(3000, first->records());
   EXPECT_EQ(0, ClaimedRunFiles());
+}
+
+// Every way a run can end before the end of its input takes back the same
+// files: the Stop; a stop signal the program catches; and a kill, after
+// which whoever started the program takes back the files the run told it of.
+// Each was told as soon as it was made or emptied, before anything was
+// written into it. A list of multiples begun stays, and so does a report of
+// that name the program never writes.
+TEST_P(ToolFaults, EveryEarlyEndTakesBackTheSameFiles) {
+  const ToolProgram& program = GetParam();
+  const std::string userReport = std::string(".w") + program.name;
+  std::vector<std::string> rows = {program.row};
+  if (program.multiple) rows.push_back(ReplaceAll(program.row, " 1 1 0 40 0", " 1 1 1 40 0"));
+  for (const std::string& row : rows) {
+    std::set<std::string> left[3];
+    for (int ending = 0; ending < 3; ++ending) {
+      RunFolder folder;
+      std::string data;
+      for (int i = 1; i <= 3000; ++i) data += program.Numbered(program.record, i) + "\n";
+      folder.Prepare(data, row);
+      WriteFile(folder.output, "earlier output\n");
+      WriteFile(folder.Report(userReport), "the user's\n");
+      TempDir side;
+      const std::string told = side / "told.txt";
+      const ChildEnd end = RunInChild([&] {
+        ::setenv("TMPDIR", side.path().c_str(), 1);
+        InstallStopSignals(program.name);
+        auto engine = program.make();
+        engine->SetRunFileListener([&told](const std::string& path, FileId id) {
+          FileId named;
+          const bool empty = RegularFileAt(path, &named) && named.inode == id.inode &&
+                             std::filesystem::file_size(path) == 0;
+          std::ofstream(told, std::ios::app) << (empty ? RunFileLine(path, id) : "not empty\n");
+        });
+        if (!engine->Start(folder.parameter, FixedStartTime())) return 2;
+        engine->Step(1000);
+        if (ending == 0) {
+          engine->Stop();
+          return engine->Finish() ? 4 : 1;
+        }
+        ::raise(ending == 1 ? SIGTERM : SIGKILL);
+        return 3;
+      });
+      EXPECT_TRUE(ending == 0 ? end.Exited(1) : end.KilledBy(ending == 1 ? SIGTERM : SIGKILL))
+          << end.status << end.errorText;
+      const std::string tellings = ReadFile(told);
+      EXPECT_EQ(std::string::npos, tellings.find("not empty")) << tellings;
+      if (ending == 2)
+        for (const RunFile& file : ParseRunFileLines(tellings))
+          DiscardOwnFile(file.path.c_str(), -1, file.id);
+      left[ending] = Listing(folder.dir.path());
+      EXPECT_EQ(data, ReadFile(folder.input));
+      const std::string report = ReadFile(folder.Report(userReport));
+      EXPECT_TRUE(report == "the user's\n" || report == "<missing>") << report;
+      EXPECT_EQ(left[ending].count("data.mul") == 1, row != program.row) << ending;
+    }
+    EXPECT_EQ(left[0], left[1]) << row;
+    EXPECT_EQ(left[0], left[2]) << row;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ToolFaults, ::testing::ValuesIn(ToolPrograms()),
