@@ -50,7 +50,13 @@ void WriteText(int fd, const char* text) {
   }
 }
 
-void WriteNumber(int fd, unsigned long long n) {
+// Appends a text to a line being built, as far as it has room.
+void Append(char* line, size_t size, size_t* used, const char* text) {
+  while (*text != '\0' && *used + 1 < size) line[(*used)++] = *text++;
+  line[*used] = '\0';
+}
+
+void AppendNumber(char* line, size_t size, size_t* used, unsigned long long n) {
   char digits[24];
   int at = sizeof digits - 1;
   digits[at] = '\0';
@@ -58,23 +64,26 @@ void WriteNumber(int fd, unsigned long long n) {
     digits[--at] = static_cast<char>('0' + n % 10);
     n /= 10;
   } while (n > 0 && at > 0);
-  WriteText(fd, digits + at);
+  Append(line, size, used, digits + at);
 }
 
 // Tells whoever started the program what became of a file of the run, in
-// the words of RunFileTakeBackWord.
+// the words of RunFileTakeBackWord: the line goes out in one write.
 void WriteTakenBack(const Claim& claim, TakeBack result) {
   const char* word = RunFileTakeBackWord(result);
   if (word == nullptr) return;
-  WriteText(STDOUT_FILENO, "Run file ");
-  WriteText(STDOUT_FILENO, word);
-  WriteText(STDOUT_FILENO, " ");
-  WriteNumber(STDOUT_FILENO, static_cast<unsigned long long>(claim.id.device));
-  WriteText(STDOUT_FILENO, " ");
-  WriteNumber(STDOUT_FILENO, static_cast<unsigned long long>(claim.id.inode));
-  WriteText(STDOUT_FILENO, ": ");
-  WriteText(STDOUT_FILENO, claim.path);
-  WriteText(STDOUT_FILENO, "\n");
+  char line[PATH_MAX + 80];
+  size_t used = 0;
+  Append(line, sizeof line, &used, "Run file ");
+  Append(line, sizeof line, &used, word);
+  Append(line, sizeof line, &used, " ");
+  AppendNumber(line, sizeof line, &used, static_cast<unsigned long long>(claim.id.device));
+  Append(line, sizeof line, &used, " ");
+  AppendNumber(line, sizeof line, &used, static_cast<unsigned long long>(claim.id.inode));
+  Append(line, sizeof line, &used, ": ");
+  Append(line, sizeof line, &used, claim.path);
+  Append(line, sizeof line, &used, "\n");
+  WriteText(STDOUT_FILENO, line);
 }
 
 void OnStopSignal(int signo) {
@@ -92,7 +101,10 @@ void OnStopSignal(int signo) {
 
   WriteText(STDERR_FILENO, g_programName);
   WriteText(STDERR_FILENO, ": stopped by signal ");
-  WriteNumber(STDERR_FILENO, static_cast<unsigned long long>(signo));
+  char number[24];
+  size_t used = 0;
+  AppendNumber(number, sizeof number, &used, static_cast<unsigned long long>(signo));
+  WriteText(STDERR_FILENO, number);
   // Once the run has finished its files are whole and stay.
   if (removed || emptied)
     WriteText(STDERR_FILENO, !emptied  ? "; the files of this run were removed"

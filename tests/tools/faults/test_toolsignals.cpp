@@ -81,14 +81,29 @@ TEST(BuiltToolPrograms, SignalInTheMiddleOfTheRunTakesBackWhatItWrote) {
     Launch(*runs.back());
   }
   // Each run has started once its output file is there; then it works on
-  // in the ticks of its progress dialog.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  for (const auto& run : runs)
-    while (!Exists(run->dir / "out.txt") && std::chrono::steady_clock::now() < deadline &&
-           ::waitpid(run->pid, nullptr, WNOHANG | WNOWAIT) == 0)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  std::this_thread::sleep_for(std::chrono::milliseconds(600));
-  for (const auto& run : runs) ::kill(run->pid, SIGTERM);
+  // in the ticks of its progress dialog, and is stopped a few ticks later,
+  // however slowly the others start on a busy machine.
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::seconds(60);
+  std::vector<Clock::time_point> startedAt(runs.size(), Clock::time_point::max());
+  for (size_t stopped = 0; stopped < runs.size();) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (size_t i = 0; i < runs.size(); ++i) {
+      if (startedAt[i] == Clock::time_point::min()) continue;  // stopped already
+      siginfo_t ended{};
+      const bool gone = ::waitid(P_PID, static_cast<id_t>(runs[i]->pid), &ended,
+                                 WEXITED | WNOHANG | WNOWAIT) != 0 ||
+                        ended.si_pid != 0;
+      if (startedAt[i] == Clock::time_point::max() && Exists(runs[i]->dir / "out.txt"))
+        startedAt[i] = Clock::now();
+      if (!gone && Clock::now() - startedAt[i] < std::chrono::milliseconds(300) &&
+          Clock::now() < deadline)
+        continue;
+      ::kill(runs[i]->pid, SIGTERM);
+      startedAt[i] = Clock::time_point::min();
+      ++stopped;
+    }
+  }
 
   for (const auto& run : runs) {
     const std::string name = run->program->name;
