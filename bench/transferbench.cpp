@@ -57,8 +57,8 @@ int RunTransferBench(const char* parameterFile) {
   while (engine.running()) engine.Step(kTransferBatch);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  // The file ends inside quotes, or was cut short while it was read: the
-  // result text says so after the counts.
+  // The file ends inside quotes, or was cut short or rewritten while it was
+  // read: the result text says so after the counts.
   const bool toldLast = engine.unclosedQuoteLine() > 0 || engine.inputChanged();
   if (engine.state() != TransferState::kDone && !toldLast)
     std::fprintf(stderr, "%s\n", engine.ResultText().c_str());

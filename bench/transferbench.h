@@ -11,8 +11,8 @@ namespace kelvarin {
 // ends inside quotes written as blanks); returns the exit code: 0 after a
 // finished transfer, 1 when it was refused or failed, 2 for a bad parameter
 // file. An input that ends inside a quoted field writes nothing, and one cut
-// short while the transfer runs leaves no output: the line that says so
-// follows the counts as the last line printed.
+// short or rewritten while the transfer runs leaves no output: the line that
+// says so follows the counts as the last line printed.
 int RunTransferBench(const char* parameterFile);
 
 }  // namespace kelvarin

@@ -53,6 +53,7 @@ bool DelimitedFile::Open() {
   m_fileLength = m_file.fileSize;
   m_file.limit = m_fileLength;
   m_linesEnded = m_recordStart = 0;
+  m_read.Reset();
   return true;
 }
 
@@ -60,14 +61,26 @@ void DelimitedFile::Close() { m_file.Close(); }
 
 bool DelimitedFile::Ensure(size_t count) {
   while (m_file.end - m_file.pos < count) {
-    if (!m_file.isOpen() || m_file.failed || m_file.eof || !m_file.Refill()) return false;
+    if (!ReadMore()) return false;
   }
+  return true;
+}
+
+bool DelimitedFile::ReadMore() {
+  if (!m_file.isOpen() || m_file.failed || m_file.eof) return false;
+  // Refill keeps the bytes not yet taken at the front; the new ones follow them.
+  const size_t kept = m_file.end - m_file.pos;
+  if (!m_file.Refill()) return false;
+  m_read.Add(m_file.bytes.data() + kept, m_file.end - kept);
   return true;
 }
 
 bool DelimitedFile::Rewind() {
   if (!m_file.isOpen() || !m_file.Rewind()) return false;
   m_linesEnded = m_recordStart = 0;
+  // The checksum starts again; the start of the file still in the buffer counts as read anew.
+  m_read.Reset();
+  m_read.Add(m_file.bytes.data(), m_file.end);
   if (Ensure(3) && std::memcmp(m_file.bytes.data() + m_file.pos, kByteOrderMark, 3) == 0)
     m_file.pos += 3;
   return !m_file.failed;

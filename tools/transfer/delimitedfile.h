@@ -11,7 +11,9 @@
 // field; any other byte is stored and the field goes on unquoted. A byte-order
 // mark at the start of the file is not data. Only the bytes the file held
 // when it was opened are read; a file that is cut short meanwhile is a read
-// failure. The file is read through a large buffer.
+// failure. The file is read through a large buffer, and a checksum follows
+// what is read from its start, so that a caller reading it twice can tell
+// whether both readings were handed the same bytes.
 #pragma once
 
 #include <array>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "common/filebuffer.h"
+#include "tools/transfer/bytedigest.h"
 
 namespace kelvarin {
 
@@ -72,6 +75,10 @@ class DelimitedFile {
   bool failed() const { return m_file.failed; }
   int readError() const { return m_file.error; }
   bool shrank() const { return m_file.shrank; }
+  // The checksum of the bytes read from the start of the file (the last
+  // Rewind) up to where reading has come: the whole length taken at Open
+  // once ReadRecord has found no record left.
+  uint64_t readDigest() const { return m_read.Value(); }
 
   std::string m_path;
   uint64_t m_fileLength = 0;
@@ -103,6 +110,9 @@ class DelimitedFile {
  private:
   // Makes at least `count` bytes available unless the file ends first.
   bool Ensure(size_t count);
+  // Reads more of the file into the buffer and the checksum; false at its
+  // end or on a failure. Kept out of the readers' loops, which seldom need it.
+  [[gnu::noinline]] bool ReadMore();
   int Get() {
     if (m_file.pos == m_file.end && !Ensure(1)) return -1;
     return static_cast<unsigned char>(m_file.bytes[m_file.pos++]);
@@ -129,6 +139,7 @@ class DelimitedFile {
 
   size_t m_bufferSize;
   FileBuffer m_file;                // the open file, read through its buffer
+  ByteDigest m_read;                // the bytes read into the buffer since the start
   std::array<bool, 256> m_stops{};  // the bytes that end an unquoted field
   char m_stopsFor = 0;              // the delimiter m_stops was made for
   std::string m_dropped;            // a field beyond the hundredth while it is read

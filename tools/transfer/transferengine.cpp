@@ -33,6 +33,7 @@ bool TransferEngine::Start(const std::string& inputFile, const std::string& outp
   m_bytesMeasured = m_bytesDone = 0;
   m_recordsWritten = m_valuesCut = m_fieldsDropped = m_lineEndsJoined = 0;
   m_unclosedQuoteLine = 0;
+  m_measuredDigest = 0;
   m_inputChanged = false;
   m_message.clear();
   m_failure.clear();
@@ -103,6 +104,7 @@ TransferState TransferEngine::StartWriting() {
   size_t lineLength = 1;
   for (int i : m_columns) lineLength += static_cast<size_t>(m_widths[i]);
   m_line.assign(lineLength, '\n');
+  m_measuredDigest = m_reader.readDigest();
   if (!m_reader.Rewind()) return FailReading();
   if (!m_output.Truncate())
     return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
@@ -137,6 +139,9 @@ void TransferEngine::WriteRecord() {
 }
 
 TransferState TransferEngine::Complete() {
+  // The widths fit the records written only when the writing pass read the
+  // very bytes that were measured, up to the same length.
+  if (m_reader.readDigest() != m_measuredDigest) return FailInputChanged();
   m_reader.Close();
   if (!m_output.Close())
     return Fail("Cannot write the output file!", m_outputFile, m_output.errorNumber());
@@ -147,6 +152,10 @@ TransferState TransferEngine::Complete() {
 TransferState TransferEngine::FailReading() {
   if (!m_reader.shrank())
     return Fail("Cannot read the input file!", m_inputFile, m_reader.readError());
+  return FailInputChanged();
+}
+
+TransferState TransferEngine::FailInputChanged() {
   m_inputChanged = true;
   return FailWith("The input file changed during the transfer: nothing was written.");
 }

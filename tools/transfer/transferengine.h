@@ -4,7 +4,9 @@
 // written as blanks, so every line has the same length. A timer drives it in
 // small steps: first a pass that measures every record's fields, then the
 // pass that writes. Both read the input only as far as it reached at Start;
-// an input cut short before that stops the transfer.
+// an input cut short before that stops the transfer, and so does one of which
+// the writing pass read other bytes than the measuring pass (rewritten in
+// place meanwhile).
 #pragma once
 
 #include <array>
@@ -27,9 +29,9 @@ enum class TransferState {
   kWriting,
   kDone,       // every record written and the output closed
   kCancelled,  // stopped by the user; what was written stays
-  kFailed,     // a read or write error, an input cut short or an unclosed
-               // quote stopped it; the output was removed (or, after an
-               // unclosed quote, left as it was found)
+  kFailed,     // a read or write error, an input cut short or rewritten or an
+               // unclosed quote stopped it; the output was removed (or, after
+               // an unclosed quote, left as it was found)
 };
 
 class TransferEngine {
@@ -76,9 +78,10 @@ class TransferEngine {
   // The line on which the quoted field opens when the input ends inside it
   // (the transfer then failed before writing anything); 0 otherwise.
   uint64_t unclosedQuoteLine() const { return m_unclosedQuoteLine; }
-  // Whether the transfer failed because the input was cut short while it
-  // ran (the input is the file opened at Start: one renamed over its name
-  // changes nothing).
+  // Whether the transfer failed because the input was cut short or
+  // rewritten in place while it ran (the input is the file opened at Start:
+  // one renamed over its name changes nothing; bytes appended to it are not
+  // read).
   bool inputChanged() const { return m_inputChanged; }
   // Why Start refused.
   const std::string& message() const { return m_message; }
@@ -94,6 +97,9 @@ class TransferEngine {
   TransferState Complete();
   // The input could not be read, or ended before the length it had at Start.
   TransferState FailReading();
+  // The input was cut short, or the writing pass read other bytes than were
+  // measured: nothing is kept.
+  TransferState FailInputChanged();
   TransferState Fail(const std::string& what, const std::string& path, int errorNumber);
   // Stops with `text` as the result text and removes the output.
   TransferState FailWith(const std::string& text);
@@ -117,6 +123,7 @@ class TransferEngine {
   long long m_fieldsDropped = 0;
   long long m_lineEndsJoined = 0;
   uint64_t m_unclosedQuoteLine = 0;
+  uint64_t m_measuredDigest = 0;  // the checksum of the bytes the measuring pass read
   bool m_inputChanged = false;
   std::string m_message;
   std::string m_failure;  // the result text of a failed transfer

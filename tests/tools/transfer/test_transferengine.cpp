@@ -242,38 +242,77 @@ TEST(Transfer, ReadsOnlyWhatTheInputHeldAtStart) {
   EXPECT_EQ(Records(1500, "  a\n"), ReadFile(t.output));
 }
 
-// The input is the file opened at Start: cut short, it stops the transfer
-// and leaves no output; a shorter file renamed over its name leaves it whole.
-TEST(Transfer, InputCutShortStopsIt) {
+// The input is the file opened at Start, and both passes read it up to the
+// length it had then. Cut short, or rewritten in place so that the writing
+// pass reads other bytes than were measured, it stops the transfer and leaves
+// no output; bytes appended to it, or a file renamed over its name, do not.
+TEST(Transfer, InputChangedWhileItRuns) {
   const std::string input = Records(200, "1,\"a\nb\",c\n");
+  const std::string whole = Records(200, "  1  a b\n");
+  const std::string stopped = "<missing>";
+  const std::string other = Records(200, "2,\"a\nb\",c\n");  // as long as the input
+  enum How { kInPlace, kAppended, kRenamedOver };
+  const TransferState measuring = TransferState::kMeasuring, writing = TransferState::kWriting;
   const struct {
+    const char* name;
     TransferState pass;  // the pass during which the input changes
     int recordsBefore;   // records that pass reads first
-    size_t kept;         // bytes of the input left (504: inside quotes)
-    bool renamedOver;
-  } cases[] = {{TransferState::kMeasuring, 20, 500, false},
-               {TransferState::kMeasuring, 20, 504, false},
-               {TransferState::kWriting, 0, 1500, false},
-               {TransferState::kWriting, 30, 1000, false},
-               {TransferState::kWriting, 30, 100, true}};
+    How how;
+    std::vector<std::string> writes;  // one after the other, a record apart
+    std::string output;
+  } cases[] = {{"CutWhileMeasuring", measuring, 20, kInPlace, {input.substr(0, 500)}, stopped},
+               {"CutInsideQuotes", measuring, 20, kInPlace, {input.substr(0, 504)}, stopped},
+               {"CutBetweenThePasses", writing, 0, kInPlace, {input.substr(0, 1500)}, stopped},
+               {"CutWhileWriting", writing, 30, kInPlace, {input.substr(0, 1000)}, stopped},
+               {"RenamedOver", writing, 30, kRenamedOver, {input.substr(0, 100)}, whole},
+               // Bytes the measuring pass has read are other ones when the writing pass reads them.
+               {"RewrittenWhileMeasuring", measuring, 20, kInPlace, {other}, stopped},
+               {"RewrittenBetweenThePasses", writing, 0, kInPlace, {other}, stopped},
+               {"RewrittenWhileWriting", writing, 30, kInPlace, {other}, stopped},
+               // Emptied and filled again, as a copy does, longer, and never found short.
+               {"ShorterThenLonger",
+                writing,
+                30,
+                kInPlace,
+                {other.substr(0, 1000), other + "3,d\n"},
+                stopped},
+               // Only bytes the measuring pass had not reached changed: both passes
+               // read the new file, which is written as it now stands.
+               {"RewrittenAheadOfMeasuring",
+                measuring,
+                20,
+                kInPlace,
+                {input.substr(0, 1500) + Records(50, "1234567,c\n")},
+                Records(150, "        1  a b\n") + Records(50, "  1234567    c\n")},
+               {"AppendedWhileMeasuring", measuring, 20, kAppended, {"3,d,e\n"}, whole},
+               {"AppendedWhileWriting", writing, 30, kAppended, {"3,d,e\n"}, whole}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.kept);
+    SCOPED_TRACE(c.name);
     Transfer t;
     WriteFile(t.input, input);
     WriteFile(t.output, "keep me\n");
-    TransferEngine engine(16);  // a small buffer, so that the cut is met
+    TransferEngine engine(16);  // a small buffer, so that each change is met
     ASSERT_TRUE(engine.Start(t.input, t.output, false, {0, 1}));
     for (int read = 0; engine.running(); engine.Step(1)) {
-      if (engine.state() != c.pass || read++ != c.recordsBefore) continue;
-      const std::string path = c.renamedOver ? t.dir / "new.csv" : t.input;
-      WriteFile(path, input.substr(0, c.kept));
-      ASSERT_EQ(0, std::rename(path.c_str(), t.input.c_str()));  // onto itself: nothing
+      if (engine.state() != c.pass) continue;
+      const int write = read++ - c.recordsBefore;
+      if (write < 0 || write >= static_cast<int>(c.writes.size())) continue;
+      const std::string& bytes = c.writes[write];
+      if (c.how == kAppended) {
+        std::ofstream(t.input, std::ios::binary | std::ios::app) << bytes;
+      } else if (c.how == kRenamedOver) {
+        WriteFile(t.dir / "new.csv", bytes);
+        ASSERT_EQ(0, std::rename((t.dir / "new.csv").c_str(), t.input.c_str()));
+      } else {
+        WriteFile(t.input, bytes);
+      }
     }
-    EXPECT_EQ(c.renamedOver ? TransferState::kDone : TransferState::kFailed, engine.state());
-    EXPECT_EQ(c.renamedOver ? Records(200, "  1  a b\n") : "<missing>", ReadFile(t.output));
-    EXPECT_EQ(
-        !c.renamedOver,
-        engine.ResultText() == "The input file changed during the transfer: nothing was written.");
+    const bool changed = c.output == stopped;
+    EXPECT_EQ(changed ? TransferState::kFailed : TransferState::kDone, engine.state());
+    EXPECT_EQ(c.output, ReadFile(t.output));
+    EXPECT_EQ(changed, engine.inputChanged());
+    EXPECT_EQ(changed, engine.ResultText() ==
+                           "The input file changed during the transfer: nothing was written.");
   }
 }
 
