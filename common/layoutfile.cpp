@@ -245,7 +245,7 @@ bool WriteInPlace(const LayoutFilePlace& place, LayoutFile file,
 
 LayoutFileWrite WriteLayoutFileBytes(const LayoutFilePlace& place, LayoutFile file,
                                      const std::vector<uint8_t>& bytes) {
-  if (NamesDataFile(place)) return LayoutFileWrite::kNotWritten;
+  if (NamesDataFile(place)) return LayoutFileWrite::kNotALayoutFile;
   // What the name reaches now, through a link too.
   struct stat named {};
   const bool present = ::stat(place.path.c_str(), &named) == 0;

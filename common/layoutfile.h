@@ -137,12 +137,12 @@ LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, Record
 
 enum class LayoutFileWrite {
   kWritten,
-  // Neither created nor replaced nor written: a data file of the run or a
-  // read-only layout file at the name, a folder that takes no new file where
-  // the name reaches no file that can be written itself, a failed write.
+  // Neither created nor replaced nor written: a read-only layout file at
+  // the name, a folder that takes no new file where the name reaches no
+  // file that can be written itself, a failed write.
   kNotWritten,
   // What the name reaches cannot be a layout file (a longer file, a folder,
-  // a pipe): it was left as it is.
+  // a pipe, one of the run's data files): it was left as it is.
   kNotALayoutFile,
 };
 
