@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <random>
 
 #include "common/fileidentity.h"
 #include "common/reportname.h"
@@ -168,12 +170,19 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, LayoutFile fi
   return bytes.size() == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
 }
 
-// Creates a new file of this process's own beside `path`, in its folder so
-// that it can be renamed over it, with the permissions a new file gets.
+// Creates a new file of this process's own in the folder of `path`, so that
+// it can be renamed over it, with the permissions a new file gets. Its name
+// is short and means nothing, six letters or digits and ".tmp", so that it
+// fits in the folder whatever the length of the name it stands in for.
 int CreateFileBeside(const std::string& path, std::string* created, FileId* id) {
-  static unsigned serial = 0;
+  static const char kCharacters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  static std::minstd_rand random(static_cast<unsigned>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
+  const std::string folder = path.substr(0, path.rfind('/') + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *created = path + ".new" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+    std::string name(6, ' ');
+    for (char& c : name) c = kCharacters[random() % (sizeof kCharacters - 1)];
+    *created = folder + name + ".tmp";
     const int fd =
         ::open(created->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0 && errno == EEXIST) continue;
@@ -186,26 +195,75 @@ int CreateFileBeside(const std::string& path, std::string* created, FileId* id) 
   return -1;
 }
 
+enum class Replacement { kReplaced, kNotPlaced, kFailed };
+
+// Writes the record whole into a new file beside the name, flushes it and
+// renames it over the name. kNotPlaced when no new file could be made or
+// put in the name's place, kFailed when writing it failed; either way the
+// new file is gone and the name reaches what it did.
+Replacement ReplaceThroughNewFile(const std::string& path, const struct stat* named,
+                                  const std::vector<uint8_t>& bytes) {
+  std::string temporary;
+  FileId id;
+  const int fd = CreateFileBeside(path, &temporary, &id);
+  if (fd < 0) return Replacement::kNotPlaced;
+  int error = 0;
+  const bool written = (named == nullptr || ::fchmod(fd, named->st_mode & 0777) == 0) &&
+                       WriteWhole(fd, bytes.data(), bytes.size(), &error) && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written) {
+    DiscardOwnFile(temporary.c_str(), -1, id);
+    return Replacement::kFailed;
+  }
+  if (::rename(temporary.c_str(), path.c_str()) == 0) return Replacement::kReplaced;
+  DiscardOwnFile(temporary.c_str(), -1, id);
+  return Replacement::kNotPlaced;
+}
+
+// Writes the record over the bytes of the layout file itself, then cuts
+// what lies beyond it, and flushes it; only the single name of a regular
+// file, reached without a link, is written so, as writing through a link or
+// into a file of more names would change a file the user keeps elsewhere.
+bool WriteInPlace(const LayoutFilePlace& place, LayoutFile file,
+                  const std::vector<uint8_t>& bytes) {
+  struct stat named {};
+  if (::lstat(place.path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_nlink != 1)
+    return false;
+  const int fd =
+      ::open(place.path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  // The file opened must be the one looked at: the name may have been given
+  // to another file in between.
+  struct stat held {};
+  int error = 0;
+  const bool written = ::fstat(fd, &held) == 0 && held.st_dev == named.st_dev &&
+                       held.st_ino == named.st_ino && held.st_nlink == 1 &&
+                       CanBeLayoutFile(held, file) && !IsDataFile(fd, place) &&
+                       WriteWhole(fd, bytes.data(), bytes.size(), &error) &&
+                       ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && written;
+}
+
 LayoutFileWrite WriteLayoutFileBytes(const LayoutFilePlace& place, LayoutFile file,
                                      const std::vector<uint8_t>& bytes) {
-  if (NamesDataFile(place)) return LayoutFileWrite::kNotWritten;
+  if (NamesDataFile(place)) return LayoutFileWrite::kNotALayoutFile;
   // What the name reaches now, through a link too.
   struct stat named {};
   const bool present = ::stat(place.path.c_str(), &named) == 0;
   if (present && !CanBeLayoutFile(named, file)) return LayoutFileWrite::kNotALayoutFile;
   if (present && !OpensAsRegularFile(place.path, /*forUpdate=*/true))
     return LayoutFileWrite::kNotWritten;  // read-only: kept as the user made it
-  std::string temporary;
-  FileId id;
-  const int fd = CreateFileBeside(place.path, &temporary, &id);
-  if (fd < 0) return LayoutFileWrite::kNotWritten;
-  int error = 0;
-  const bool written = (!present || ::fchmod(fd, named.st_mode & 0777) == 0) &&
-                       WriteWhole(fd, bytes.data(), bytes.size(), &error) && ::fsync(fd) == 0;
-  if (::close(fd) == 0 && written && ::rename(temporary.c_str(), place.path.c_str()) == 0)
-    return LayoutFileWrite::kWritten;
-  DiscardOwnFile(temporary.c_str(), -1, id);
-  return LayoutFileWrite::kNotWritten;
+  switch (ReplaceThroughNewFile(place.path, present ? &named : nullptr, bytes)) {
+    case Replacement::kReplaced:
+      return LayoutFileWrite::kWritten;
+    case Replacement::kFailed:
+      return LayoutFileWrite::kNotWritten;
+    case Replacement::kNotPlaced:
+      break;
+  }
+  // A folder that takes no new file, or no rename over this one, may still
+  // let the file itself be written.
+  return present && WriteInPlace(place, file, bytes) ? LayoutFileWrite::kWritten
+                                                     : LayoutFileWrite::kNotWritten;
 }
 
 }  // namespace

@@ -137,19 +137,24 @@ LayoutFileStatus ReadLayoutFile(const std::string& path, LayoutFile file, Record
 
 enum class LayoutFileWrite {
   kWritten,
-  // Not created or replaced: a data file of the run or a read-only layout
-  // file at the name, a folder that takes no new file, a failed write.
+  // Neither created nor replaced nor written: a read-only layout file at
+  // the name, a folder that takes no new file where the name reaches no
+  // file that can be written itself, a failed write.
   kNotWritten,
   // What the name reaches cannot be a layout file (a longer file, a folder,
-  // a pipe): it was left as it is.
+  // a pipe, one of the run's data files): it was left as it is.
   kNotALayoutFile,
 };
 
 // Creates or replaces a definition file: the record is written whole into a
-// new file in the same folder, flushed, and renamed over the name, so that
-// a link at the name is replaced and never written through, another name of
-// the old file keeps its bytes, and a failure leaves the old file as it was
-// (the new file removed). A replaced file's permissions are kept.
+// new file of a short name of its own in the same folder, flushed, and
+// renamed over the name, so that a link at the name is replaced and never
+// written through, another name of the old file keeps its bytes, and a
+// failure leaves the old file as it was (the new file removed). A replaced
+// file's permissions are kept. Where no new file can be made in the folder
+// or renamed over the name, a layout file that is a regular file of a single
+// name, not reached through a link, is written in place instead: emptied of
+// what lies beyond the record, and flushed.
 LayoutFileWrite WriteLayoutFile(const LayoutFilePlace& place, LayoutFile file,
                                 const RecordSettings& values, const OptionWords& words = {});
 LayoutFileWrite WriteLayoutFile(const std::string& path, LayoutFile file,

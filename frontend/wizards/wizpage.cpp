@@ -42,10 +42,17 @@ LayoutFilePlace CWizPage::DefinitionFilePlace(LayoutFile file) const {
 void CWizPage::SaveLayoutFile(LayoutFile file, const RecordSettings& values,
                               const OptionWords& words) {
   const LayoutFilePlace place = DefinitionFilePlace(file);
-  if (WriteLayoutFile(place, file, values, words) != LayoutFileWrite::kNotALayoutFile) return;
-  ShowInformationMessage(this, QStringLiteral("%1 is not a column definition file: it was left "
-                                              "as it is, and the columns were not saved.")
-                                   .arg(QFileInfo(FromLocalPath(place.path)).fileName()));
+  const LayoutFileWrite written = WriteLayoutFile(place, file, values, words);
+  if (written == LayoutFileWrite::kWritten) return;
+  // Finish goes on all the same; the user learns that the columns were not
+  // kept for the next run.
+  const QString name = QFileInfo(FromLocalPath(place.path)).fileName();
+  ShowInformationMessage(
+      this, written == LayoutFileWrite::kNotALayoutFile
+                ? QStringLiteral("%1 is not a column definition file: it was left as it is, and "
+                                 "the columns were not saved.")
+                      .arg(name)
+                : QStringLiteral("%1 could not be written: the columns were not saved.").arg(name));
 }
 
 QStringList CWizPage::PathLines() const {

@@ -65,9 +65,9 @@ class CWizPage : public QWizardPage {
   bool TakeDateFormat(const QListWidget* list, const QString& message, int32_t* format);
   // The sheet's layout definition file of a kind, beside its input.
   LayoutFilePlace DefinitionFilePlace(LayoutFile file) const;
-  // Writes the sheet's layout definition file. When what stands at its name
-  // cannot be one, says that it was left as it is; any other failure is not
-  // reported: the run goes on, and the next one starts without the file.
+  // Writes the sheet's layout definition file. When it is not written, says
+  // so: that what stands at its name cannot be one and was left as it is,
+  // or that it could not be written. The run goes on either way.
   void SaveLayoutFile(LayoutFile file, const RecordSettings& values, const OptionWords& words = {});
   // Icon `id` at the top left of the page.
   void SetLeftIcon(int id) { m_leftIcon = id; }

@@ -1,4 +1,5 @@
 #include "common/layoutfile.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -348,6 +349,74 @@ TEST_F(LayoutFileTest, FailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_EQ(before, test::ReadFile(path));
   }
   EXPECT_EQ(1, std::distance(fs::directory_iterator(m_temp.path()), fs::directory_iterator()));
+}
+
+TEST_F(LayoutFileTest, NameAsLongAsAFileNameMayBe) {
+  const std::string input = m_temp / (std::string(251, 'r') + ".dat");
+  const LayoutFilePlace place = PlaceLayoutFile(LayoutFile::kCheck, input, "");
+  ASSERT_EQ(LayoutFileWrite::kWritten,
+            WriteLayoutFile(place, LayoutFile::kCheck, SampleCheckLayout()));
+  RecordSettings read;
+  EXPECT_EQ(LayoutFileStatus::kComplete, ReadLayoutFile(place, LayoutFile::kCheck, read));
+  ExpectSameCheckLayout(SampleCheckLayout(), read);
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(m_temp.path()), fs::directory_iterator()));
+}
+
+TEST_F(LayoutFileTest, WrittenInPlaceWhereNoNewFileCanTakeItsPlace) {
+  // A folder that takes no new file (0555), or a shared one where nobody may
+  // rename over another's file (01777): the single name of a regular file
+  // is written itself; a hard link, a link, a read-only file and a missing
+  // one are not, and stay as they were. Nothing is left behind.
+  enum At { kOwn, kHardLink, kLink, kReadOnly, kAbsent };
+  const struct {
+    At at;
+    mode_t folder;
+    LayoutFileWrite want;
+  } cases[] = {
+      {kOwn, 0555, LayoutFileWrite::kWritten},
+      {kOwn, 01777, LayoutFileWrite::kWritten},
+      {kHardLink, 0555, LayoutFileWrite::kNotWritten},
+      {kLink, 0555, LayoutFileWrite::kNotWritten},
+      {kReadOnly, 0555, LayoutFileWrite::kNotWritten},
+      {kAbsent, 0555, LayoutFileWrite::kNotWritten},
+  };
+  if (!test::FileRightsOfNobody().Taken())
+    GTEST_SKIP() << "the rights of root on files cannot be given up";
+  const std::string old(kCheckLayoutFileSize, '\x07');
+  const std::vector<uint8_t> written = Hex(kSampleCheckBytes);
+  ASSERT_EQ(0, ::chmod(m_temp.path().c_str(), 0755));
+  const std::string elsewhere = m_temp.Write("elsewhere.frm", old);
+  ASSERT_EQ(0, ::chmod(elsewhere.c_str(), 0666));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    const std::string folder = m_temp / std::to_string(i);
+    const std::string name = folder + "/records.frm";
+    fs::create_directory(folder);
+    if (cases[i].at == kLink) fs::create_symlink(elsewhere, name);
+    if (cases[i].at == kOwn || cases[i].at == kHardLink || cases[i].at == kReadOnly) {
+      test::WriteFile(name, old);
+      ASSERT_EQ(0, ::chmod(name.c_str(), cases[i].at == kReadOnly ? 0444 : 0666));
+    }
+    if (cases[i].at == kHardLink) fs::create_hard_link(name, folder + "/other");
+    const auto files = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    ASSERT_EQ(0, ::chmod(folder.c_str(), cases[i].folder));
+    LayoutFileWrite got;
+    {
+      test::FileRightsOfNobody nobody;
+      got = WriteLayoutFile(name, LayoutFile::kCheck, SampleCheckLayout());
+    }
+    ::chmod(folder.c_str(), 0755);  // so that the folder can be removed
+    EXPECT_EQ(cases[i].want, got);
+    EXPECT_EQ(got == LayoutFileWrite::kWritten ? std::string(written.begin(), written.end())
+              : cases[i].at == kAbsent         ? std::string("<missing>")
+                                               : old,
+              test::ReadFile(name));
+    EXPECT_EQ(files, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    if (cases[i].at == kHardLink) {
+      EXPECT_EQ(old, test::ReadFile(folder + "/other"));
+    }
+  }
+  EXPECT_EQ(old, test::ReadFile(elsewhere));
 }
 
 TEST_F(LayoutFileTest, NeverOneOfTheRunsDataFilesNorAPipeNorADevice) {

@@ -1,8 +1,10 @@
-// Work a test must do in a process of its own: a run that a signal ends, or
-// that must not have the rights of the user running the tests.
+// Work a test must do in a process of its own, or in a thread without the
+// rights on files of root: a run that a signal ends, or that must not have
+// the rights of the user running the tests.
 #pragma once
 
 #include <grp.h>
+#include <sys/fsuid.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,12 +47,38 @@ inline ChildEnd RunInChild(const std::function<int()>& body) {
   return end;
 }
 
+constexpr uid_t kNobody = 65534;
+
 // In a child: gives up the rights of root, so that file permissions hold as
 // for any user. False when they cannot be given up.
 inline bool DropRootRights() {
   if (::geteuid() != 0) return true;
-  constexpr uid_t kNobody = 65534;
   return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
 }
+
+// While it lives, the calling thread makes, opens and removes files as an
+// unprivileged user, so that folder and file permissions hold for root too;
+// the other threads keep their rights. For another user it changes nothing.
+class FileRightsOfNobody {
+ public:
+  FileRightsOfNobody() : m_root(::geteuid() == 0) {
+    if (!m_root) return;
+    ::setfsgid(kNobody);
+    ::setfsuid(kNobody);
+  }
+  ~FileRightsOfNobody() {
+    if (!m_root) return;
+    ::setfsuid(0);
+    ::setfsgid(0);
+  }
+  FileRightsOfNobody(const FileRightsOfNobody&) = delete;
+  FileRightsOfNobody& operator=(const FileRightsOfNobody&) = delete;
+
+  // Whether the rights were given up (an invalid id only reads the current one).
+  bool Taken() const { return !m_root || ::setfsuid(static_cast<uid_t>(-1)) == int(kNobody); }
+
+ private:
+  bool m_root;
+};
 
 }  // namespace kelvarin::test

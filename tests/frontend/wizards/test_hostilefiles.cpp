@@ -28,6 +28,7 @@
 #include "frontend/wizards/transwiz1.h"
 #include "frontend/wizards/transwizard.h"
 #include "tests/frontend/wizards/wizardtesting.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/testfiles.h"
 
 using namespace kelvarin;
@@ -138,6 +139,14 @@ struct Watchdog {
   ~Watchdog() { ::alarm(0); }
 };
 
+// What Finish says of a layout file's name that it left as it was.
+QString NotALayoutFile(const std::string& path) {
+  return QStringLiteral(
+             "information: %1 is not a column definition file: it was left as it is, and the "
+             "columns were not saved.")
+      .arg(fs::path(path).filename().c_str());
+}
+
 const Kind kLayoutWizards[] = {Kind::kCheck, Kind::kMultiple, Kind::kConversion};
 const Kind kEveryWizard[] = {Kind::kCheck, Kind::kMultiple, Kind::kConversion, Kind::kTransfer};
 
@@ -150,6 +159,7 @@ class HostileFilesTest : public QObject {
   void dataFileNamedLikeItsLayoutFileIsNeverTouched();
   void namedPipesNeverHoldTheWindow();
   void layoutNameReachingAnotherFileLeavesThatFileAsItWas();
+  void layoutFileSavedOrTheUserTold();
   void outputThatIsNotARegularFileIsRefused();
   void lineBreaksInPathsAreRefusedBeforeAnythingIsWritten();
 };
@@ -176,11 +186,10 @@ void HostileFilesTest::dataFileNamedLikeItsLayoutFileIsNeverTouched() {
         QVERIFY2(run.Next(input, output), qPrintable(what));
         QVERIFY2(!HasColumns(run.layout()), qPrintable(what));
         QVERIFY2(run.Finish(), qPrintable(what));
-        QCOMPARE(
-            run.messages.Take(),
-            outputBearsTheName
-                ? QStringList{"question: Output file already exists. Do you want to overwrite it?"}
-                : QStringList());
+        QStringList told{NotALayoutFile(named)};
+        if (outputBearsTheName)
+          told.prepend("question: Output file already exists. Do you want to overwrite it?");
+        QCOMPARE(run.messages.Take(), told);
         QVERIFY2(ReadFile(input) == data, qPrintable(what));
         QVERIFY2(ReadFile(output) == (outputBearsTheName ? "earlier output\n" : "<missing>"),
                  qPrintable(what));
@@ -230,11 +239,7 @@ void HostileFilesTest::layoutNameReachingAnotherFileLeavesThatFileAsItWas() {
                      !HasColumns(run.layout()) && run.Finish(),
                  qPrintable(what));
         QCOMPARE(run.messages.Take(),
-                 layoutFile ? QStringList()
-                            : QStringList{QStringLiteral("information: %1 is not a column "
-                                                         "definition file: it was left as it is, "
-                                                         "and the columns were not saved.")
-                                              .arg(fs::path(name).filename().c_str())});
+                 layoutFile ? QStringList() : QStringList{NotALayoutFile(name)});
         QVERIFY2(ReadFile(other) == bytes, qPrintable(what));
         RecordSettings saved;
         if (layoutFile)  // the run's columns under the name, in a file of its own
@@ -247,6 +252,51 @@ void HostileFilesTest::layoutNameReachingAnotherFileLeavesThatFileAsItWas() {
           QVERIFY2(
               fs::symlink_status(name).type() == type && (at == kPipe || ReadFile(name) == bytes),
               qPrintable(what));
+      }
+    }
+  }
+}
+
+void HostileFilesTest::layoutFileSavedOrTheUserTold() {
+  // An input name as long as a file name may be; a folder that takes no new
+  // file, with the layout file of a single name writable in it, or only a
+  // hard link to one. The columns are saved, or Finish says they were not.
+  enum At { kLongName, kOwn, kHardLink };
+  if (!FileRightsOfNobody().Taken()) QSKIP("the rights of root on files cannot be given up");
+  for (Kind kind : kLayoutWizards) {
+    for (At at : {kLongName, kOwn, kHardLink}) {
+      Run run(kind);
+      const std::string input =
+          run.folder.Write((at == kLongName ? std::string(251, 'r') : "records") + ".dat",
+                           Records(15, kRecordLength));
+      const std::string name = LayoutFileName(input, run.layoutFile());
+      const std::vector<uint8_t> empty = EncodeLayout(run.layoutFile(), RecordSettings());
+      const std::string old(empty.begin(), empty.end());
+      if (at != kLongName) {
+        WriteFile(name, old);
+        QCOMPARE(::chmod(name.c_str(), 0666), 0);
+        if (at == kHardLink) fs::create_hard_link(name, run.folder / "other");
+      }
+      const QString what = QStringLiteral("%1 %2").arg(run.name()).arg(at);
+      QVERIFY2(run.Next(input, run.folder / "out.dat") && !HasColumns(run.layout()),
+               qPrintable(what));
+      QCOMPARE(::chmod(run.folder.path().c_str(), at == kLongName ? 0777 : 0555), 0);
+      {
+        FileRightsOfNobody nobody;
+        QVERIFY2(run.Finish(), qPrintable(what));
+      }
+      RecordSettings saved;
+      if (at == kHardLink) {
+        QCOMPARE(run.messages.Take(),
+                 QStringList{QStringLiteral("information: records%1 could not be written: the "
+                                            "columns were not saved.")
+                                 .arg(run.layoutSuffix())});
+        QVERIFY2(ReadFile(name) == old && ReadFile(run.folder / "other") == old, qPrintable(what));
+      } else {
+        QCOMPARE(run.messages.Take(), QStringList());
+        QVERIFY2(ReadLayoutFile(name, run.layoutFile(), saved) == LayoutFileStatus::kComplete &&
+                     saved.regNoEnd == 8,
+                 qPrintable(what));
       }
     }
   }
