@@ -11,7 +11,9 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextCursor>
+#include <optional>
 
+#include "common/replacementfile.h"
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cfontsheet.h"
 #include "frontend/shell/cpage1.h"
@@ -21,8 +23,22 @@
 #include "frontend/shell/cquandordoc.h"
 #include "frontend/shell/textprint.h"
 #include "platform/messagebox.h"
+#include "platform/pathtext.h"
 
 namespace kelvarin {
+
+namespace {
+
+// Whether a PDF file ends as one does, with its end-of-file marker: the
+// printer tells of a write that fails before a page, but not of one that
+// fails as it ends the file (a full disk), which leaves the file cut short.
+bool EndsAsPdf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && file.seek(qMax<qint64>(0, file.size() - 32)) &&
+         file.readAll().trimmed().endsWith("%%EOF");
+}
+
+}  // namespace
 
 CQuandorView::CQuandorView(CQuandorDoc* document, QWidget* parent)
     : QPlainTextEdit(parent), m_document(document), m_textSheet(new CFontSheet(this)) {
@@ -103,29 +119,46 @@ void CQuandorView::PrintOrSay(QPrinter* printer, bool sayNoPage) {
   // The preview lays its pages out on a picture engine put in front of the
   // printer: a Cancel there leaves it the pages laid out so far.
   const bool preview = printer->paintEngine()->type() == QPaintEngine::Picture;
+  const QString file = printer->outputFileName();
+  auto cannotPrint = [this, &file] {
+    ShowStopMessage(this, file.isEmpty() ? tr("The report could not be printed.")
+                                         : tr("The report could not be printed to %1.").arg(file));
+  };
+  // A PDF file's pages go into a new file beside it, which takes its name
+  // only when the last page is out: a print cancelled or failed leaves the
+  // file that was there as it was.
+  std::optional<ReplacementFile> pdf;
+  if (!preview && printer->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+    pdf.emplace(ToLocalPath(file));
+    if (!pdf->Created()) {
+      cannotPrint();
+      return;
+    }
+    // The printer opens its file when the first page begins.
+    printer->setOutputFileName(FromLocalPath(pdf->Name()));
+  }
   QWidget* over = QApplication::activeModalWidget();
   CPrintingDlg progress(printer->docName(), over ? over : this);
   // Inside the printer's own margins: half an inch until the user sets others.
-  const int pages = PrintPlainText(*document(), printer, [&](int page, bool printed) {
+  int pages = PrintPlainText(*document(), printer, [&](int page, bool printed) {
     if (progress.GoOn(page, printed)) return true;
-    // Throws the job away where the printer can; a PDF file is removed below.
+    // Throws the job away where the printer can.
     if (!preview && printer->printerState() == QPrinter::Active) printer->abort();
     return false;
   });
-  const QString file = printer->outputFileName();
-  if (progress.Cancelled()) {
-    // A print that has begun has created or emptied its file: a part of the
-    // report is of no use there. One stopped before its first page has not
-    // touched it.
-    if (!preview && pages != 0 && printer->outputFormat() == QPrinter::PdfFormat && !file.isEmpty())
-      QFile::remove(file);
-    return;
+  if (pdf) {
+    // The next print proposes its file beside the one the user chose.
+    printer->setOutputFileName(file);
+    if (pages > 0 && !progress.Cancelled() &&
+        (!EndsAsPdf(FromLocalPath(pdf->Name())) || !pdf->PutInPlace()))
+      pages = -1;
+    pdf.reset();
   }
+  if (progress.Cancelled()) return;
   if (pages == 0 && sayNoPage)
     ShowStopMessage(this, tr("The report has no page in the range chosen; nothing was printed."));
   else if (pages < 0)
-    ShowStopMessage(this, file.isEmpty() ? tr("The report could not be printed.")
-                                         : tr("The report could not be printed to %1.").arg(file));
+    cannotPrint();
 }
 
 void CQuandorView::OnFilePrint() {

@@ -66,7 +66,9 @@ class CQuandorView : public QPlainTextEdit, public CCommandTarget {
   // the page and offers Cancel; or says why nothing was printed: the printer
   // failed, or (with `sayNoPage`) its page range holds no page of the
   // report. The preview, which draws its pages and prints through here, only
-  // says a failure. Cancel says nothing and leaves no part of a PDF file.
+  // says a failure. Cancel says nothing. A PDF file is replaced only by a
+  // print that ends well: one cancelled or failed leaves no part of it, and
+  // a file of that name that was there as it was.
   void PrintOrSay(QPrinter* printer, bool sayNoPage = true);
   // Formats the whole text, then puts the caret at the start; the document
   // counts as changed only if it was before.

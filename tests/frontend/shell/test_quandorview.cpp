@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QToolButton>
 #include <QTransform>
 #include <QtTest>
+#include <optional>
 
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cfontsheet.h"
@@ -162,13 +164,14 @@ class TestQuandorView : public QObject {
 
   // Prints the view's report with `command` on `printer`, set to write the
   // PDF file `pdf` (by default named after the report) afresh or over a file
-  // of these bytes; returns its path.
+  // of these bytes (and these permissions, when given); returns its path.
   QString PrintToPdf(QPrinter* printer, int command = kIdFilePrintDirect, QString pdf = {},
-                     const QByteArray& before = {}) {
+                     const QByteArray& before = {}, QFileDevice::Permissions permissions = {}) {
     if (pdf.isEmpty())
       pdf = m_dir->filePath(QFileInfo(m_doc->PathName()).completeBaseName() + ".pdf");
     QFile::remove(pdf);
     if (!before.isEmpty()) test::WriteTestFile(pdf, before);
+    if (permissions) QFile::setPermissions(pdf, permissions);
     printer->setOutputFileName(pdf);
     m_view->SetPrinter(printer);
     m_view->OnCommand(command);
@@ -569,7 +572,7 @@ class TestQuandorView : public QObject {
     // Some 300 pages printed to a PDF file, or previewed, over a file of that
     // name; Cancel pressed once the dialog shows a page from the second on,
     // or at once (before the range's first page).
-    enum Left { kWholePdf, kNoFile, kFileAsBefore };
+    enum Left { kWholePdf, kFileAsBefore };
     const struct {
       int command;
       const char* pages;
@@ -577,7 +580,7 @@ class TestQuandorView : public QObject {
       Left left;
     } cases[] = {
         {kIdFilePrintDirect, "", -1, kWholePdf},
-        {kIdFilePrintDirect, "", 2, kNoFile},
+        {kIdFilePrintDirect, "", 2, kFileAsBefore},
         {kIdFilePrintDirect, "290-300", 0, kFileAsBefore},
         {kIdFilePrintPreview, "", 2, kFileAsBefore},
     };
@@ -621,9 +624,81 @@ class TestQuandorView : public QObject {
       QVERIFY(c.cancelFrom == 0 ? pages.isEmpty() : pages.size() >= 2);
       if (c.cancelFrom > 0) QCOMPARE(pages.last(), QString("Page %1").arg(shownAtCancel));
       if (c.left == kWholePdf) total = PdfPageCount(test::ReadTestFile(pdf));
-      QCOMPARE(QFileInfo::exists(pdf), c.left != kNoFile);
       if (c.left == kFileAsBefore) QCOMPARE(test::ReadTestFile(pdf), "a file that was there\n");
       if (c.command == kIdFilePrintPreview) QVERIFY(previewPages >= 1 && previewPages < total);
+    }
+  }
+
+  void aCancelledPrintOverAnOldPdfLeavesItAsItWas() {
+    // Some 300 pages printed to a PDF file, over an old file or none: the
+    // print completes; is cancelled once a page is out, or before the range's
+    // first page; or fails, the disk full as the printer writes the last lines
+    // of the file, which it does not tell.
+    enum End { kCompletes, kCancelledAfterAPage, kCancelledBeforeThePages, kFails };
+    const struct {
+      bool oldFile;
+      End end;
+    } cases[] = {
+        {true, kCompletes},
+        {true, kCancelledAfterAPage},
+        {true, kCancelledBeforeThePages},
+        {true, kFails},
+        {false, kCompletes},
+        {false, kCancelledAfterAPage},
+        {false, kCancelledBeforeThePages},
+        {false, kFails},
+    };
+    const QByteArray old = "a file that was there\n";
+    const auto given = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                       QFile::ReadGroup;
+    QByteArray bytes;
+    for (int i = 1; i <= 20000; ++i) bytes += QByteArray::number(i) + '\n';
+    OpenView(bytes);
+    const QDir folder(m_dir->path());
+    const QString pdf = folder.filePath("report.pdf");
+    const test::WatchdogPause longPrint;
+    qint64 trailerAt = -1;  // where the last lines of a whole print start
+    for (const auto& c : cases) {
+      QTimer watch;
+      connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<CPrintingDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        bool pageOut = false;  // shows a page from the second on
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+          pageOut =
+              pageOut || (label->text().startsWith("Page ") && label->text().mid(5).toInt() > 1);
+        if (c.end == kCancelledBeforeThePages || (c.end == kCancelledAfterAPage && pageOut))
+          dialog->findChild<QPushButton*>()->click();
+      });
+      watch.start(0);
+      test::MessageSeen seen;
+      if (c.end == kFails) test::AnswerNextMessage(&seen);
+      QPrinter printer(QPrinter::HighResolution);
+      if (c.end == kCancelledBeforeThePages)
+        printer.setPageRanges(QPageRanges::fromString("290-300"));
+      std::optional<test::FileSizeLimit> full;
+      if (c.end == kFails) full.emplace(trailerAt);
+      PrintToPdf(&printer, kIdFilePrintDirect, pdf, c.oldFile ? old : QByteArray(), given);
+      full.reset();
+      watch.stop();
+
+      const QByteArray after = test::ReadTestFile(pdf);
+      if (c.end == kCompletes) {
+        QVERIFY(PdfPageCount(after) > 0);
+        trailerAt = after.lastIndexOf("startxref");
+        if (c.oldFile) QCOMPARE(QFile::permissions(pdf), given);
+      } else if (c.oldFile) {
+        QCOMPARE(after, old);
+      } else {
+        QVERIFY(!QFileInfo::exists(pdf));
+      }
+      QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
+               QFileInfo::exists(pdf) ? QStringList({"report.err", "report.pdf"})
+                                      : QStringList({"report.err"}));
+      QCOMPARE(seen.text, c.end == kFails
+                              ? QStringLiteral("The report could not be printed to %1.").arg(pdf)
+                              : QString());
+      QCOMPARE(printer.outputFileName(), pdf);
     }
   }
 

@@ -1,0 +1,45 @@
+// A file written beside the one it replaces and renamed over its name once
+// complete, so that nothing of the old file is touched before then and a
+// write that fails or is given up leaves it as it was.
+#pragma once
+
+#include <string>
+
+#include "common/fileidentity.h"
+
+namespace kelvarin {
+
+// ReplacementFile: a new file of this process's own in the folder of a path,
+// so that it can be renamed over it. A link at the path is replaced and never
+// written through, another name of the old file keeps its bytes, and a
+// replacement never put in place is removed when the object goes.
+class ReplacementFile {
+ public:
+  // Creates the new file, empty, with the permissions a new file gets. None
+  // is created when `path` names anything but a regular file that opens for
+  // writing (a read-only file stays as the user made it), or when its folder
+  // takes no new file.
+  explicit ReplacementFile(const std::string& path);
+  ~ReplacementFile();
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  bool Created() const { return !m_name.empty(); }
+  // The new file's name, under which it is written.
+  const std::string& Name() const { return m_name; }
+
+  // Gives the new file the permissions of the file the path names now (a
+  // new file keeps its own), puts it on disk and renames it over the path.
+  // False when any of that fails: the new file is removed when the object
+  // goes, and the old one stays as it was.
+  bool PutInPlace();
+
+ private:
+  std::string m_path;
+  std::string m_name;
+  int m_fd = -1;
+  FileId m_id;
+  bool m_placed = false;
+};
+
+}  // namespace kelvarin
