@@ -90,6 +90,12 @@ class ToolEngine {
   void SetStatusListener(std::function<void(const std::string&)> listener) {
     m_statusListener = std::move(listener);
   }
+  // Called with a counter's slot and the value to show each time a step
+  // shows a counter in the middle of its work (a long step that walks the
+  // whole file), so that a window can paint it at once.
+  void SetCounterListener(std::function<void(int slot, long long value)> listener) {
+    m_counterListener = std::move(listener);
+  }
   virtual bool ProgressVisible() const { return true; }
 
   long long records() const { return m_records; }
@@ -167,6 +173,8 @@ class ToolEngine {
   StepStatus FinishInput();
   // Sets the status text and tells the listener.
   void SetStatus(const std::string& text);
+  // Tells the counter listener to show value in the counter of slot.
+  void ShowCounter(int slot, long long value);
   // kFailed when a file has failed a write, else kRunning.
   StepStatus CheckWrites();
 
@@ -213,6 +221,7 @@ class ToolEngine {
   MessageIcon m_messageIcon = MessageIcon::kStop;
   std::string m_status;
   std::function<void(const std::string&)> m_statusListener;
+  std::function<void(int, long long)> m_counterListener;
 };
 
 }  // namespace kelvarin
