@@ -1,6 +1,7 @@
 #include "tools/multiple/multipleengine.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,10 @@ const char kCompleted[] = "Completed!";
 // saves early regrowth; a file size in the parameter row far above the real
 // one must not make the start-up ask for more memory than the machine has.
 constexpr std::uint64_t kMostEntriesReserved = std::uint64_t{1} << 20;
+// A count that grows through a walk over the index is painted at most once
+// in this time; the walk looks at the clock once every so many persons.
+constexpr auto kWalkCountInterval = std::chrono::milliseconds(40);
+constexpr unsigned kPersonsPerClockLook = 256;
 
 // The pattern of the key file: a new file of the run's own in the system's
 // temporary folder.
@@ -34,6 +39,34 @@ std::string KeyFilePattern() {
 }
 
 }  // namespace
+
+// A count that grows through one walk over the index: shown as the walk
+// passes each multiple of ten, that multiple, but at most once every
+// kWalkCountInterval, and whole at the walk's end. The clock is read only
+// every kPersonsPerClockLook persons, so that the walk is no slower for it.
+class MultipleEngine::WalkCount {
+ public:
+  WalkCount(MultipleEngine& engine, int slot)
+      : m_engine(engine), m_slot(slot), m_shownAt(Clock::now()) {}
+  // Called for each person the walk passes, with the count so far.
+  void Person(long long count) {
+    if (++m_persons % kPersonsPerClockLook != 0 || count / 10 == m_shown / 10) return;
+    const Clock::time_point now = Clock::now();
+    if (now - m_shownAt < kWalkCountInterval) return;
+    m_shownAt = now;
+    m_shown = count / 10 * 10;
+    m_engine.ShowCounter(m_slot, m_shown);
+  }
+  void End(long long count) { m_engine.ShowCounter(m_slot, count); }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  MultipleEngine& m_engine;
+  int m_slot;
+  Clock::time_point m_shownAt;
+  unsigned m_persons = 0;
+  long long m_shown = 0;
+};
 
 MultipleEngine::MultipleEngine() : ToolEngine(kProgramTitle), m_blocks(input()) {}
 
@@ -153,27 +186,36 @@ StepStatus MultipleEngine::ReadBatch(int maxRecords) {
 // from their keys alone; when there are any, walks the index person by
 // person: every record of such a person goes to the key file, and the rules
 // mark that person's duplicate registrations. The status line names each
-// part as it begins.
+// part as it begins; the counts of the input are shown before the sort, the
+// multiples and the duplicates as each walk goes and at its end.
 StepStatus MultipleEngine::SortAndSearch() {
   m_phase = Phase::kSearching;
+  ShowCounter(kRecordsCounter, m_records);
+  ShowCounter(kExcludedCounter, m_excluded);
   SetStatus(kSorting);
   m_index.Sort();
   SetStatus(kLookingForDuplicates);
   const std::size_t count = m_index.Size();
+  WalkCount multiples(*this, kMultiplesCounter);
   for (std::size_t first = 0, end = 0; first < count; first = end) {
     end = m_index.PersonEnd(first);
     if (end - first > 1) m_multiples += static_cast<long long>(end - first);
+    multiples.Person(m_multiples);
   }
+  multiples.End(m_multiples);
   if (m_multiples != 0) {
     SetStatus(kLookingForMultiples);
     ReportFile& keyFile = File(kKeySlot);
+    WalkCount duplicates(*this, kDuplicatesCounter);
     for (std::size_t first = 0, end = 0; first < count; first = end) {
       end = m_index.PersonEnd(first);
+      duplicates.Person(m_duplicates);
       if (end - first < 2) continue;
       if (!ReadPerson(first, end)) return FailRead();
       keyFile.Write(m_personRecords);
       ResolvePerson(first, end);
     }
+    duplicates.End(m_duplicates);
   }
   if (m_duplicates != 0 && writesMultipleFile()) {
     ReportFile& multiple = File(kMultipleSlot);

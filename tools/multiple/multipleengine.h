@@ -58,6 +58,8 @@ class MultipleEngine : public ToolEngine {
   bool KeepFile(int slot, bool completed) const override;
 
  private:
+  class WalkCount;
+
   StepStatus ReadBatch(int maxRecords);
   StepStatus SortAndSearch();
   StepStatus WriteBatch(int maxRecords);

@@ -89,13 +89,27 @@ CToolDlg::CToolDlg(ToolEngine& engine, const DialogDescriptor& descriptor, QWidg
       if (m_progress) m_progress->setVisible(m_engine.ProgressVisible());
       repaint();
     });
+  // The counters the engine shows within a long step are painted at once
+  // too, with the bar at the engine's progress: at the end of the input it
+  // stands at 100 with the last counts, before it is hidden for the search.
+  m_engine.SetCounterListener([this](int slot, long long value) {
+    if (m_progress) m_progress->setValue(m_engine.Progress());
+    for (const auto& counter : m_counters)
+      if (counter.second == slot) {
+        counter.first->setText(QString::number(value));
+        counter.first->repaint();
+      }
+  });
   m_timer = new QTimer(this);
   m_timer->setInterval(descriptor.timerMilliseconds);
   connect(m_timer, &QTimer::timeout, this, &CToolDlg::OnTimer);
   m_timer->start();  // also after a failed start: its ticks then do nothing
 }
 
-CToolDlg::~CToolDlg() { m_engine.SetStatusListener(nullptr); }
+CToolDlg::~CToolDlg() {
+  m_engine.SetStatusListener(nullptr);
+  m_engine.SetCounterListener(nullptr);
+}
 
 QPoint CToolDlg::DialogUnits(int x, int y) const { return DialogRect(this, x, y, 0, 0).topLeft(); }
 

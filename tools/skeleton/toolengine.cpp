@@ -323,6 +323,10 @@ void ToolEngine::SetStatus(const std::string& text) {
   if (m_statusListener) m_statusListener(m_status);
 }
 
+void ToolEngine::ShowCounter(int slot, long long value) {
+  if (m_counterListener) m_counterListener(slot, value);
+}
+
 bool ToolEngine::KeepFile(int, bool completed) const { return completed; }
 
 void ToolEngine::DiscardUnlessKept(size_t index, bool completed) {

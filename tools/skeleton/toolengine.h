@@ -90,6 +90,12 @@ class ToolEngine {
   void SetStatusListener(std::function<void(const std::string&)> listener) {
     m_statusListener = std::move(listener);
   }
+  // Called with a counter's slot and the value to show each time a step
+  // shows a counter in the middle of its work (a long step that walks the
+  // whole file), so that a window can paint it at once.
+  void SetCounterListener(std::function<void(int slot, long long value)> listener) {
+    m_counterListener = std::move(listener);
+  }
   virtual bool ProgressVisible() const { return true; }
   // Called with each file the run makes or empties that a Stop would take
   // back, as soon as it is made or emptied and before anything is written
@@ -174,6 +180,8 @@ class ToolEngine {
   StepStatus FinishInput();
   // Sets the status text and tells the listener.
   void SetStatus(const std::string& text);
+  // Tells the counter listener to show value in the counter of slot.
+  void ShowCounter(int slot, long long value);
   // kFailed when a file has failed a write, else kRunning.
   StepStatus CheckWrites();
 
@@ -226,6 +234,7 @@ class ToolEngine {
   std::string m_status;
   std::function<void(const std::string&)> m_statusListener;
   std::function<void(const std::string&, FileId)> m_runFileListener;
+  std::function<void(int, long long)> m_counterListener;
 };
 
 }  // namespace kelvarin

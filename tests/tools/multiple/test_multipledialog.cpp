@@ -63,10 +63,29 @@ struct PaintedTexts : QObject {
 };
 
 QString Text(CToolDlg& dialog, int id) { return qobject_cast<QLabel*>(dialog.control(id))->text(); }
+
 bool Shown(CToolDlg& dialog, int id) { return !dialog.control(id)->isHidden(); }
 QPushButton* Button(CToolDlg& dialog, int id) {
   return qobject_cast<QPushButton*>(dialog.control(id));
 }
+
+// What the four counters and the bar (its value, under kIdProgress) show
+// when each status text is first painted, with the status line or a counter.
+struct FirstPaints : QObject {
+  CToolDlg& dialog;
+  QMap<QString, QMap<int, QString>> shown;
+  explicit FirstPaints(CToolDlg& painted) : dialog(painted) {
+    for (int id : {1014, 1007, 1009, 1008, 1013}) dialog.control(id)->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    const QString status = Text(dialog, 1014);
+    if (event->type() != QEvent::Paint || shown.contains(status)) return false;
+    for (int id : {1007, 1009, 1008, 1013}) shown[status][id] = Text(dialog, id);
+    shown[status][kIdProgress] =
+        QString::number(qobject_cast<QProgressBar*>(dialog.control(kIdProgress))->value());
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -164,6 +183,41 @@ class MultipleDialogTest : public QObject {
       PaintedTexts painted(qobject_cast<QLabel*>(dialog.control(1014)), dialog.control(1000));
       while (dialog.timerRunning()) dialog.OnTimer();
       QCOMPARE(painted.texts, c.texts);
+    }
+  }
+
+  // The counts are painted where the run sets them inside the tick of the
+  // search: those of the input before the sort, with the bar at 100, the
+  // multiples at the end of their walk, the duplicates at the end of the
+  // search, all before the output file is written.
+  void countersPaintedAsTheSearchSetsThem() {
+    const struct {
+      int recordsPerPerson;
+      QString afterMultiplesWalk;
+    } cases[] = {{3, "Looking for multiple primaries..."}, {1, "Creating output file..."}};
+    for (const auto& c : cases) {
+      std::string data;
+      for (int i = 0; i < 12000; ++i)
+        data += Record(i / c.recordsPerPerson, i % 10 == 0 ? '2' : '3') + "\n";
+      MultipleDialogRun run;
+      QVERIFY(run.Start(data));
+      CMultipleDlg dialog(run.engine);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      FirstPaints painted(dialog);
+      while (dialog.timerRunning()) dialog.OnTimer();
+      const MultipleEngine& engine = run.engine;
+      const struct {
+        QString status;
+        int id;
+        long long value;
+      } shown[] = {{"Sorting data file...", 1007, engine.records()},
+                   {"Sorting data file...", 1009, engine.excluded()},
+                   {"Sorting data file...", kIdProgress, 100},
+                   {c.afterMultiplesWalk, 1008, engine.multiples()},
+                   {"Creating output file...", 1013, engine.duplicates()}};
+      for (const auto& s : shown)
+        QCOMPARE(painted.shown[s.status].value(s.id), QString::number(s.value));
     }
   }
 
