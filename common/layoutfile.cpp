@@ -6,10 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <random>
 
 #include "common/fileidentity.h"
+#include "common/replacementfile.h"
 #include "common/reportname.h"
 
 namespace kelvarin {
@@ -168,31 +167,6 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, LayoutFile fi
   ::close(fd);
   if (failed) return LayoutFileStatus::kReadError;
   return bytes.size() == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
-}
-
-// Creates a new file of this process's own in the folder of `path`, so that
-// it can be renamed over it, with the permissions a new file gets. Its name
-// is short and means nothing, six letters or digits and ".tmp", so that it
-// fits in the folder whatever the length of the name it stands in for.
-int CreateFileBeside(const std::string& path, std::string* created, FileId* id) {
-  static const char kCharacters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  static std::minstd_rand random(static_cast<unsigned>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
-  const std::string folder = path.substr(0, path.rfind('/') + 1);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name(6, ' ');
-    for (char& c : name) c = kCharacters[random() % (sizeof kCharacters - 1)];
-    *created = folder + name + ".tmp";
-    const int fd =
-        ::open(created->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) return -1;
-    if (IsRegularFile(fd, id)) return fd;
-    ::close(fd);
-    ::unlink(created->c_str());
-    return -1;
-  }
-  return -1;
 }
 
 enum class Replacement { kReplaced, kNotPlaced, kFailed };

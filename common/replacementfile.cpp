@@ -5,27 +5,40 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <random>
 
 namespace kelvarin {
+
+int CreateFileBeside(const std::string& path, std::string* created, FileId* id) {
+  static const char kCharacters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  static std::minstd_rand random(static_cast<unsigned>(
+      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
+  const std::string folder = path.substr(0, path.rfind('/') + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name(6, ' ');
+    for (char& c : name) c = kCharacters[random() % (sizeof kCharacters - 1)];
+    *created = folder + name + ".tmp";
+    const int fd =
+        ::open(created->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return -1;
+    if (IsRegularFile(fd, id)) return fd;
+    ::close(fd);
+    ::unlink(created->c_str());
+    return -1;
+  }
+  return -1;
+}
 
 ReplacementFile::ReplacementFile(const std::string& path) : m_path(path) {
   struct stat named {};
   if (::stat(path.c_str(), &named) == 0 && !OpensAsRegularFile(path, /*forUpdate=*/true)) return;
-  static unsigned serial = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    m_name = path + ".new" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-    const int fd = ::open(m_name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) break;
-    if (IsRegularFile(fd, &m_id)) {
-      m_fd = fd;
-      return;
-    }
-    ::close(fd);
-    ::unlink(m_name.c_str());
-    break;
-  }
-  m_name.clear();
+  const int fd = CreateFileBeside(path, &m_name, &m_id);
+  if (fd >= 0)
+    m_fd = fd;
+  else
+    m_name.clear();
 }
 
 ReplacementFile::~ReplacementFile() {

@@ -9,6 +9,13 @@
 
 namespace kelvarin {
 
+// Creates a new file of this process's own in the folder of `path`, so that
+// it can be renamed over it, with the permissions a new file gets. Its name
+// is short and means nothing, six letters or digits and ".tmp", so that it
+// fits in the folder whatever the length of the name it stands in for.
+// Returns its descriptor, its name in *created and its identity in *id, or -1.
+int CreateFileBeside(const std::string& path, std::string* created, FileId* id);
+
 // ReplacementFile: a new file of this process's own in the folder of a path,
 // so that it can be renamed over it. A link at the path is replaced and never
 // written through, another name of the old file keeps its bytes, and a
