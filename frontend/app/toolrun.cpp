@@ -31,22 +31,26 @@ void OpenReportIfReadable(const ToolRunHost& host, const std::string& path) {
 // says what became of the files of the run, and names those that stay.
 QString EndedEarlyMessage(const char* tool, int removed, int emptied, const QStringList& failed) {
   QString text = QString::fromLatin1(tool) + QStringLiteral(" ended before the end of its run");
-  if (removed + emptied > 0)
-    text += QStringLiteral(": the files of this run are incomplete and were %1.")
+  const bool one = failed.size() == 1;
+  if (removed + emptied > 0) {
+    text += QStringLiteral(": the files of this run are incomplete and were %1")
                 .arg(emptied == 0   ? QStringLiteral("removed")
                      : removed == 0 ? QStringLiteral("emptied")
                                     : QStringLiteral("removed or emptied"));
-  else if (!failed.isEmpty())
-    text += QStringLiteral(": the files of this run are incomplete.");
-  else
-    text += QLatin1Char('.');
-  if (!failed.isEmpty())
-    text += (failed.size() == 1 ? QStringLiteral("\n\nThis file could be neither removed nor "
-                                                 "emptied:\n")
-                                : QStringLiteral("\n\nThese files could be neither removed nor "
-                                                 "emptied:\n")) +
-            failed.join(QLatin1Char('\n'));
-  return text;
+    if (!failed.isEmpty())
+      text +=
+          one ? QStringLiteral(", all but this one, which could be neither removed nor emptied:")
+              : QStringLiteral(", all but these, which could be neither removed nor emptied:");
+  } else if (!failed.isEmpty()) {
+    text += one ? QStringLiteral(
+                      ": the files of this run are incomplete. This one could be "
+                      "neither removed nor emptied:")
+                : QStringLiteral(
+                      ": the files of this run are incomplete. These could be neither "
+                      "removed nor emptied:");
+  }
+  if (failed.isEmpty()) return text + QLatin1Char('.');
+  return text + QLatin1Char('\n') + failed.join(QLatin1Char('\n'));
 }
 
 // Writes the row, starts the tool and tells whether it ended with 0. When a

@@ -213,6 +213,12 @@ void ToolRunTest::killedToolTakesBackOnlyWhatItToldOf() {
        "\"$(stat -c '%d %i' checked.txt)\" \"$PWD/checked.txt\"; rm checked.txt",
        {{"checked.txt", "<missing>"}},
        KilledMessage("Tesmar")},
+      {"a file that can be neither removed nor emptied is named",
+       "tell checked.txt; tell records.err; chattr +i records.err",
+       {{"checked.txt", "<missing>"}},
+       KilledMessage("Tesmar",
+                     " were removed, all but this one, which could be neither removed "
+                     "nor emptied:\n%1/records.err")},
       {"nothing told, nothing touched",
        "echo half > checked.txt",
        {{"checked.txt", "half\n"}, {"notes.txt", "notes\n"}},
@@ -229,7 +235,12 @@ void ToolRunTest::killedToolTakesBackOnlyWhatItToldOf() {
     fs::permissions(run.pgm + "/Tesmar", fs::perms::owner_all);
     run.RunCheckCommand();
     const QStringList messages = run.messages.Take();
-    QVERIFY2(messages == QStringList{c.message}, qPrintable(c.name + (": " + messages.join('|'))));
+    const QString expected = QString(c.message).replace("%1", FromLocalPath(run.folder.path()));
+    // A file system without an immutable flag keeps no file from root.
+    if (::system(("chattr -i '" + (run.folder / "records.err") + "' 2>/dev/null").c_str()) != 0 &&
+        expected.contains("neither"))
+      continue;
+    QVERIFY2(messages == QStringList{expected}, qPrintable(c.name + (": " + messages.join('|'))));
     for (const auto& [name, content] : c.after)
       QVERIFY2(ReadFile(run.folder / name) == content, (std::string(c.name) + ": " + name).c_str());
     QCOMPARE(ReadFile(run.input), Records(15, 40));
