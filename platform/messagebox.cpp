@@ -1,6 +1,8 @@
 #include "platform/messagebox.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QList>
 #include <QMessageBox>
 
 namespace kelvarin {
@@ -10,11 +12,34 @@ MessageHandler& Handler() {
   static MessageHandler handler;
   return handler;
 }
+
+// Takes off the cursors that long work set over the program (the wait
+// cursor) while a message is up, and sets them again after it: a box that
+// asks or tells something shows the normal cursor.
+class NormalCursorWhileShown {
+ public:
+  NormalCursorWhileShown() {
+    while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+      m_lifted.prepend(*cursor);
+      QGuiApplication::restoreOverrideCursor();
+    }
+  }
+  ~NormalCursorWhileShown() {
+    for (const QCursor& cursor : m_lifted) QGuiApplication::setOverrideCursor(cursor);
+  }
+  NormalCursorWhileShown(const NormalCursorWhileShown&) = delete;
+  NormalCursorWhileShown& operator=(const NormalCursorWhileShown&) = delete;
+
+ private:
+  QList<QCursor> m_lifted;
+};
+
 }  // namespace
 
 void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler); }
 
 bool ShowMessage(QWidget* parent, MessageKind kind, const QString& text) {
+  const NormalCursorWhileShown normalCursor;
   if (Handler()) return Handler()(kind, text);
   QString shown = text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -1,6 +1,7 @@
 // Message boxes of the programs: stop icon for errors, information icon for
 // notices, Yes and No without an icon for questions. The texts are shown as
-// given; the line end pair CR LF of a text shows as one line break.
+// given; the line end pair CR LF of a text shows as one line break. A box
+// shows the normal cursor, also in the middle of work under the wait cursor.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,5 @@
 #include "frontend/app/toolrun.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QStringList>
@@ -16,6 +15,7 @@
 #include "frontend/wizards/mulwizard.h"
 #include "frontend/wizards/transwizard.h"
 #include "frontend/wizards/wizpage.h"
+#include "platform/longwork.h"
 #include "platform/messagebox.h"
 
 namespace kelvarin {
@@ -111,8 +111,7 @@ bool RunWizardTakingBack(const ToolRunHost& host, TakeBack takeBack, Arguments..
     if (wizard.exec() != QDialog::Accepted) return false;
     takeBack(wizard.settings());
   }
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (host.parent != nullptr) host.parent->window()->repaint();
+  PaintBeforeLongWork(host.parent);
   return true;
 }
 

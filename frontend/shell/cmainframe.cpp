@@ -29,6 +29,7 @@
 #include "frontend/shell/menutext.h"
 #include "frontend/shell/shellmessage.h"
 #include "platform/lockkeys.h"
+#include "platform/longwork.h"
 #include "platform/messagebox.h"
 #include "platform/pathtext.h"
 
@@ -250,6 +251,11 @@ CChildFrame* CMainFrame::FindDocument(const QString& path) const {
 }
 
 CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
+  // A large report takes many seconds to read and lay out, all of it in
+  // here: the window is painted first (over the dialog or the tool's window
+  // just gone) and the wait cursor shows until the report is shown.
+  PaintBeforeLongWork(this);
+  const WaitCursor wait;
   if (CChildFrame* open = FindDocument(path)) {
     // A report that a new run has rewritten is shown as it is now; over
     // unsaved changes only when the user gives them up.

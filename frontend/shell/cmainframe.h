@@ -33,7 +33,8 @@ class CMainFrame : public QMainWindow {
   // Opens a report in a maximised window, or brings its window forward when
   // it is open already, reading the file again when it has been rewritten
   // (over unsaved changes only when the user agrees). nullptr (after a
-  // message) when the file cannot be read.
+  // message) when the file cannot be read. Every report the program opens
+  // comes through here: it is read and laid out under the wait cursor.
   CChildFrame* OpenDocumentFile(const QString& path);
   // The window that shows this file, if any.
   CChildFrame* FindDocument(const QString& path) const;

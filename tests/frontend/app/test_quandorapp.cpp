@@ -22,7 +22,9 @@
 #include "frontend/res/commandids.h"
 #include "frontend/shell/cchildframe.h"
 #include "frontend/shell/cmainframe.h"
+#include "frontend/shell/cquandorview.h"
 #include "platform/pathtext.h"
+#include "tests/frontend/app/toolruntesting.h"
 #include "tests/frontend/app/urlcatcher.h"
 #include "tests/frontend/shell/modalhelper.h"
 #include "tests/support/qttestfiles.h"
@@ -125,6 +127,44 @@ QList<MenuItemSeen> Conversions(bool documentMenu) {
       {"&Conversions", 32781, "ICD-O-3 -> ICCC-3", 0},
   });
 }
+
+// The override cursor's shape, -1 for none.
+int OverrideShape() {
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor ? cursor->shape() : -1;
+}
+
+// Watches a report being opened: the override cursors at the events, other
+// than painting, to its text (a text document of no widget), view and window;
+// and whether the main window was painted, with the report on disk and no
+// dialog up, before the first of them.
+class OpeningWatch : public QObject {
+ public:
+  OpeningWatch(QWidget* mainWindow, const QString& report)
+      : m_mainWindow(mainWindow), m_report(report) {
+    qApp->installEventFilter(this);
+  }
+  ~OpeningWatch() override { qApp->removeEventFilter(this); }
+
+  QSet<int> cursors;
+  bool paintedBefore = false;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    const bool paint = event->type() == QEvent::Paint;
+    if (paint && object == m_mainWindow && cursors.isEmpty() &&
+        !QApplication::activeModalWidget() && QFileInfo::exists(m_report))
+      paintedBefore = true;
+    if (!paint && ((qobject_cast<QTextDocument*>(object) && !object->parent()) ||
+                   qobject_cast<CQuandorView*>(object) || qobject_cast<CChildFrame*>(object)))
+      cursors.insert(OverrideShape());
+    return false;
+  }
+
+ private:
+  QWidget* m_mainWindow;
+  QString m_report;
+};
 
 }  // namespace
 
@@ -360,6 +400,68 @@ class TestQuandorApp : public QObject {
     app->Commands().Action(kIdFileOpen)->trigger();
     QCOMPARE(seen.text, QStringLiteral("Failed to open document."));
     QVERIFY(app->MainFrame()->Children().isEmpty());
+    Stop(app);
+  }
+
+  void everyWayToAReportReadsItUnderTheWaitCursor() {
+    QVERIFY(QDir(Home()).mkpath("pgm"));
+    const QString list = QDir(Home()).filePath("cases.mul");
+    test::WriteStandIn(ToLocalPath(Home() + "/pgm/Multiple"), 0, ToLocalPath(list));
+    const std::string records =
+        ToLocalPath(WriteFile("cases.txt", QByteArray::fromStdString(test::Records(10, 30, "\n"))));
+    const struct {
+      const char* way;
+      QString report;
+      std::function<void(CQuandorApp&)> open;
+    } ways[] = {
+        {"File > Open", WriteFile("opened.err"),
+         [this](CQuandorApp& app) {
+           test::OnNextModal<QFileDialog>([this](QFileDialog* dialog) {
+             dialog->selectFile(QDir(Home()).filePath("opened.err"));
+             QMetaObject::invokeMethod(dialog, "accept");
+           });
+           app.Commands().Action(kIdFileOpen)->trigger();
+         }},
+        {"recent file", WriteFile("recent.log"),
+         [this](CQuandorApp& app) {
+           app.AddToRecentFileList(QDir(Home()).filePath("recent.log"));
+           app.Commands().Action(kIdFileMruFirst)->trigger();
+         }},
+        {"list after a Multiple run", list,
+         [&](CQuandorApp& app) {
+           test::WhenShown<CMULwizard>([&](CMULwizard& wizard) {
+             test::DriveMultiple(wizard, records, ToLocalPath(Home() + "/out.dat"), true);
+           });
+           app.Commands().Action(kIdToolsMultiplePrimary)->trigger();
+         }},
+    };
+    for (const auto& way : ways) {
+      auto app = Start();
+      {
+        OpeningWatch watch(app->MainFrame(), way.report);
+        way.open(*app);
+        QVERIFY2(app->MainFrame()->FindDocument(way.report), way.way);
+        QVERIFY2(watch.cursors == QSet<int>{Qt::WaitCursor}, way.way);
+        QVERIFY2(watch.paintedBefore, way.way);
+        QCOMPARE(OverrideShape(), -1);
+      }
+      Stop(app);
+    }
+
+    // A failed open says so with the normal cursor and leaves none behind.
+    auto app = Start();
+    app->AddToRecentFileList(QDir(Home()).filePath("gone.log"));
+    QString message;
+    int cursorAtMessage = 0;
+    test::OnNextModal<QMessageBox>([&](QMessageBox* box) {
+      cursorAtMessage = OverrideShape();
+      message = box->text();
+      box->accept();
+    });
+    app->Commands().Action(kIdFileMruFirst)->trigger();
+    QCOMPARE(message, QStringLiteral("Failed to open document."));
+    QCOMPARE(cursorAtMessage, -1);
+    QCOMPARE(OverrideShape(), -1);
     Stop(app);
   }
 
