@@ -1,10 +1,10 @@
 #include "frontend/shell/cstaticlink.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "platform/longwork.h"
 #include "platform/messagebox.h"
 
 namespace kelvarin {
@@ -32,9 +32,11 @@ void CStaticLink::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
   const QString address = m_link.isEmpty() ? text() : m_link;
   if (address.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool opened = QDesktopServices::openUrl(QUrl(address));
-  QApplication::restoreOverrideCursor();
+  bool opened = false;
+  {
+    const WaitCursor waiting;
+    opened = QDesktopServices::openUrl(QUrl(address));
+  }
   if (opened)
     SetColor(kVisitedColor);
   else
