@@ -40,6 +40,7 @@ TEST(ReportText, LineEndsBecomeLinesAndComeBackInTheFilesForm) {
       {"CR LF first, then LF", "a\r\nb\nc", "a\nb\nc", "\r\n"},
       {"LF first, then CR LF", "a\nb\r\nc", "a\nb\nc", "\n"},
       {"empty lines kept", "\n\r\n\n", "\n\n\n", "\n"},
+      {"a lone CR before a CR LF", "a\r\r\nb\r", "a\n\nb\n", "\r"},
   };
   for (const LineEndCase& c : cases) {
     const ReportText report = DecodeReport(c.file);
