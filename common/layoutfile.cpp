@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "common/fileidentity.h"
 #include "common/replacementfile.h"
@@ -169,28 +168,17 @@ LayoutFileStatus ReadLayoutFileBytes(const LayoutFilePlace& place, LayoutFile fi
   return bytes.size() == formatSize ? LayoutFileStatus::kComplete : LayoutFileStatus::kTruncated;
 }
 
-enum class Replacement { kReplaced, kNotPlaced, kFailed };
-
 // Writes the record whole into a new file beside the name, flushes it and
-// renames it over the name. kNotPlaced when no new file could be made or
-// put in the name's place, kFailed when writing it failed; either way the
-// new file is gone and the name reaches what it did.
-Replacement ReplaceThroughNewFile(const std::string& path, const struct stat* named,
-                                  const std::vector<uint8_t>& bytes) {
-  std::string temporary;
-  FileId id;
-  const int fd = CreateFileBeside(path, &temporary, &id);
-  if (fd < 0) return Replacement::kNotPlaced;
-  int error = 0;
-  const bool written = (named == nullptr || ::fchmod(fd, named->st_mode & 0777) == 0) &&
-                       WriteWhole(fd, bytes.data(), bytes.size(), &error) && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !written) {
-    DiscardOwnFile(temporary.c_str(), -1, id);
-    return Replacement::kFailed;
-  }
-  if (::rename(temporary.c_str(), path.c_str()) == 0) return Replacement::kReplaced;
-  DiscardOwnFile(temporary.c_str(), -1, id);
-  return Replacement::kNotPlaced;
+// renames it over the name (ReplacementFile). kNotRenamed when no new file
+// could be made or put in the name's place, kNotWritten when writing it
+// failed; either way the new file is gone and the name reaches what it did.
+ReplacementFile::Placement ReplaceThroughNewFile(const std::string& path,
+                                                 const std::vector<uint8_t>& bytes) {
+  ReplacementFile replacement(path);
+  if (!replacement.Created()) return ReplacementFile::Placement::kNotRenamed;
+  if (!replacement.Write(bytes.data(), bytes.size()))
+    return ReplacementFile::Placement::kNotWritten;
+  return replacement.PutInPlace();
 }
 
 // Writes the record over the bytes of the layout file itself, then cuts
@@ -226,12 +214,12 @@ LayoutFileWrite WriteLayoutFileBytes(const LayoutFilePlace& place, LayoutFile fi
   if (present && !CanBeLayoutFile(named, file)) return LayoutFileWrite::kNotALayoutFile;
   if (present && !OpensAsRegularFile(place.path, /*forUpdate=*/true))
     return LayoutFileWrite::kNotWritten;  // read-only: kept as the user made it
-  switch (ReplaceThroughNewFile(place.path, present ? &named : nullptr, bytes)) {
-    case Replacement::kReplaced:
+  switch (ReplaceThroughNewFile(place.path, bytes)) {
+    case ReplacementFile::Placement::kPlaced:
       return LayoutFileWrite::kWritten;
-    case Replacement::kFailed:
+    case ReplacementFile::Placement::kNotWritten:
       return LayoutFileWrite::kNotWritten;
-    case Replacement::kNotPlaced:
+    case ReplacementFile::Placement::kNotRenamed:
       break;
   }
   // A folder that takes no new file, or no rename over this one, may still

@@ -46,8 +46,13 @@ ReplacementFile::~ReplacementFile() {
   if (Created() && !m_placed) DiscardOwnFile(m_name.c_str(), -1, m_id);
 }
 
-bool ReplacementFile::PutInPlace() {
-  if (m_fd < 0) return m_placed;
+bool ReplacementFile::Write(const void* data, size_t size) {
+  int error = 0;
+  return m_fd >= 0 && WriteWhole(m_fd, data, size, &error);
+}
+
+ReplacementFile::Placement ReplacementFile::PutInPlace() {
+  if (m_fd < 0) return m_placed ? Placement::kPlaced : Placement::kNotWritten;
   struct stat named {};
   const bool present = ::stat(m_path.c_str(), &named) == 0;
   // fsync through this descriptor puts the file's data on disk whoever wrote
@@ -55,8 +60,9 @@ bool ReplacementFile::PutInPlace() {
   const bool ready = (!present || ::fchmod(m_fd, named.st_mode & 0777) == 0) && ::fsync(m_fd) == 0;
   const bool closed = ::close(m_fd) == 0;
   m_fd = -1;
-  m_placed = ready && closed && ::rename(m_name.c_str(), m_path.c_str()) == 0;
-  return m_placed;
+  if (!ready || !closed) return Placement::kNotWritten;
+  m_placed = ::rename(m_name.c_str(), m_path.c_str()) == 0;
+  return m_placed ? Placement::kPlaced : Placement::kNotRenamed;
 }
 
 }  // namespace kelvarin

@@ -3,6 +3,7 @@
 // write that fails or is given up leaves it as it was.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "common/fileidentity.h"
@@ -34,12 +35,20 @@ class ReplacementFile {
   bool Created() const { return !m_name.empty(); }
   // The new file's name, under which it is written.
   const std::string& Name() const { return m_name; }
+  // Writes bytes into the new file through its own descriptor; false when a
+  // write fails.
+  bool Write(const void* data, size_t size);
 
+  enum class Placement {
+    kPlaced,
+    kNotWritten,  // its permissions, its flush to disk or its close failed
+    kNotRenamed,  // whole on disk, but the folder took no rename over the path
+  };
   // Gives the new file the permissions of the file the path names now (a
   // new file keeps its own), puts it on disk and renames it over the path.
-  // False when any of that fails: the new file is removed when the object
-  // goes, and the old one stays as it was.
-  bool PutInPlace();
+  // Unless placed, the new file is removed when the object goes, and the old
+  // one stays as it was.
+  Placement PutInPlace();
 
  private:
   std::string m_path;

@@ -150,7 +150,8 @@ void CQuandorView::PrintOrSay(QPrinter* printer, bool sayNoPage) {
     // The next print proposes its file beside the one the user chose.
     printer->setOutputFileName(file);
     if (pages > 0 && !progress.Cancelled() &&
-        (!EndsAsPdf(FromLocalPath(pdf->Name())) || !pdf->PutInPlace()))
+        (!EndsAsPdf(FromLocalPath(pdf->Name())) ||
+         pdf->PutInPlace() != ReplacementFile::Placement::kPlaced))
       pages = -1;
     pdf.reset();
   }
