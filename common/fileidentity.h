@@ -17,6 +17,7 @@ struct FileId {
   dev_t device = 0;
   ino_t inode = 0;
 };
+inline bool operator==(FileId a, FileId b) { return a.device == b.device && a.inode == b.inode; }
 
 enum class OpenForReading {
   kOk,

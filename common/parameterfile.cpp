@@ -336,8 +336,7 @@ std::vector<RunFile> ParseRunFileLines(std::string_view output) {
           !ParseRunFileId(line.substr(word.size()), &file))
         continue;
       for (RunFile& told : files)
-        if (told.path == file.path && told.id.device == file.id.device &&
-            told.id.inode == file.id.inode) {
+        if (told.path == file.path && told.id == file.id) {
           told.takenBack = true;
           told.result = result;
         }

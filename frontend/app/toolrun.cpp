@@ -70,7 +70,7 @@ bool RunToolWithRow(const ToolRunHost& host, const std::string& row, const char*
       ToLocalPath(pgm.filePath(QString::fromLatin1(kParameterFileName)));
   const auto isFile = [](const std::string& path, FileId id) {
     FileId named;
-    return RegularFileAt(path, &named) && named.device == id.device && named.inode == id.inode;
+    return RegularFileAt(path, &named) && named == id;
   };
   int removed = 0;
   int emptied = 0;
@@ -155,9 +155,8 @@ void RunConversion(const ToolRunHost& host, int conversionIndex) {
   if (!RunWizard<CCVTwizard>(host, kConversionRowType, conversionIndex)) return;
   // The programs of indices 7 and 8 are not part of the suite: their start
   // fails with the launcher's message. Nothing is opened after a conversion.
-  const JobSettings& job = *host.job;
-  const char* tool = ToolNames[static_cast<size_t>(conversionIndex)];
-  RunToolWithRow(host, FormatRow(kConversionRowType, job), tool);
+  RunToolWithRow(host, FormatRow(kConversionRowType, *host.job),
+                 ToolNames[static_cast<size_t>(conversionIndex)]);
 }
 
 void RunCheck(const ToolRunHost& host) {

@@ -252,8 +252,8 @@ TEST_P(ToolFaults, EveryEarlyEndTakesBackTheSameFiles) {
         auto engine = program.make();
         engine->SetRunFileListener([&told](const std::string& path, FileId id) {
           FileId named;
-          const bool empty = RegularFileAt(path, &named) && named.inode == id.inode &&
-                             std::filesystem::file_size(path) == 0;
+          const bool empty =
+              RegularFileAt(path, &named) && named == id && std::filesystem::file_size(path) == 0;
           std::ofstream(told, std::ios::app) << (empty ? RunFileLine(path, id) : "not empty\n");
         });
         if (!engine->Start(folder.parameter, FixedStartTime())) return 2;
